@@ -1,0 +1,3 @@
+#include "driver/Zorlan.h"
+
+int main(int argc, char** argv) { return zorlanMain(argc, argv) & 0xFF; }

@@ -1,0 +1,192 @@
+#include "driver/interface.h"
+
+#include "driver/messages.h"
+
+#include <cstdlib>
+#include <cstring>
+
+int underscorePrefix = 0;
+int caseSensitive = 0;
+int debugInfo = 0;
+std::vector<std::string> includeDirs;
+
+void resetSwitches() {
+    underscorePrefix = 0;
+    caseSensitive = 0;
+    debugInfo = 0;
+    includeDirs.clear();
+}
+
+const OptionSpec kOptionTable[] = {
+    {"verbose", 2, nullptr, 'v', nullptr, "Verbose output of command lines for tools"},
+    {"quiet", 2, nullptr, 'q', nullptr, "Quieten output of command lines for tools"},
+    {"uscore", 2, nullptr, 'u', nullptr, "Add underscore to ASM directives"},
+    {"csensitive", 2, nullptr, 'c', nullptr, "Case sensitive symbols"},
+    {"output", 1, nullptr, 'o', "FILE", "Set output file name"},
+    {"log", 1, nullptr, 'l', "FILE", "Set log file name"},
+    {"debug", 1, nullptr, 'd', "LEVEL", "Propagate debug information"},
+    {"version", 2, nullptr, 'e', nullptr, "Display tool versions"},
+    {"include", 1, nullptr, 'I', nullptr, "Add include directory search path"},
+    {"help", 2, nullptr, 'h', nullptr, "Display Help message"},
+    {nullptr, 0, nullptr, 0, nullptr, nullptr},
+};
+
+namespace {
+
+constexpr size_t kMaxKeyLength = 255;
+
+struct OptionReader {
+    int wordIndex = 0;
+    int previousArgc = -1;
+    std::optional<std::string> argument;
+};
+
+OptionReader g_reader;
+
+bool keyMatches(const std::string& key, const OptionSpec& row) {
+    if (key.size() > 2 && key[0] == '-' && key[1] == '-') return key.compare(2, std::string::npos, row.name) == 0;
+    return key.size() == 2 && key[0] == '-' && key[1] == row.val;
+}
+
+} // namespace
+
+const std::optional<std::string>& optionArgument() { return g_reader.argument; }
+
+void resetOptionReader() { g_reader = OptionReader{}; }
+
+int nextOption(int argc, const char* const* argv, const OptionSpec* table, int* rowIndex) {
+    g_reader.argument.reset();
+    if (rowIndex) *rowIndex = -1;
+    if (argc != g_reader.previousArgc) {
+        g_reader.previousArgc = argc;
+        g_reader.wordIndex = 0;
+    }
+    ++g_reader.wordIndex;
+    if (g_reader.wordIndex >= argc) {
+        g_reader.wordIndex = 0;
+        return -1;
+    }
+    const char* word = argv[g_reader.wordIndex];
+    if (word[0] != '-') {
+        g_reader.argument = word;
+        return 'f';
+    }
+
+    std::string key;
+    for (const char* p = word; *p && *p != '=' && key.size() < kMaxKeyLength; ++p)
+        if (*p != ' ' && *p != '\t') key += *p;
+
+    int row = -1;
+    for (int i = 0; table[i].name; ++i) {
+        if (keyMatches(key, table[i])) {
+            row = i;
+            break;
+        }
+    }
+    if (row < 0) {
+        std::fprintf(zorlanStdout(), "Unknown parameter \"%s\"\n", word);
+        return '?';
+    }
+    if (rowIndex) *rowIndex = row;
+    if (table[row].hasArg != 1) return table[row].val;
+
+    if (const char* eq = std::strchr(word, '=')) {
+        g_reader.argument = eq + 1;
+    } else if (g_reader.wordIndex + 1 < argc && std::strcmp(argv[g_reader.wordIndex + 1], "=") == 0) {
+        // "-o = name": both words are consumed; a trailing lone "=" leaves the option without a value.
+        g_reader.wordIndex += 1;
+        if (g_reader.wordIndex + 1 < argc) {
+            g_reader.wordIndex += 1;
+            g_reader.argument = argv[g_reader.wordIndex];
+        }
+    } else if (g_reader.wordIndex + 1 < argc && argv[g_reader.wordIndex + 1][0] != '-') {
+        g_reader.wordIndex += 1;
+        g_reader.argument = argv[g_reader.wordIndex];
+    }
+    return table[row].val;
+}
+
+void printUsage() {
+    FILE* out = zorlanStdout();
+    std::fprintf(out, "%s [options] [file ...]\n\n", "Zorlan");
+    std::fputs("  -d level\tSpecify debug output level for assembler.\n"
+               "  -o\t\tSpecify output filename.\n"
+               "  -l\t\tSpecify log filename.\n"
+               "  -v\t\tVerbose output of command lines for tools.\n"
+               "  -q\t\tQuieten output of command lines for tools.\n"
+               "  -I\t\tAdd a search directory for include files.\n"
+               "  --version\tDisplay tool versions.\n"
+               "  --help\tDisplay this help message.\n"
+               "\n",
+               out);
+}
+
+int addIncludeDir(const char* path, std::vector<std::string>& dirs) {
+    if (!path) return -1;
+    std::string dir = path;
+    if (dir.find(' ') != std::string::npos) dir = '"' + dir + '"';
+    dirs.push_back(std::move(dir));
+    return 0;
+}
+
+namespace {
+
+// The debug level's value: its leading number, or 0 for text that is not a number.
+long long readLevel(const std::string& text) {
+    return std::strtoll(text.c_str(), nullptr, 10);
+}
+
+} // namespace
+
+int parseOptions(int argc, const char* const* argv, CommandLineOptions& options) {
+    FILE* out = zorlanStdout();
+    if (argc <= 1) {
+        printUsage();
+        return 1;
+    }
+    options.debugLevel = 0;
+    int rowIndex = -1;
+    for (int code; (code = nextOption(argc, argv, kOptionTable, &rowIndex)) != -1;) {
+        const std::optional<std::string>& value = optionArgument();
+        switch (code) {
+            case '?':
+            case 'h': options.flags |= OPT_HELP; break;
+            case 'I':
+                if (value) addIncludeDir(value->c_str(), options.includeDirs);
+                break;
+            case 'c': options.flags |= OPT_CSENSITIVE; break;
+            case 'd':
+                if (value) {
+                    long long level = readLevel(*value);
+                    if (level > 1) {
+                        std::fprintf(out, "Maximum debug level is %i\n", 1);
+                        return 1;
+                    }
+                    if (level < 0) {
+                        std::fprintf(out, "Minimum debug level is %i\n", 0);
+                        return 1;
+                    }
+                    options.debugLevel = static_cast<uint8_t>(level);
+                }
+                break;
+            case 'e': options.flags |= OPT_VERSION; break;
+            case 'f': options.inputName = value; break;
+            case 'l': options.logName = value; break;
+            case 'o': options.outputName = value; break;
+            case 'q': options.flags |= OPT_QUIET; break;
+            case 'u': options.flags |= OPT_USCORE; break;
+            case 'v': options.flags |= OPT_VERBOSE; break;
+            default: break;
+        }
+    }
+    if (options.flags & OPT_HELP) {
+        printUsage();
+        options.inputName.reset();
+        return 0;
+    }
+    if (!(options.flags & OPT_VERSION) && !options.inputName) {
+        std::fputs("No input file specified\n", out);
+        printUsage();
+    }
+    return 0;
+}

@@ -1,0 +1,59 @@
+// Command line: the option table, the option reader, the usage text and the
+// process-wide switches that the options set.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+struct OptionSpec {
+    const char* name; // long name, matched as --name
+    int hasArg;       // 1: takes a value, 2: takes none
+    int* flag;        // always null
+    char val;         // short letter, matched as -c, and the code nextOption returns
+    const char* argName;
+    const char* doc;
+};
+
+extern const OptionSpec kOptionTable[]; // ended by a row whose name is null
+
+enum OptionFlagBits : uint8_t {
+    OPT_VERBOSE = 1,
+    OPT_VERSION = 2,
+    OPT_QUIET = 4,
+    OPT_HELP = 8,
+    OPT_USCORE = 16,
+    OPT_CSENSITIVE = 32,
+};
+
+struct CommandLineOptions {
+    uint8_t flags = 0;
+    uint8_t debugLevel = 0;
+    std::optional<std::string> outputName;
+    std::optional<std::string> logName;
+    std::optional<std::string> inputName;
+    std::vector<std::string> includeDirs; // in command-line order
+};
+
+// Returns the next option's letter, 'f' for a non-option word, '?' for an unknown
+// option, or -1 after the last word. The option's value (or the word) is left in
+// optionArgument().
+int nextOption(int argc, const char* const* argv, const OptionSpec* table, int* rowIndex);
+const std::optional<std::string>& optionArgument();
+void resetOptionReader();
+
+// 0: go on (possibly without an input file); 1: stop with exit status 1.
+int parseOptions(int argc, const char* const* argv, CommandLineOptions& options);
+
+// Appends a directory; one containing a blank is stored between double quotes.
+int addIncludeDir(const char* path, std::vector<std::string>& dirs);
+
+void printUsage();
+
+// Process-wide switches copied from the options by the driver.
+extern int underscorePrefix;
+extern int caseSensitive;
+extern int debugInfo;
+extern std::vector<std::string> includeDirs;
+void resetSwitches();

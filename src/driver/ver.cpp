@@ -1,0 +1,11 @@
+#include "driver/ver.h"
+
+#include "buildInfo.h"
+#include "driver/messages.h"
+
+void printVersion() {
+    FILE* out = zorlanStdout();
+    std::fprintf(out, " V%s", ZORLAN_PRODUCT_VERSION);
+    std::fprintf(out, " (%d) ", kBuildNumber);
+    std::fprintf(out, "%s\n", ZORLAN_LEGAL_NOTICE);
+}

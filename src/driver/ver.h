@@ -1,0 +1,7 @@
+// Version report: the rest of the line that follows the tool name for --version.
+#pragma once
+
+constexpr int kBuildNumber = 9321;
+
+// Prints " V<version> (9321) <legal notice>\n" to standard output.
+void printVersion();

@@ -1,0 +1,49 @@
+// Sections and location counters, and the resolution of symbol operands with the
+// relocation entries they need.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+
+struct AssemblerState;
+struct DataBlock;
+struct Statement;
+struct OpcodeEntry;
+
+// ---- Sections ----
+
+// Sets up the thirteen predefined sections, the `.shstrtab` and `.strtab` buffers and
+// the section type table. 0 or -1.
+int setupPredefinedSections(AssemblerState* state);
+
+// A new zeroed plain block (2,046 bytes of contents).
+std::unique_ptr<DataBlock> createDataBlock(int32_t start, int32_t capacity);
+// Appends a block at the tail of a section's chain (it becomes head and tail of an empty chain).
+DataBlock* appendBlock(AssemblerState* state, int ordinal, std::unique_ptr<DataBlock> block);
+// The section's tail block, creating the first one at the section's counter when the chain is empty.
+DataBlock* ensureTailBlock(AssemblerState* state, int ordinal);
+
+int addSection(const char* name, AssemblerState* state); // 0, or -1 after 5004
+void sectionLookup(const char* name, const AssemblerState* state, int* slotA, int* slotB, int* ordinal);
+int32_t sectionTypeCode(const char* name, const AssemblerState* state);
+void sectionAttributes(const char* name, int32_t* type, int32_t* flags);
+int32_t sectionFlagFromLetter(char letter);
+int32_t sectionTypeFromNumber(int32_t number);
+// Finds a name in `.shstrtab` (ignoring case) from offset 1: 0 with its start and end
+// offsets, or -1.
+int findSectionName(const char* name, const uint8_t* buffer, int32_t size, int32_t* start, int32_t* end);
+// Deletes a name from `.shstrtab`; 0, or -1 (3002 when absent).
+int removeSectionName(const char* name, AssemblerState* state);
+// Corrects the section index of every `.symtab` entry after `removed` of .text/.data were dropped.
+void renumberSymbolSections(AssemblerState* state, int removed);
+// Makes a section current by name (user sections); its number, or -1.
+int setCurrentSection(AssemblerState* state, const char* name);
+
+// ---- Resolution and relocation ----
+
+// Pass two, before encoding: replaces symbol operands by their values and records
+// relocation entries. 0, or -1 after reporting.
+int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEntry* entry);
+// Appends one `.rel.text` entry for operand `operandIndex` (1 to 3) naming `name`.
+int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, const char* name,
+                 int operandIndex, int32_t addend);

@@ -1,0 +1,64 @@
+#include "symbols/stHashTable.h"
+
+#include "driver/interface.h"
+
+#include <cstdio>
+
+namespace {
+
+void logMisuse(int line, const char* text) { std::fprintf(stderr, "%s : %d : %s\n", "stHashTable", line, text); }
+
+} // namespace
+
+int stHash(const std::string& key, int bucketCount) {
+    if (bucketCount < 1) return -1;
+    int sum = 0;
+    size_t n = key.size() < 64 ? key.size() : 64;
+    for (size_t i = 0; i < n; ++i) sum += static_cast<signed char>(key[i]);
+    return sum % bucketCount;
+}
+
+std::unique_ptr<SymbolTable> stCreateTable(int bucketCount) {
+    if (bucketCount < 1) return nullptr;
+    auto table = std::make_unique<SymbolTable>();
+    table->bucketCount = bucketCount;
+    return table;
+}
+
+int stInsertSymbol(Symbol& symbol, SymbolTable* table) {
+    if (!table) {
+        logMisuse(__LINE__, "Invalid function parameters.\n");
+        return -1;
+    }
+    if (!caseSensitive) symbol.name = foldName(symbol.name);
+    const std::string& key = symbol.name;
+    auto found = table->symbols.find(key);
+    if (found != table->symbols.end() && symbol.status == SYM_DEFINED) {
+        // The first definition stays in force; the refused record is marked.
+        symbol.status = SYM_MULTIPLY_DEFINED;
+        return -1;
+    }
+    // A name whose bytes sum to a negative value has no bucket in the chained table.
+    if (stHash(key, table->bucketCount) < 0) {
+        logMisuse(__LINE__, "Invalid hash key.");
+        return -1;
+    }
+    // A symbol that is not a definition shadows an earlier entry of the same name.
+    if (found != table->symbols.end())
+        found->second = symbol;
+    else
+        table->symbols.emplace(key, symbol);
+    return 0;
+}
+
+const Symbol* stLookupSymbol(const char* name, const SymbolTable* table) {
+    if (!name || !table) {
+        logMisuse(__LINE__, "Invalid function parameters.\n");
+        return nullptr;
+    }
+    if (table->bucketCount < 1 || table->symbols.empty()) return nullptr;
+    auto it = table->symbols.find(caseSensitive ? std::string(name) : foldName(name));
+    return it == table->symbols.end() ? nullptr : &it->second;
+}
+
+void stDestroyTable(std::unique_ptr<SymbolTable>& table) { table.reset(); }

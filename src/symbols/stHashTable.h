@@ -1,0 +1,30 @@
+// The chained symbol hash table behind the four name tables.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <unordered_map>
+
+#include "symbols/stSymbolTable.h"
+
+// Names are keyed by their folded form (the name itself with -c), so inserting and
+// finding a name takes constant time however many names share a prefix. The first
+// definition of a name stays in force.
+struct SymbolTable {
+    int32_t bucketCount = 0;
+    std::unordered_map<std::string, Symbol> symbols;
+};
+
+std::unique_ptr<SymbolTable> stCreateTable(int bucketCount);
+// Inserts a copy of `symbol`. Returns 0, or -1 when refused (bad arguments or a
+// duplicate; a duplicate marks `symbol` MULTIPLY_DEFINED). Without -c the stored name is
+// the upper-case copy.
+int stInsertSymbol(Symbol& symbol, SymbolTable* table);
+// The symbol of that name (ignoring case without -c), or null.
+const Symbol* stLookupSymbol(const char* name, const SymbolTable* table);
+void stDestroyTable(std::unique_ptr<SymbolTable>& table);
+
+// The bucket the original chained table would use: the sum of the first 64 bytes as
+// signed chars, modulo the bucket count (negative for some non-ASCII names, which the
+// table refuses).
+int stHash(const std::string& key, int bucketCount);

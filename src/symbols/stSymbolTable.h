@@ -1,0 +1,50 @@
+// Symbols: the four name tables (labels, external names, constants, global names) and
+// the `.symtab`/`.strtab` entries of the object file.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+struct AssemblerState;
+struct SymbolTable; // stHashTable.h
+
+enum SymbolStatus { SYM_DEFINED = 0, SYM_UNKNOWN = 1, SYM_MULTIPLY_DEFINED = 2 };
+
+struct Symbol {
+    std::string name;
+    std::string file; // reserved for diagnostics about the symbol
+    int32_t line = 0;
+    int32_t status = SYM_DEFINED;
+    int32_t address = 0; // location counter at the definition (bytes)
+    int32_t value = 0;   // what operands naming the symbol receive
+    int32_t isData = 0;  // 0 text label, 1 data, 2 bss
+};
+
+// The four process-wide tables, created at start-up.
+extern std::unique_ptr<SymbolTable> labelTable;
+extern std::unique_ptr<SymbolTable> externTable;
+extern std::unique_ptr<SymbolTable> constTable;
+extern std::unique_ptr<SymbolTable> globalTable;
+int createSymbolTables();  // 0 or -1
+void destroySymbolTables(); // the driver, at the end of the run
+
+// Looks the name up in labelTable, externTable, constTable; returns the first found
+// symbol's value and sets *isLabel (1 for the first two tables, 0 for constants), or
+// -1 leaving *isLabel alone.
+int32_t stSymbolValue(const char* name, int* isLabel);
+
+// Appends one `.symtab` entry and its name to `.strtab`; 0 or -1.
+// info = infoHigh * 16 + kind code (kindSelect 0: flag ? 0 : 4; 1: flag ? 1 : 8; 2: 2),
+// section index = sectionNumber + 1.
+int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kindSelect, int sectionNumber,
+                 int32_t value, int32_t size, int flag);
+
+// Index of the first `.symtab` entry with that name, or -1. `exact` compares byte for
+// byte; otherwise the comparison ignores case unless the -c switch is on.
+int32_t findSymtabIndex(const AssemblerState* state, const char* name, bool exact);
+// The `.strtab` name of a `.symtab` entry.
+const char* symtabEntryName(const AssemblerState* state, int32_t index);
+
+// Folds a name the way symbol tables compare names without -c (upper case, ASCII).
+std::string foldName(const std::string& name);
