@@ -253,3 +253,10 @@ const OpcodeEntry* lookupOpcodeTable(int id) {
     if (id < 0 || id >= kInstructionCount) return nullptr;
     return &kOpcodeTable[id];
 }
+
+// Placeholder until the size rules land: every instruction takes its default length.
+#include "frontend/Statement.h"
+int instructionSize(const Statement& statement) {
+    const OpcodeEntry* entry = lookupOpcodeTable(statement.id);
+    return entry ? entry->words : -1;
+}
