@@ -336,6 +336,7 @@ int writeToFile(AssemblerState* state, const char* outputName) {
         logTrace(state, "Invalid function parameters.\n");
         return -1;
     }
+    resetElfError(); // the library's code describes this run's object only
     WriterRun run;
     run.state = state;
     int result = writeSections(run);
