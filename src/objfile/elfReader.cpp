@@ -103,6 +103,9 @@ int readSections(Reader& r, ElfImage& image) {
         ElfImageSection& s = image.sections[i];
         s.header = sectionHeaderAt(r.bytes + h.e_shoff + uint64_t{i} * kElfSectionHeaderSize);
         if (i == 0) continue; // the null section describes no bytes (its size may hold the section count)
+        if (s.header.sh_link >= count)
+            return r.fail(sectionLabel(i) + " links to section " + std::to_string(s.header.sh_link) + " of " +
+                          std::to_string(count));
         bool inFile = r.inFile(s.header.sh_offset, s.header.sh_size);
         if (!inFile && s.header.sh_type != ELF_SHT_NOBITS)
             return r.fail(sectionLabel(i) + " (offset " + std::to_string(s.header.sh_offset) + ", size " +

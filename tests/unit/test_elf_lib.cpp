@@ -243,6 +243,7 @@ TEST(ElfReader, CorruptFieldsAreNamed) {
         {"section name", shdr(1, 0), 4000, true, "bad name offset"},
         {"section offset", shdr(1, 4), 0xFFFFFFF0, true, "outside the file"},
         {"section size", shdr(5, 5), 4000, true, "outside the file"},
+        {"section link", shdr(2, 6), 6, true, "links to section 6 of 6"},
         {"symbol name", symtabOffset, 4, true, "symbol 0 has a bad name offset"},
         {"unterminated name", strtabOffset + 3, 'x', false, "symbol 0 has a bad name offset"},
         {"relocation symbol", relOffset + 6, 7, false, "names symbol 7"},
