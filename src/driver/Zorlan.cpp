@@ -20,6 +20,7 @@
 #include <cstring>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 #include <unistd.h>
 
 int absoluteMode = 0;
@@ -35,7 +36,6 @@ constexpr int kStatusUsage = 1;
 constexpr int kStatusInput = 2;
 constexpr int kStatusLog = 3;
 constexpr int kStatusErrors = 4;
-constexpr int kStatusNoMemory = -1;
 
 constexpr int64_t kDataMemoryLimit = 0x4000;  // 16 KiB of data memory
 constexpr int64_t kCodeMemoryLimit = 0x40000; // 256 KiB of code memory
@@ -542,14 +542,14 @@ void resetProcessState() {
 SplitPath splitPath(const char* path) {
     SplitPath parts;
     if (!path) return parts;
-    std::string text = path;
-    if (text.find('\\') != std::string::npos) {
-        size_t cut = text.find_last_of("\\/");
-        parts.directory = text.substr(0, cut + 1);
-        parts.baseName = text.substr(cut + 1);
+    std::string_view text = path;
+    if (text.find('\\') != std::string_view::npos) {
+        size_t baseStart = text.find_last_of("\\/") + 1;
+        parts.directory.emplace(text.substr(0, baseStart));
+        parts.baseName.emplace(text.substr(baseStart));
     } else {
-        parts.directory = ".";
-        parts.baseName = text;
+        parts.directory.emplace(".");
+        parts.baseName.emplace(text);
     }
     return parts;
 }
