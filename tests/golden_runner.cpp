@@ -43,6 +43,12 @@ struct RelRow {
     int64_t addend;
 };
 
+struct HeaderField {
+    std::string section; // empty for the ELF file header
+    std::string field;
+    int64_t value;
+};
+
 struct Expectations {
     Words args;
     std::vector<std::pair<std::string, std::string>> env;
@@ -53,7 +59,7 @@ struct Expectations {
     std::optional<Words> sections;
     std::optional<std::vector<SymRow>> symbols;
     std::map<std::string, std::vector<RelRow>> relocations;
-    std::vector<std::pair<std::string, int64_t>> header;
+    std::vector<HeaderField> header; // file header and section header fields
     bool noObject = false;
 };
 
@@ -122,6 +128,17 @@ bool addBytes(Expectations& e, const std::string& section, const Words& words, s
     return parseHexBytes(words, first, e.bytes[section]);
 }
 
+// FIELD=VALUE words of a file header or section header marker.
+bool addFields(Expectations& e, const std::string& section, const Words& words, size_t first) {
+    for (size_t i = first; i < words.size(); ++i) {
+        size_t eq = words[i].find('=');
+        int64_t v;
+        if (eq == std::string::npos || !parseNumber(words[i].substr(eq + 1), v)) return false;
+        e.header.push_back({section, words[i].substr(0, eq), v});
+    }
+    return words.size() > first;
+}
+
 const std::map<std::string, MarkerHandler>& markerTable() {
     static const std::map<std::string, MarkerHandler> table = {
         {"args",
@@ -183,15 +200,9 @@ const std::map<std::string, MarkerHandler>& markerTable() {
              return true;
          }},
         {"header",
-         [](Expectations& e, const std::string&, const Words& w) {
-             for (const std::string& item : w) {
-                 size_t eq = item.find('=');
-                 int64_t v;
-                 if (eq == std::string::npos || !parseNumber(item.substr(eq + 1), v)) return false;
-                 e.header.emplace_back(item.substr(0, eq), v);
-             }
-             return !w.empty();
-         }},
+         [](Expectations& e, const std::string&, const Words& w) { return addFields(e, "", w, 0); }},
+        {"shdr", [](Expectations& e, const std::string&,
+                    const Words& w) { return w.size() > 1 && addFields(e, w[0], w, 1); }},
         {"noobj",
          [](Expectations& e, const std::string&, const Words& w) {
              e.noObject = true;
@@ -382,20 +393,36 @@ void checkObject(Checker& c, const Expectations& e, const ElfImage& image) {
     }
 
     const ElfFileHeader& h = image.header;
-    const std::map<std::string, int64_t> fields = {
+    const std::map<std::string, int64_t> fileFields = {
         {"e_type", h.e_type},         {"e_machine", h.e_machine},     {"e_version", h.e_version},
         {"e_entry", h.e_entry},       {"e_phoff", h.e_phoff},         {"e_shoff", h.e_shoff},
         {"e_flags", h.e_flags},       {"e_ehsize", h.e_ehsize},       {"e_phentsize", h.e_phentsize},
         {"e_phnum", h.e_phnum},       {"e_shentsize", h.e_shentsize}, {"e_shnum", h.e_shnum},
         {"e_shstrndx", h.e_shstrndx},
     };
-    for (const auto& [field, want] : e.header) {
-        auto it = fields.find(field);
+    for (const HeaderField& f : e.header) {
+        std::map<std::string, int64_t> fields = fileFields;
+        std::string owner = f.section.empty() ? "header" : f.section;
+        if (!f.section.empty()) {
+            const ElfImageSection* s = findImageSection(image, f.section);
+            if (!s) {
+                c.fail("section " + f.section + " is missing (expected " + f.field + "=" +
+                       number(f.value, true) + ")");
+                continue;
+            }
+            const ElfSectionHeader& sh = s->header;
+            fields = {{"sh_name", sh.sh_name},           {"sh_type", sh.sh_type},
+                      {"sh_flags", sh.sh_flags},         {"sh_addr", sh.sh_addr},
+                      {"sh_offset", sh.sh_offset},       {"sh_size", sh.sh_size},
+                      {"sh_link", sh.sh_link},           {"sh_info", sh.sh_info},
+                      {"sh_addralign", sh.sh_addralign}, {"sh_entsize", sh.sh_entsize}};
+        }
+        auto it = fields.find(f.field);
         if (it == fields.end())
-            c.fail("unknown header field " + field);
-        else if (it->second != want)
-            c.fail("header " + field + " is " + number(it->second, true) + ", expected " +
-                   number(want, true));
+            c.fail("unknown " + owner + " field " + f.field);
+        else if (it->second != f.value)
+            c.fail(owner + " " + f.field + " is " + number(it->second, true) + ", expected " +
+                   number(f.value, true));
     }
 }
 
