@@ -322,7 +322,7 @@ int writeSections(WriterRun& run) {
     state->objectFd = -1;
     elfEnd(run.object);
     if (closed != 0) {
-        logTrace(state, "[ERR] close() failed for %s\n", "the object file");
+        logTrace(state, "[ERR] close() failed for the object file.\n");
         return 0;
     }
     return 1;
