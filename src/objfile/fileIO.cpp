@@ -303,6 +303,11 @@ int writeSections(WriterRun& run) {
             result = -1;
             break;
         }
+        if (bytes.size > UINT32_MAX) { // beyond what a section header can describe
+            logTrace(state, "malloc() failed for section: %s\n.", name);
+            result = -1;
+            break;
+        }
         int step = bytes.size == 0 ? dropSection(run, ordinal, name) : keepSection(run, ordinal, name, bytes);
         if (step != 0) {
             result = -1;
