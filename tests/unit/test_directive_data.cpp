@@ -22,31 +22,6 @@ TEST_F(DataDirectives, UnknownIdsReport1002) {
     EXPECT_EQ(reportedCodes(), std::vector<int>(6, 1002));
 }
 
-TEST_F(DataDirectives, ElementByteOrdersAndZeroFill) {
-    struct Case {
-        int id;
-        int32_t count;
-        std::vector<int32_t> values;
-        Bytes data;
-    };
-    const Case cases[] = {
-        {DIR_DB, 4, {1, 2}, {1, 2, 0, 0}},           {DIR_DB, 2, {-1, 0x141}, {0xFF, 0x41}},
-        {DIR_DW, 2, {0x1234}, {0x34, 0x12, 0, 0}},   {DIR_DD, 1, {0x11223344}, {0x44, 0x33, 0x22, 0x11}},
-        {DIR_DD, 1, {-2}, {0xFE, 0xFF, 0xFF, 0xFF}}, {DIR_CONST, 0, {0x1234}, {0x12, 0x34}},
-    };
-    for (const Case& c : cases) {
-        SetUp();
-        // .CONST goes to the data section even from text.
-        std::vector<Statement> sts = {directive(c.id == DIR_CONST ? DIR_TEXT : DIR_DATA),
-                                      dataStatement(c.id, "v", c.count, c.values)};
-        ASSERT_EQ(runBothPasses(sts), 0);
-        EXPECT_EQ(sectionBytes(SEC_DATA), c.data) << "directive " << c.id;
-        EXPECT_EQ(symbol("v").st_size, c.data.size());
-        EXPECT_EQ(symbol("v").st_shndx, 2);
-        TearDown();
-    }
-}
-
 TEST_F(DataDirectives, DataInTextIsPaddedAndAddressedByWords) {
     std::vector<Statement> sts = {dataStatement(DIR_DB, "a", 3, {5, 6, 7}),
                                   dataStatement(DIR_DW, "b", 1, {0x0102}),
@@ -59,15 +34,6 @@ TEST_F(DataDirectives, DataInTextIsPaddedAndAddressedByWords) {
     EXPECT_EQ(symbol("a").st_size, 2u); // three bytes are two words
     EXPECT_EQ(symbol("b").st_value, 2u);
     EXPECT_EQ(symbol("c").st_value, 3u);
-}
-
-TEST_F(DataDirectives, QuestionMarkFormsReserveBss) {
-    std::vector<Statement> sts = {directive(DIR_DATA), dataStatement(DIR_DW, "r", 3, {}, true),
-                                  dataStatement(DIR_DB, "d", 1, {7})};
-    ASSERT_EQ(runBothPasses(sts), 0);
-    EXPECT_EQ(sectionBytes(SEC_BSS), Bytes(6, 0));
-    EXPECT_EQ(sectionBytes(SEC_DATA), Bytes{7});
-    EXPECT_EQ(symbol("r").st_shndx, 3);
 }
 
 TEST_F(DataDirectives, FullBlocksContinueInNewBlocksOfWholeElements) {

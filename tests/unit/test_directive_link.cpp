@@ -91,36 +91,6 @@ class Linkage : public DirectiveTest {
     }
 };
 
-TEST_F(Linkage, InfoBitsInRelocatableAndAbsoluteObjects) {
-    struct Case {
-        int id;
-        int32_t flags;
-        bool absolute;
-        uint8_t info;
-    };
-    const Case cases[] = {
-        {DIR_GLOBAL, kFlagExport, false, 0x1D},
-        {DIR_GLOBAL, kFlagExport, true, 0x1D},
-        {DIR_GLOBAL, 0, false, 0x11},
-        {DIR_GLOBAL, 0, true, 0x19},
-        {DIR_LOCAL, 0, false, 0x10},
-        {DIR_LOCAL, 0, true, 0x14},
-    };
-    for (const Case& c : cases) {
-        SetUp();
-        defineNames();
-        state->symtab[1].st_info = 0x1F; // only the low bits are rewritten
-        Statement st = nameList(c.id, {"a", "b"}, c.flags);
-        ASSERT_EQ(run(st, 0), 0);
-        state->relocatable = c.absolute ? 0 : 1;
-        ASSERT_EQ(run(st, 1), 0);
-        EXPECT_EQ(symbol("a").st_info, c.info) << c.id << " " << c.flags << " " << c.absolute;
-        EXPECT_EQ(symbol("b").st_info, c.info);
-        EXPECT_EQ(symbol("c").st_info, 0x10);
-        TearDown();
-    }
-}
-
 TEST_F(Linkage, GlobalChecksDeclarationsAndNames) {
     defineNames();
     Statement undeclared = nameList(DIR_GLOBAL, {"a", "zz", "b"}, kFlagExport);
@@ -152,23 +122,6 @@ TEST_F(Linkage, UnderscoreRuleAppliesToGlobalNames) {
     Statement bad = nameList(DIR_GLOBAL, {"b"}, kFlagExport);
     EXPECT_EQ(run(bad, 0), -1);
     EXPECT_EQ(out.text(), "Data identifier should start with _\n");
-}
-
-TEST_F(Linkage, WeakNamesInTextAndData) {
-    Statement textWeak = nameList(DIR_WEAK, {"w1", "w2", "w3"});
-    ASSERT_EQ(run(textWeak, 0), 0);
-    ASSERT_EQ(run(textWeak, 1), 0);
-    state->currentSection = SEC_DATA;
-    Statement dataWeak = nameList(DIR_WEAK, {"d1"});
-    ASSERT_EQ(run(dataWeak, 0), 0);
-    ASSERT_EQ(state->symtab.size(), 4u);
-    const ElfSymbolEntry& w2 = symbol("w2");
-    EXPECT_EQ(std::vector<uint32_t>({w2.st_value, w2.st_size, w2.st_info, w2.st_shndx}),
-              std::vector<uint32_t>({0xFFFF, 3, 0x22, 1}));
-    const ElfSymbolEntry& d1 = symbol("d1");
-    EXPECT_EQ(std::vector<uint32_t>({d1.st_value, d1.st_size, d1.st_info, d1.st_shndx}),
-              std::vector<uint32_t>({0xFFFF, 1, 0x12, 2}));
-    EXPECT_EQ(stLookupSymbol("d1", labelTable.get())->isData, SEC_DATA);
 }
 
 } // namespace
