@@ -36,7 +36,6 @@ constexpr int kStatusUsage = 1;
 constexpr int kStatusInput = 2;
 constexpr int kStatusLog = 3;
 constexpr int kStatusErrors = 4;
-constexpr int kStatusNoMemory = -1;
 
 constexpr int64_t kDataMemoryLimit = 0x4000;  // 16 KiB of data memory
 constexpr int64_t kCodeMemoryLimit = 0x40000; // 256 KiB of code memory
