@@ -380,12 +380,17 @@ DataBlock* newTextBlock(AssemblerState* state) {
 }
 
 // The text block the next instruction goes into: the first block on demand, and a new
-// one once the table length of the instruction would fill the current block. Null after
-// reporting 3000.
-DataBlock* blockFor(AssemblerState* state, const OpcodeEntry& entry) {
+// one once the table length of the instruction would fill the current block. A few forms
+// are longer than their table length; should one of them (with its pad byte) not fit
+// the rest of the block, it starts a new block too rather than overrun the buffer. Null
+// after reporting 3000.
+DataBlock* blockFor(AssemblerState* state, const OpcodeEntry& entry, int wordCount) {
     DataBlock* block = state->sections[SEC_TEXT].tail;
     if (!block && !(block = newTextBlock(state))) return nullptr;
-    if (block->used + 2 * entry.words >= block->capacity) block = newTextBlock(state);
+    const size_t needed =
+        static_cast<size_t>(block->used) + (state->textLoc() & 1) + 2 * static_cast<size_t>(wordCount);
+    if (block->used + 2 * entry.words >= block->capacity || needed > block->bytes.size())
+        block = newTextBlock(state);
     return block;
 }
 
@@ -396,15 +401,9 @@ int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement
         report(5001, __LINE__, 0, "encoder.cpp");
         return -1;
     }
-    DataBlock* block = blockFor(state, *entry);
-    if (!block) return -1;
 
-    // Every instruction starts at an even byte address; the pad byte stays zero.
-    if (state->textLoc() & 1) {
-        state->textLoc() += 1;
-        block->used += 1;
-    }
-
+    // The words are chosen first (a failed check writes nothing), so that the block is
+    // picked knowing the instruction's true length.
     const Statement& st = *statement;
     const Ops ops = digest(st);
     Words words;
@@ -425,13 +424,17 @@ int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement
         default:
             break; // no statement carries more operands
     }
+
+    DataBlock* block = blockFor(state, *entry, words.count);
+    if (!block) return -1;
+    // Every instruction starts at an even byte address; the pad byte stays zero. It is
+    // added even when a check failed.
+    if (state->textLoc() & 1) {
+        state->textLoc() += 1;
+        block->used += 1;
+    }
     if (result != 0) return -1;
 
-    // A few forms are longer than their table length; should one of them meet the end of
-    // a block, it moves to a fresh block at the (now even) counter rather than overrun.
-    if (static_cast<size_t>(block->used) + 2 * static_cast<size_t>(words.count) > block->bytes.size()) {
-        if (!(block = newTextBlock(state))) return -1;
-    }
     uint8_t* out = block->bytes.data() + block->used;
     for (int i = 0; i < words.count; ++i) {
         *out++ = static_cast<uint8_t>(words.w[i] & 0xFF);

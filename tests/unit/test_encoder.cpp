@@ -226,15 +226,20 @@ TEST_F(EncoderTest, BlocksCloseBeforeTheTableLengthWouldFillThem) {
 
 TEST_F(EncoderTest, LongFormsNeverOverrunABlock) {
     // SHR8 is two words in the table but four with a memory count; near the end of a
-    // block it must move to a new block instead of writing past the buffer.
-    DataBlock* block = appendBlock(&state(), SEC_TEXT, createDataBlock(0, kBlockCapacity));
-    block->used = 2040;
-    state().textLoc() = 2040;
-    Statement st = instruction(72, {addr(0x10), addr(0x20), addr(0x30)});
-    ASSERT_EQ(encodeInstruction(lookupOpcodeTable(72), &state(), &st), 0);
-    const SectionChain& text = state().sections[SEC_TEXT];
-    ASSERT_NE(text.tail, block);
-    EXPECT_EQ(block->used, 2040);
-    EXPECT_EQ(text.tail->start, 2040);
-    EXPECT_EQ(text.tail->used, 8);
+    // block it must start a new block instead of writing past the buffer, taking its pad
+    // byte along so that the new block holds the whole instruction.
+    for (int64_t start : {2040, 2041}) {
+        fresh();
+        DataBlock* block = appendBlock(&state(), SEC_TEXT, createDataBlock(0, kBlockCapacity));
+        block->used = static_cast<int32_t>(start);
+        state().textLoc() = start;
+        Statement st = instruction(72, {addr(0x10), addr(0x20), addr(0x30)});
+        ASSERT_EQ(encodeInstruction(lookupOpcodeTable(72), &state(), &st), 0);
+        const SectionChain& text = state().sections[SEC_TEXT];
+        ASSERT_NE(text.tail, block) << start;
+        EXPECT_EQ(block->used, start);
+        EXPECT_EQ(text.tail->start, start);
+        EXPECT_EQ(text.tail->used, 8 + (start & 1));
+        EXPECT_EQ(state().textLoc(), start + (start & 1)); // only the pad byte moves the counter
+    }
 }
