@@ -1,5 +1,4 @@
 // The opcode table's edges and the pass-one length of every operand-count branch.
-#include "isa/instructionFamily.h"
 #include "isa/opcodeTable.h"
 #include "test_encoderSupport.h"
 
@@ -20,12 +19,9 @@ TEST(OpcodeTable, LookupEdgesAndSampleRows) {
     };
     // Family bases and steps that a shifted or mistyped row would break.
     const Row rows[] = {
-        {10, "DRET", 0x000C, 1, -1},   {30, "SET7", 0x008F, 1, -1},     {46, "CLR7", 0x00CF, 1, -1},
-        {63, "PUSH32", 0xEC00, 3, 2},  {66, "POP32", 0xF380, 2, 2},     {69, "LD32", 0x2600, 4, 2},
-        {95, "ROLC32", 0x32E0, 2, 2},  {105, "XNOR8", 0x4AC0, 2, 0},    {131, "NEG32", 0x6E70, 4, 2},
-        {146, "BSET32", 0xA280, 2, 2}, {152, "CPY32", 0x4400, 3, 2},    {160, "CMP32", 0xDE00, 4, 2},
-        {170, "JLES", 0xFA1E, 2, -1},  {186, "JNF7", 0xFA5E, 2, -1},    {202, "JF7", 0xFA7E, 2, -1},
-        {204, "CALL", 0xFA88, 2, -1},  {212, "CALLLES", 0xFA9E, 2, -1}, {244, "CALL7", 0xFAFE, 2, -1},
+        {10, "DRET", 0x000C, 1, -1},  {46, "CLR7", 0x00CF, 1, -1},  {63, "PUSH32", 0xEC00, 3, 2},
+        {105, "XNOR8", 0x4AC0, 2, 0}, {131, "NEG32", 0x6E70, 4, 2}, {152, "CPY32", 0x4400, 3, 2},
+        {186, "JNF7", 0xFA5E, 2, -1}, {204, "CALL", 0xFA88, 2, -1}, {244, "CALL7", 0xFAFE, 2, -1},
     };
     for (const Row& r : rows) {
         const OpcodeEntry* e = lookupOpcodeTable(r.id);
@@ -34,18 +30,6 @@ TEST(OpcodeTable, LookupEdgesAndSampleRows) {
         EXPECT_EQ(e->words, r.words) << r.name;
         EXPECT_EQ(e->sizeClass, r.sizeClass) << r.name;
     }
-}
-
-TEST(OpcodeTable, FamiliesFollowTheIdRanges) {
-    EXPECT_EQ(instructionFamily(-1), FAM_COUNT);
-    EXPECT_EQ(instructionFamily(245), FAM_COUNT);
-    // Ids whose family decides an encoding or relocation choice on its own.
-    const std::pair<int, InstructionFamily> samples[] = {
-        {2, FAM_WAIT},        {14, FAM_INT},       {50, FAM_SP_IMM},  {60, FAM_SP_ADDR},
-        {119, FAM_ARITH},     {120, FAM_MULDIV},   {137, FAM_INCDEC}, {138, FAM_BTST},
-        {155, FAM_PORTLOGIC}, {162, FAM_JUMP_VIA}, {203, FAM_JUMP},   {204, FAM_JUMP_VIA},
-    };
-    for (const auto& [id, family] : samples) EXPECT_EQ(instructionFamily(id), family) << id;
 }
 
 namespace {
