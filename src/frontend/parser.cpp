@@ -58,11 +58,13 @@ void advance() {
     la.text = yylval.text;
 }
 
-// The syntax-error routine: the statement is rejected and the pass will stop.
+// The syntax-error routine: the statement is rejected and the pass will stop. A list
+// it had begun is dropped, so that it cannot leak into the next statement's list.
 void yyerror(Statement& st) {
     std::fflush(zorlanStdout());
     st.status = SS_REJECTED;
     assemblyFailed = 1;
+    argCollector = 0;
 }
 
 // A string literal the scanner refused keeps its own, more precise code.
@@ -141,7 +143,6 @@ void setText(ArgCell& cell, std::string_view text) {
 // area is full.
 bool appendCell(Statement& st, int32_t number, const std::string_view* text) {
     if (argCollector < 0 || argCollector >= kMaxArgCells) {
-        argCollector = 0;
         syntaxError(st, kCodeMemoryOverflow);
         return false;
     }

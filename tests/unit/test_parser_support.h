@@ -16,8 +16,11 @@
 #include <memory>
 #include <string_view>
 
-// Hands `text` to the scanner the way the driver hands it a file.
+// Hands `text` to the scanner the way the driver hands it a file (counting its lines
+// from the start).
 inline void loadSource(std::string_view text) {
+    scanLine = 0;
+    scanColumn = 0;
     FILE* f = std::tmpfile();
     ASSERT_NE(f, nullptr);
     std::fwrite(text.data(), 1, text.size(), f);
