@@ -58,19 +58,20 @@ enum CharClass : uint8_t {
     CC_HEX = 8,
     CC_UPPER_WORD = 16, // 'A'-'Z' and '_': directive keyword characters
     CC_SKIP = 32,       // characters that no rule names: always dropped
+    CC_NOT_UPPER = 64,  // identifier characters that no upper-case keyword contains
 };
 
 constexpr std::array<uint8_t, 256> makeClasses() {
     std::array<uint8_t, 256> t{};
-    for (int c = 'a'; c <= 'z'; ++c) t[c] |= CC_ALPHA;
+    for (int c = 'a'; c <= 'z'; ++c) t[c] |= CC_ALPHA | CC_NOT_UPPER;
     for (int c = 'A'; c <= 'Z'; ++c) t[c] |= CC_ALPHA | CC_UPPER_WORD;
     t['_'] |= CC_ALPHA | CC_UPPER_WORD;
-    t['@'] |= CC_ALPHA;
+    t['@'] |= CC_ALPHA | CC_NOT_UPPER;
     for (int c = '0'; c <= '9'; ++c) t[c] |= CC_DIGIT | CC_HEX;
     for (int c = 'a'; c <= 'f'; ++c) t[c] |= CC_HEX;
     for (int c = 'A'; c <= 'F'; ++c) t[c] |= CC_HEX;
-    t['('] |= CC_PAREN;
-    t[')'] |= CC_PAREN;
+    t['('] |= CC_PAREN | CC_NOT_UPPER;
+    t[')'] |= CC_PAREN | CC_NOT_UPPER;
     for (int c = 0; c < 256; ++c) {
         bool named = t[c] != 0 || c == '\n' || c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '.' ||
                      c == '-' || c == '\'' || c == '"' || c == ',' || c == '$' || c == '?' || c == '#';
@@ -108,13 +109,58 @@ int hexValue(char c) {
 // ---------------------------------------------------------------------------------
 // Keywords: one open-addressing table of every word that is not an identifier.
 
+// A keyword of at most 16 characters, zero-padded into two 64-bit words, so that a
+// lookup is two multiplications and two comparisons.
+struct PackedWord {
+    uint64_t lo = 0;
+    uint64_t hi = 0;
+    bool operator==(const PackedWord&) const = default;
+};
+
+inline PackedWord packWord(std::string_view w) {
+    unsigned char bytes[16] = {};
+    for (size_t i = 0; i < w.size() && i < 16; ++i) bytes[i] = static_cast<unsigned char>(w[i]);
+    PackedWord p;
+    std::memcpy(&p.lo, bytes, 8);
+    std::memcpy(&p.hi, bytes + 8, 8);
+    return p;
+}
+
+inline uint32_t hashWord(const PackedWord& w) {
+    uint64_t h = w.lo * 0x9E3779B97F4A7C15ull ^ w.hi * 0xC2B2AE3D27D4EB4Full;
+    return static_cast<uint32_t>(h >> 40);
+}
+
 struct Keyword {
-    std::string_view word;
+    PackedWord word; // all zero for an empty slot
     int token = 0;
     int32_t value = 0;
 };
 
 constexpr size_t kKeywordSlots = 1024; // power of two, well above the ~270 words
+
+class KeywordMap {
+  public:
+    void insert(std::string_view word, int token, int32_t value) {
+        PackedWord packed = packWord(word);
+        size_t i = hashWord(packed) & (kKeywordSlots - 1);
+        while (slots_[i].word.lo != 0) i = (i + 1) & (kKeywordSlots - 1);
+        slots_[i] = Keyword{packed, token, value};
+    }
+    // `word` must be 1 to 16 characters long.
+    const Keyword* find(std::string_view word) const {
+        PackedWord packed = packWord(word);
+        size_t i = hashWord(packed) & (kKeywordSlots - 1);
+        while (slots_[i].word.lo != 0) {
+            if (slots_[i].word == packed) return &slots_[i];
+            i = (i + 1) & (kKeywordSlots - 1);
+        }
+        return nullptr;
+    }
+
+  private:
+    std::array<Keyword, kKeywordSlots> slots_{};
+};
 
 struct DirectiveWord {
     const char* word;
@@ -167,32 +213,6 @@ const DirectiveWord kDirectiveWords[] = {
 
 const char* const kFlagWords[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T",  "H",
                                     "F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
-
-inline uint32_t hashWord(std::string_view w) {
-    uint32_t h = 2166136261u;
-    for (char c : w) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
-    return h;
-}
-
-class KeywordMap {
-  public:
-    void insert(std::string_view word, int token, int32_t value) {
-        size_t i = hashWord(word) & (kKeywordSlots - 1);
-        while (!slots_[i].word.empty()) i = (i + 1) & (kKeywordSlots - 1);
-        slots_[i] = Keyword{word, token, value};
-    }
-    const Keyword* find(std::string_view word) const {
-        size_t i = hashWord(word) & (kKeywordSlots - 1);
-        while (!slots_[i].word.empty()) {
-            if (slots_[i].word == word) return &slots_[i];
-            i = (i + 1) & (kKeywordSlots - 1);
-        }
-        return nullptr;
-    }
-
-  private:
-    std::array<Keyword, kKeywordSlots> slots_{};
-};
 
 struct KeywordMaps {
     KeywordMap words;      // mnemonics, PORT, flags, signed/unsigned, EXPORT, DO_NOT_EXPORT
@@ -401,7 +421,8 @@ int scan() {
         if (k & (CC_ALPHA | CC_PAREN)) {
             // The identifier run, then the longer lexemes that start the same way.
             const char* r = p + 1;
-            while (r < end && isIdentChar(*r)) ++r;
+            uint8_t seen = k;
+            while (r < end && isIdentChar(*r)) seen |= cls(*r++);
             if (r < end && *r == '+') {
                 // name+N...: the run must be an optional '(' and a name without parentheses.
                 const char* b = p + (c == '(' ? 1 : 0);
@@ -429,7 +450,9 @@ int scan() {
             std::string_view word(p, static_cast<size_t>(r - p));
             yylval.text = word;
             token = TOK_IDENTIFIER;
-            if (word.size() <= kMaxKeywordLength) {
+            // Only the two lower-case words are keywords with lower-case letters.
+            const bool candidate = !(seen & CC_NOT_UPPER) || c == 's' || c == 'u';
+            if (candidate && word.size() <= kMaxKeywordLength) {
                 if (const Keyword* kw = keywords().words.find(word)) {
                     token = kw->token;
                     yylval.number = kw->value;

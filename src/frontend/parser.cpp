@@ -123,8 +123,10 @@ void completeDirective(Statement& st, int id) {
 // The argument area.
 
 ArgCell& cellAt(Statement& st, int index) {
-    if (static_cast<size_t>(index) >= st.args.size()) st.args.resize(static_cast<size_t>(index) + 1);
-    return st.args[static_cast<size_t>(index)];
+    const size_t i = static_cast<size_t>(index);
+    if (i == st.args.size()) return st.args.emplace_back(); // the usual case: the next cell
+    if (i > st.args.size()) st.args.resize(i + 1);
+    return st.args[i];
 }
 
 void setNumber(ArgCell& cell, int32_t value) {
