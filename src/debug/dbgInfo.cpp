@@ -1,6 +1,10 @@
 // Placeholder until the debug-information builder lands: no debug sections are built.
 #include "debug/dbgInfo.h"
 
-int buildDebugInfo(AssemblerState*) { return -1; }
-int buildLineProgram(AssemblerState*) { return -1; }
+int buildDebugInfo(AssemblerState*) {
+    return -1;
+}
+int buildLineProgram(AssemblerState*) {
+    return -1;
+}
 void dumpDebugDescriptions(const AssemblerState*) {}
