@@ -237,7 +237,12 @@ const KeywordMaps& keywords() {
 // ---------------------------------------------------------------------------------
 // Position counting.
 
+// Columns stop growing here: a line of a quarter gigabyte of tabs would otherwise
+// count past the largest int. The cap stays a multiple of the tab width.
+constexpr int kColumnCap = 1 << 30;
+
 inline void syncState() {
+    if (scanColumn > kColumnCap) scanColumn = kColumnCap;
     if (attachedState) {
         attachedState->lineNumber = scanLine;
         attachedState->columnNumber = scanColumn;
@@ -252,16 +257,18 @@ inline void countPlain(size_t length) {
 
 // Counts a lexeme that may hold tabs and newlines.
 void countText(const char* p, const char* end) {
+    int64_t column = scanColumn;
     for (; p < end; ++p) {
         if (*p == '\n') {
             ++scanLine;
-            scanColumn = 0;
+            column = 0;
         } else if (*p == '\t') {
-            scanColumn += 8 - scanColumn % 8;
+            column = std::min<int64_t>(column + 8 - column % 8, kColumnCap);
         } else {
-            ++scanColumn;
+            column = std::min<int64_t>(column + 1, kColumnCap);
         }
     }
+    scanColumn = static_cast<int>(column);
     syncState();
 }
 
@@ -408,10 +415,12 @@ int scan() {
         }
         if (c == ' ' || c == '\t' || c == '\v' || c == '\f') {
             const char* q = p;
+            int64_t column = scanColumn;
             while (q < end && (*q == ' ' || *q == '\t' || *q == '\v' || *q == '\f')) {
-                scanColumn += *q == '\t' ? 8 - scanColumn % 8 : 1;
+                column += *q == '\t' ? 8 - column % 8 : 1;
                 ++q;
             }
+            scanColumn = static_cast<int>(std::min<int64_t>(column, kColumnCap));
             syncState();
             p = q;
             continue;
