@@ -298,26 +298,8 @@ OperandShape shapeOfWord(std::string_view word) {
     return SHAPE_NONE;
 }
 
-struct FormTable {
-    FormSet sets[kMnemonicCount];
-    bool valid = true;
-    FormTable() {
-        for (int i = 0; i < kMnemonicCount; ++i) {
-            const MnemonicInfo& m = kMnemonics[i];
-            valid &= addForms(kGroupForms[m.group], sets[i], false);
-            if (m.missing) valid &= addForms(m.missing, sets[i], true);
-            computePrefixes(sets[i]);
-        }
-    }
-};
-
-const FormTable& formTable() {
-    static const FormTable table;
-    return table;
-}
-
-} // namespace
-
+// Adds the forms of `list` to `out` (with remove set, takes them away); false on a
+// malformed list.
 bool addForms(const char* list, FormSet& out, bool remove) {
     std::string_view rest(list);
     while (!rest.empty()) {
@@ -349,6 +331,7 @@ bool addForms(const char* list, FormSet& out, bool remove) {
     return true;
 }
 
+// Recomputes the prefixes from the complete forms.
 void computePrefixes(FormSet& set) {
     set.prefix.reset();
     for (int code = 0; code < kSignatureSpace; ++code) {
@@ -366,6 +349,26 @@ void computePrefixes(FormSet& set) {
         }
     }
 }
+
+struct FormTable {
+    FormSet sets[kMnemonicCount];
+    bool valid = true;
+    FormTable() {
+        for (int i = 0; i < kMnemonicCount; ++i) {
+            const MnemonicInfo& m = kMnemonics[i];
+            valid &= addForms(kGroupForms[m.group], sets[i], false);
+            if (m.missing) valid &= addForms(m.missing, sets[i], true);
+            computePrefixes(sets[i]);
+        }
+    }
+};
+
+const FormTable& formTable() {
+    static const FormTable table;
+    return table;
+}
+
+} // namespace
 
 const FormSet& mnemonicForms(int index) {
     return formTable().sets[index];

@@ -70,7 +70,8 @@ struct MnemonicInfo {
     const char* missing;  // forms of the group that this mnemonic does not accept, or null
 };
 
-// The forms of each group, as lists for addForms.
+// The forms of each group, as lists such as "C $c, I I B" ("-" is the form without
+// operands).
 extern const char* const kGroupForms[kFormGroupCount];
 
 constexpr int kMnemonicCount = 242;
@@ -83,17 +84,6 @@ constexpr int16_t kCallIndirectId = 204;
 
 // The accepted forms of mnemonic `index` (0 <= index < kMnemonicCount).
 const FormSet& mnemonicForms(int index);
-
-// Parses a list of forms such as "C $c, I I B" ("-" is the form without operands) into
-// `out`, adding (or with remove set, taking away) each form. False on a malformed list.
-bool addForms(const char* list, FormSet& out, bool remove);
-// Recomputes `prefix` from `complete`.
-void computePrefixes(FormSet& set);
-
-// Code of a signature given as shapes.
-constexpr int signatureCode(int s1, int s2 = 0, int s3 = 0) {
-    return s1 + kShapeCount * (s2 + kShapeCount * s3);
-}
 
 // False when a form list of the tables above is malformed (checked by the tests).
 bool mnemonicFormsValid();
