@@ -84,7 +84,7 @@ def run_once(measure, zorlan, source, args):
                                 stdout=subprocess.PIPE, stderr=listing, check=True)
         listing.seek(0)
         out = listing.read().decode(errors="replace")
-    seconds, peak, code = result.stdout.split()
+    seconds, peak, code = result.stdout.decode().split()
     if int(code) != 0:
         sys.exit(f"assembly of {source} failed with status {code}:\n{out[:2000]}")
     return float(seconds), int(peak)  # kilobytes

@@ -19,6 +19,7 @@ int main(int argc, char** argv) {
     pid_t pid = fork();
     if (pid < 0) return 2;
     if (pid == 0) {
+        dup2(2, 1); // the child's output goes to the error stream; ours is the measurement
         execv(argv[1], argv + 1);
         _exit(127);
     }
