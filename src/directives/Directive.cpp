@@ -31,6 +31,15 @@ int64_t lastOrgTextLoc = -1;
 namespace {
 
 constexpr int kMaxIncludeDepth = 64;
+// Includes a pass may open, and the bytes they may bring in all together. Files that
+// include each other twice over multiply without end (two includes per level, thirty
+// levels: a billion files), and a few includes of /dev/zero would read gigabytes; these
+// budgets keep every run short while no real program comes near them.
+constexpr int kMaxIncludesPerPass = 16384;
+constexpr int64_t kMaxIncludedBytesPerPass = int64_t{64} << 20;
+
+int includesThisPass = 0;
+int64_t includedBytesThisPass = 0;
 // No section can come near this; a larger request in pass two is a corrupted count.
 constexpr int64_t kMaxSectionBytes = int64_t{1} << 30;
 // The relocation arrays start with room for the pass-one estimate, within reason.
@@ -328,7 +337,8 @@ int executeINCLUDE(Statement* st, AssemblerState* state, int pass) {
     logTrace(state, "INCLUDE file: %s\n", name.c_str());
 
     // A file that includes itself, directly or not, stops at this depth instead of looping.
-    if (state->includeStack.size() >= static_cast<size_t>(kMaxIncludeDepth) || name.empty())
+    if (state->includeStack.size() >= static_cast<size_t>(kMaxIncludeDepth) || name.empty() ||
+        includesThisPass >= kMaxIncludesPerPass)
         return failWith(state, 5006, name.c_str());
 
     std::string path = name;
@@ -338,13 +348,18 @@ int executeINCLUDE(Statement* st, AssemblerState* state, int pass) {
         stream = openSource(path);
     }
     if (!stream) return failWith(state, 5006, name.c_str());
+    std::string bytes;
+    SourceRead read = readSource(stream, bytes);
+    std::fclose(stream);
+    if (read == SourceRead::Failed) return failWith(state, 5006, name.c_str());
+    includesThisPass += 1;
+    includedBytesThisPass += static_cast<int64_t>(bytes.size());
+    if (read == SourceRead::TooLarge || includedBytesThisPass > kMaxIncludedBytesPerPass)
+        return failWith(state, 3020);
 
     if (pass == 1) {
         SplitPath parts = splitPath(name.c_str());
-        if (!parts.directory || !parts.baseName) {
-            std::fclose(stream);
-            return failWith(state, 3008);
-        }
+        if (!parts.directory || !parts.baseName) return failWith(state, 3008);
         state->debugFileList.push_back(DebugFile{std::move(*parts.directory), std::move(*parts.baseName)});
         state->debugFileListCreated = true;
     }
@@ -358,8 +373,7 @@ int executeINCLUDE(Statement* st, AssemblerState* state, int pass) {
     state->fileName = path;
     scanLine = 0;
     fileIndex += 1;
-    yyrestart(stream); // the scanner keeps the whole file; the stream is not needed any more
-    std::fclose(stream);
+    lexerStartOwned(std::move(bytes));
     return 0;
 }
 
@@ -578,9 +592,13 @@ int addPointerRelocation(int isSymbol, AssemblerState* state, const char* name, 
 void resetDirectivesForPassTwo() {
     lastOrgTextLoc = -1;
     resetStructInstance();
+    includesThisPass = 0;
+    includedBytesThisPass = 0;
 }
 
 void resetDirectiveState() {
     lastOrgTextLoc = -1;
     resetStructInstance();
+    includesThisPass = 0;
+    includedBytesThisPass = 0;
 }

@@ -18,9 +18,8 @@
 #include <cassert>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 #include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 int absoluteMode = 0;
@@ -76,24 +75,20 @@ int endRun(Run& run, int status) {
     return status;
 }
 
-bool readWholeFile(const std::string& name, std::string& bytes) {
-    std::ifstream in(name, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    bytes = buffer.str();
-    return true;
+// Reads the input file once; every pass scans these bytes. A directory is no source.
+SourceRead readWholeFile(const std::string& name, std::string& bytes) {
+    FILE* stream = std::fopen(name.c_str(), "rb");
+    if (!stream) return SourceRead::Failed;
+    struct stat info;
+    SourceRead result = SourceRead::Failed;
+    if (fstat(fileno(stream), &info) == 0 && !S_ISDIR(info.st_mode)) result = readSource(stream, bytes);
+    std::fclose(stream);
+    return result;
 }
 
 // Points the scanner at the main file's bytes from their beginning.
 void restartMainInput(Run& run) {
-    if (run.mainSource.empty()) {
-        yyrestart(nullptr);
-        return;
-    }
-    FILE* stream = fmemopen(run.mainSource.data(), run.mainSource.size(), "r");
-    yyrestart(stream);
-    if (stream) std::fclose(stream);
+    lexerStartText(run.mainSource);
 }
 
 void reportPending(AssemblerState* state) {
@@ -479,9 +474,15 @@ int assemble(Run& run, int argc, const char* const* argv) {
         reportAt(state, 3007);
         return endRun(run, kStatusUsage);
     }
-    if (!readWholeFile(run.inputName, run.mainSource)) {
-        reportAt(state, 5006, run.inputName.c_str());
-        return endRun(run, kStatusInput);
+    switch (readWholeFile(run.inputName, run.mainSource)) {
+        case SourceRead::Ok:
+            break;
+        case SourceRead::TooLarge:
+            reportAt(state, 3020);
+            return endRun(run, kStatusInput);
+        case SourceRead::Failed:
+            reportAt(state, 5006, run.inputName.c_str());
+            return endRun(run, kStatusInput);
     }
 
     if (run.options.logName) {

@@ -17,9 +17,11 @@
 #include <cstring>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 struct ScanBuffer {
-    std::string data;
+    std::string owned;     // the bytes of a file the scanner read itself
+    std::string_view data; // the bytes scanned: `owned`, or text the caller keeps alive
     size_t pos = 0;
 };
 
@@ -35,7 +37,6 @@ LexValue yylval;
 
 namespace {
 
-constexpr size_t kMaxSourceBytes = size_t{256} << 20; // anything beyond is treated as end of input
 constexpr size_t kReadChunk = size_t{64} << 10;
 constexpr size_t kMaxKeywordLength = 13;   // DO_NOT_EXPORT
 constexpr size_t kMaxDirectiveLength = 12; // DATA_DEF_END, without the full stop
@@ -634,19 +635,52 @@ int yylex() {
     return scan();
 }
 
-void yyrestart(FILE* stream) {
-    ScanBuffer& in = ensureInput();
-    in.data.clear();
-    in.pos = 0;
-    if (!stream) return;
-    while (in.data.size() < kMaxSourceBytes) {
-        size_t old = in.data.size();
-        size_t want = std::min(kReadChunk, kMaxSourceBytes - old);
-        in.data.resize(old + want);
-        size_t got = std::fread(in.data.data() + old, 1, want, stream);
-        in.data.resize(old + got);
+SourceRead readSource(FILE* stream, std::string& bytes) {
+    bytes.clear();
+    if (!stream) return SourceRead::Failed;
+    // A regular file is read in one request of its size; anything else (a pipe, a
+    // device) in chunks. One byte beyond the limit tells a file that is too long.
+    size_t chunk = kReadChunk;
+    struct stat info;
+    if (fstat(fileno(stream), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+        chunk = std::min(static_cast<size_t>(info.st_size), kMaxSourceBytes) + 1;
+    for (;;) {
+        size_t old = bytes.size();
+        size_t want = std::min(chunk, kMaxSourceBytes + 1 - old);
+        bytes.resize(old + want);
+        size_t got = std::fread(bytes.data() + old, 1, want, stream);
+        bytes.resize(old + got);
+        if (bytes.size() > kMaxSourceBytes) {
+            bytes.resize(kMaxSourceBytes);
+            return SourceRead::TooLarge;
+        }
         if (got < want) break;
     }
+    if (std::ferror(stream)) {
+        bytes.clear();
+        return SourceRead::Failed;
+    }
+    return SourceRead::Ok;
+}
+
+void yyrestart(FILE* stream) {
+    std::string bytes;
+    if (stream) readSource(stream, bytes);
+    lexerStartOwned(std::move(bytes));
+}
+
+void lexerStartOwned(std::string bytes) {
+    ScanBuffer& in = ensureInput();
+    in.owned = std::move(bytes);
+    in.data = in.owned;
+    in.pos = 0;
+}
+
+void lexerStartText(std::string_view text) {
+    ScanBuffer& in = ensureInput();
+    in.owned.clear();
+    in.data = text;
+    in.pos = 0;
 }
 
 ScanBufferPtr lexerDetachInput() {

@@ -1,0 +1,157 @@
+// Whole runs on generated sources too large to keep in the repository, and the ways an
+// object file can fail to be written: every one ends with a catalogue diagnostic, in
+// bounded time, without leaving a partial object behind.
+#include "driver/Zorlan.h"
+#include "frontend/lexer.h"
+#include "testSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <dirent.h>
+#include <fstream>
+#include <functional>
+#include <string>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// A scratch directory that removes the files it was given, and then itself.
+class ScratchDir {
+  public:
+    ScratchDir() {
+        char pattern[] = "/tmp/zorlan-limits-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        path_ = made ? made : "";
+    }
+    ~ScratchDir() {
+        for (const std::string& name : entries()) unlink((path_ + "/" + name).c_str());
+        rmdir(path_.c_str());
+    }
+    ScratchDir(const ScratchDir&) = delete;
+    ScratchDir& operator=(const ScratchDir&) = delete;
+
+    std::string file(const std::string& name) const { return path_ + "/" + name; }
+    std::string write(const std::string& name, const std::string& text) const {
+        std::ofstream(file(name), std::ios::binary) << text;
+        return file(name);
+    }
+    std::vector<std::string> entries() const {
+        std::vector<std::string> names;
+        if (DIR* dir = opendir(path_.c_str())) {
+            while (dirent* e = readdir(dir))
+                if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
+                    names.push_back(e->d_name);
+            closedir(dir);
+        }
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+    bool ok() const { return !path_.empty(); }
+
+  private:
+    std::string path_;
+};
+
+struct RunResult {
+    int status;
+    std::string listing;
+};
+
+RunResult assemble(const std::string& source, const std::string& object) {
+    std::vector<const char*> argv = {"zorlan", "-q", "-o", object.c_str(), source.c_str()};
+    CapturedOutput out;
+    int status = zorlanMain(static_cast<int>(argv.size()), argv.data());
+    return {status, out.text()};
+}
+
+std::string diagnostic(const std::string& file, int line, int code, const char* text) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "A%04d ", code);
+    return "Assembler: " + file + " line " + std::to_string(line) + ": (error) " + buffer + text + "\n";
+}
+
+// n items "1,1,...,1".
+std::string ones(size_t n) {
+    std::string list;
+    list.reserve(2 * n);
+    for (size_t i = 0; i < n; ++i) list += i ? ",1" : "1";
+    return list;
+}
+
+} // namespace
+
+// Sources generated at run time; each row's listing is exact.
+TEST(GeneratedSources, LimitsEndInACatalogueDiagnostic) {
+    struct Case {
+        const char* what;
+        std::function<std::string(const ScratchDir&)> source; // writes the files, returns the main one
+        int status;
+        std::function<std::string(const std::string&)> listing; // from the main file's name
+    };
+    const std::string comment15 = "#" + std::string((size_t{15} << 20) - 2, 'c') + "\n";
+    const std::vector<Case> cases = {
+        {"a main file one byte beyond the size limit",
+         [](const ScratchDir& d) { return d.write("big.asm", std::string(kMaxSourceBytes + 1, '\n')); }, 2,
+         [](const std::string& f) { return diagnostic(f, 0, 3020, "memory overflow"); }},
+        {"a main file exactly at the size limit",
+         [](const ScratchDir& d) {
+             return d.write("full.asm", "#" + std::string(kMaxSourceBytes - 2, 'c') + "\n");
+         },
+         0, [](const std::string&) { return std::string(); }},
+        {"includes that bring in more than a pass may read",
+         [&comment15](const ScratchDir& d) {
+             d.write("part.inc", comment15);
+             std::string main;
+             for (int i = 0; i < 5; ++i) main += "        .INCLUDE \"" + d.file("part.inc") + "\"\n";
+             return d.write("many.asm", main);
+         },
+         2, [](const std::string& f) { return diagnostic(f, 5, 3020, "memory overflow"); }},
+        {"a list of exactly 262,144 items",
+         [](const ScratchDir& d) { return d.write("cells.asm", "x .DB 262144 " + ones(262144) + "\n"); }, 0,
+         [](const std::string&) { return std::string(); }},
+        {"a list one item longer than the argument area",
+         [](const ScratchDir& d) { return d.write("cells1.asm", "x .DB 262145 " + ones(262145) + "\n"); }, 2,
+         [](const std::string& f) { return diagnostic(f, 1, 3020, "memory overflow"); }},
+        {"an identifier list one item longer than the argument area",
+         [](const ScratchDir& d) {
+             std::string names = "a";
+             for (int i = 0; i < 262144; ++i) names += ",a";
+             return d.write("names.asm", "a: NOP\n        .GLOBAL EXPORT " + names + "\n");
+         },
+         2, [](const std::string& f) { return diagnostic(f, 2, 3020, "memory overflow"); }},
+        {"a line of ten million blanks before its instruction",
+         [](const ScratchDir& d) { return d.write("blanks.asm", std::string(10'000'000, ' ') + "NOP\n"); }, 0,
+         [](const std::string&) { return std::string(); }},
+        {"a label of a million characters",
+         [](const ScratchDir& d) {
+             std::string name(1'000'000, 'L');
+             return d.write("label.asm", name + ": JUMP " + name + "\n");
+         },
+         0, [](const std::string&) { return std::string(); }},
+        {"an unknown name of a million characters",
+         [](const ScratchDir& d) {
+             return d.write("unknown.asm", "        JUMP " + std::string(1'000'000, 'u') + "\n");
+         },
+         4,
+         [](const std::string& f) {
+             return diagnostic(f, 1, 3012,
+                               ("unresolved symbol '" + std::string(1'000'000, 'u') + "'").c_str());
+         }},
+    };
+    for (const Case& c : cases) {
+        ScratchDir dir;
+        ASSERT_TRUE(dir.ok());
+        std::string source = c.source(dir);
+        RunResult r = assemble(source, dir.file("out.obj"));
+        EXPECT_EQ(r.status, c.status) << c.what;
+        // Listings may hold a million-character name: show only their beginning.
+        EXPECT_TRUE(r.listing == c.listing(source)) << c.what << ": " << r.listing.substr(0, 300);
+        bool written = access(dir.file("out.obj").c_str(), F_OK) == 0;
+        EXPECT_EQ(written, c.status == 0) << c.what;
+    }
+}
