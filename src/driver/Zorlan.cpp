@@ -417,11 +417,22 @@ bool runPassTwo(Run& run) {
     }
 }
 
-// Writes the object under a temporary name and moves it into place only when the
-// writer finished, so a failed write never leaves a truncated object behind.
+// Where the object goes. A new or regular file is written under a temporary name beside
+// it and renamed into place only when the writer finished, so a failed write never leaves
+// a truncated object behind. Anything else that exists (a device such as /dev/null, a
+// pipe) is written directly: renaming over it would replace the device itself.
+bool writesInPlace(const std::string& name) {
+    struct stat info;
+    return stat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
+}
+
+// Writes the object file. A failure that the writer did not report itself is reported
+// as 3009, so that a run without an object never ends with status 0.
 void writeObject(Run& run) {
     AssemblerState* state = run.state.get();
-    std::string temporary = run.outputName + ".tmp" + std::to_string(getpid());
+    const int errorsBefore = errorCount();
+    const bool inPlace = writesInPlace(run.outputName);
+    std::string temporary = inPlace ? run.outputName : run.outputName + ".tmp" + std::to_string(getpid());
     int fd = createObjectFile(temporary.c_str());
     if (fd < 0) {
         reportAt(state, 3009);
@@ -433,8 +444,9 @@ void writeObject(Run& run) {
         closeObjectFile(state->objectFd);
         state->objectFd = -1;
     }
-    if (written == 1 && std::rename(temporary.c_str(), run.outputName.c_str()) == 0) return;
-    std::remove(temporary.c_str());
+    bool done = written == 1 && (inPlace || std::rename(temporary.c_str(), run.outputName.c_str()) == 0);
+    if (!done && !inPlace) std::remove(temporary.c_str());
+    if (!done && errorCount() == errorsBefore) reportAt(state, 3009);
 }
 
 void addEnvironmentIncludeDirs() {

@@ -75,6 +75,16 @@ std::string diagnostic(const std::string& file, int line, int code, const char* 
     return "Assembler: " + file + " line " + std::to_string(line) + ": (error) " + buffer + text + "\n";
 }
 
+bool isSymlink(const std::string& path) {
+    struct stat info;
+    return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
 // n items "1,1,...,1".
 std::string ones(size_t n) {
     std::string list;
@@ -154,4 +164,73 @@ TEST(GeneratedSources, LimitsEndInACatalogueDiagnostic) {
         bool written = access(dir.file("out.obj").c_str(), F_OK) == 0;
         EXPECT_EQ(written, c.status == 0) << c.what;
     }
+}
+
+// Existing outputs that are not regular files are written in place, never renamed over.
+TEST(ObjectOutput, DevicesAndDirectoriesAreNeverReplaced) {
+    struct Case {
+        const char* what;
+        const char* target; // what out.obj is: a symlink to this, or (null) a directory
+        int status;
+        std::string listing;
+    };
+    const std::string fail = "A3009 failed to create object file\n";
+    const std::vector<Case> cases = {
+        {"a link to /dev/null", "/dev/null", 0, ""},
+        {"a link to /dev/full", "/dev/full", 4, fail},
+        {"a directory", nullptr, 4, fail},
+    };
+    for (const Case& c : cases) {
+        ScratchDir dir;
+        ASSERT_TRUE(dir.ok());
+        std::string source = dir.write("prog.asm", "        NOP\n");
+        std::string out = dir.file("out.obj");
+        if (c.target)
+            ASSERT_EQ(symlink(c.target, out.c_str()), 0);
+        else
+            ASSERT_EQ(mkdir(out.c_str(), 0700), 0);
+        RunResult r = assemble(source, out);
+        EXPECT_EQ(r.status, c.status) << c.what;
+        if (c.listing.empty())
+            EXPECT_EQ(r.listing, "") << c.what;
+        else
+            EXPECT_NE(r.listing.find(c.listing), std::string::npos) << c.what << ": " << r.listing;
+        EXPECT_EQ(dir.entries(), (std::vector<std::string>{"out.obj", "prog.asm"})) << c.what;
+        if (c.target)
+            EXPECT_TRUE(isSymlink(out)) << c.what;
+        else
+            rmdir(out.c_str());
+    }
+}
+
+// A write that fails half way (here: the file size limit of the process) leaves the
+// previous object untouched and no temporary file; the run reports 3009.
+TEST(ObjectOutput, FailedWriteKeepsThePreviousObject) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    std::string source = dir.write("prog.asm", "        .DATA\nbuf     .DB 400 1\n");
+    std::string out = dir.write("out.obj", "previous object");
+    std::string listingFile = dir.file("listing.txt");
+
+    pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead of ending the process
+        struct rlimit limit = {256, 256};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        FILE* listing = std::fopen(listingFile.c_str(), "w");
+        setZorlanStdout(listing);
+        std::vector<const char*> argv = {"zorlan", "-q", "-o", out.c_str(), source.c_str()};
+        int status = zorlanMain(static_cast<int>(argv.size()), argv.data());
+        std::fclose(listing);
+        _exit(status);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 4);
+    EXPECT_NE(readFile(listingFile).find("A3009 failed to create object file"), std::string::npos)
+        << readFile(listingFile);
+    EXPECT_EQ(readFile(out), "previous object");
+    EXPECT_EQ(dir.entries(), (std::vector<std::string>{"listing.txt", "out.obj", "prog.asm"}));
 }
