@@ -14,6 +14,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -127,6 +128,21 @@ inline PackedWord packWord(std::string_view w) {
     return p;
 }
 
+// The same packing for a word of 1 to 16 characters inside a buffer that holds at
+// least 16 bytes from its start: two loads and two masks instead of a copy loop.
+inline PackedWord packWordInBuffer(const char* start, size_t length) {
+    PackedWord p;
+    std::memcpy(&p.lo, start, 8);
+    std::memcpy(&p.hi, start + 8, 8);
+    if (length < 8) {
+        p.lo &= (uint64_t{1} << (8 * length)) - 1;
+        p.hi = 0;
+    } else if (length < 16) {
+        p.hi &= (uint64_t{1} << (8 * (length - 8))) - 1;
+    }
+    return p;
+}
+
 inline uint32_t hashWord(const PackedWord& w) {
     uint64_t h = w.lo * 0x9E3779B97F4A7C15ull ^ w.hi * 0xC2B2AE3D27D4EB4Full;
     return static_cast<uint32_t>(h >> 40);
@@ -148,9 +164,12 @@ class KeywordMap {
         while (slots_[i].word.lo != 0) i = (i + 1) & (kKeywordSlots - 1);
         slots_[i] = Keyword{packed, token, value};
     }
-    // `word` must be 1 to 16 characters long.
-    const Keyword* find(std::string_view word) const {
-        PackedWord packed = packWord(word);
+    // `word` must be 1 to 16 characters long. When `bufferEnd` leaves 16 bytes from
+    // the word's start, the word is packed straight from the buffer.
+    const Keyword* find(std::string_view word, const char* bufferEnd = nullptr) const {
+        const bool wide =
+            std::endian::native == std::endian::little && bufferEnd && bufferEnd - word.data() >= 16;
+        PackedWord packed = wide ? packWordInBuffer(word.data(), word.size()) : packWord(word);
         size_t i = hashWord(packed) & (kKeywordSlots - 1);
         while (slots_[i].word.lo != 0) {
             if (slots_[i].word == packed) return &slots_[i];
@@ -236,41 +255,67 @@ const KeywordMaps& keywords() {
 }
 
 // ---------------------------------------------------------------------------------
-// Position counting.
+// Position counting. One call of the scanner keeps the line and column in a cursor
+// and hands them to the counters and the attached state once, when it returns: no one
+// reads them while a token is being scanned, and skipped characters never move them.
 
-// Columns stop growing here: a line of a quarter gigabyte of tabs would otherwise
-// count past the largest int. The cap stays a multiple of the tab width.
-constexpr int kColumnCap = 1 << 30;
+// Columns stop growing here; the cap stays a multiple of the tab width.
+constexpr int64_t kColumnCap = 1 << 30;
 
-inline void syncState() {
-    if (scanColumn > kColumnCap) scanColumn = kColumnCap;
-    if (attachedState) {
-        attachedState->lineNumber = scanLine;
-        attachedState->columnNumber = scanColumn;
-    }
-}
+struct Position {
+    int line;
+    int64_t column;
 
-// Counts a lexeme that has no tab and no newline.
-inline void countPlain(size_t length) {
-    scanColumn += static_cast<int>(length);
-    syncState();
-}
+    // A lexeme that has no tab and no newline.
+    void plain(size_t length) { column += static_cast<int64_t>(length); }
 
-// Counts a lexeme that may hold tabs and newlines.
-void countText(const char* p, const char* end) {
-    int64_t column = scanColumn;
-    for (; p < end; ++p) {
-        if (*p == '\n') {
-            ++scanLine;
-            column = 0;
-        } else if (*p == '\t') {
-            column = std::min<int64_t>(column + 8 - column % 8, kColumnCap);
-        } else {
-            column = std::min<int64_t>(column + 1, kColumnCap);
+    // A lexeme that may hold tabs and newlines.
+    void text(const char* p, const char* end) {
+        for (; p < end; ++p) {
+            if (*p == '\n') {
+                ++line;
+                column = 0;
+            } else if (*p == '\t') {
+                column = std::min(column + 8 - column % 8, kColumnCap);
+            } else {
+                column = std::min(column + 1, kColumnCap);
+            }
         }
     }
-    scanColumn = static_cast<int>(column);
-    syncState();
+};
+
+// Eight bytes that are all blanks, as one word for comparison.
+constexpr uint64_t kEightBlanks = 0x2020202020202020ull;
+
+// Skips blanks (space, tab, vertical tab, form feed) from `p`; returns the first other
+// character's position. Runs of spaces are compared eight at a time.
+const char* skipBlanks(const char* p, const char* end, Position& pos) {
+    for (;;) {
+        const char* run = p;
+        if constexpr (std::endian::native == std::endian::little) {
+            while (end - p >= 8) {
+                uint64_t word;
+                std::memcpy(&word, p, 8);
+                uint64_t differs = word ^ kEightBlanks;
+                if (differs != 0) {
+                    p += std::countr_zero(differs) >> 3; // the first byte that is no space
+                    break;
+                }
+                p += 8;
+            }
+        }
+        while (p < end && *p == ' ') ++p;
+        pos.column += p - run;
+        if (p == end) return p;
+        if (*p == '\t') {
+            pos.column += 8 - pos.column % 8;
+        } else if (*p == '\v' || *p == '\f') {
+            pos.column += 1;
+        } else {
+            return p;
+        }
+        ++p;
+    }
 }
 
 // ---------------------------------------------------------------------------------
@@ -398,6 +443,7 @@ int scan() {
     const char* const base = in.data.data();
     const char* p = base + in.pos;
     const char* const end = base + in.data.size();
+    Position pos{scanLine, scanColumn};
     int token = TOK_EOF;
 
     for (;;) {
@@ -408,22 +454,13 @@ int scan() {
         const char c = *p;
 
         if (c == '\n') {
-            ++scanLine;
-            scanColumn = 0;
-            syncState();
+            ++pos.line;
+            pos.column = 0;
             token = finish(p, p + 1, TOK_END);
             break;
         }
         if (c == ' ' || c == '\t' || c == '\v' || c == '\f') {
-            const char* q = p;
-            int64_t column = scanColumn;
-            while (q < end && (*q == ' ' || *q == '\t' || *q == '\v' || *q == '\f')) {
-                column += *q == '\t' ? 8 - column % 8 : 1;
-                ++q;
-            }
-            scanColumn = static_cast<int>(std::min<int64_t>(column, kColumnCap));
-            syncState();
-            p = q;
+            p = skipBlanks(p, end, pos);
             continue;
         }
 
@@ -446,14 +483,14 @@ int scan() {
                     }
                     if (q < end && *q == ')') ++q;
                     yylval.text = std::string_view(p, static_cast<size_t>(q - p));
-                    countPlain(static_cast<size_t>(q - p));
+                    pos.plain(static_cast<size_t>(q - p));
                     token = finish(p, q, TOK_BASE_PLUS_OFFSET);
                     break;
                 }
             }
             if (r < end && *r == ':') {
                 yylval.text = std::string_view(p, static_cast<size_t>(r + 1 - p));
-                countPlain(static_cast<size_t>(r + 1 - p));
+                pos.plain(static_cast<size_t>(r + 1 - p));
                 token = finish(p, r + 1, TOK_LABEL);
                 break;
             }
@@ -463,12 +500,12 @@ int scan() {
             // Only the two lower-case words are keywords with lower-case letters.
             const bool candidate = !(seen & CC_NOT_UPPER) || c == 's' || c == 'u';
             if (candidate && word.size() <= kMaxKeywordLength) {
-                if (const Keyword* kw = keywords().words.find(word)) {
+                if (const Keyword* kw = keywords().words.find(word, end)) {
                     token = kw->token;
                     yylval.number = kw->value;
                 }
             }
-            countPlain(word.size());
+            pos.plain(word.size());
             p = r;
             break;
         }
@@ -480,7 +517,7 @@ int scan() {
                 while (q < end && isHex(*q)) ++q;
                 while (q < end && isSuffix(*q)) ++q;
                 yylval.number = hexDigitsValue(d + 1, q);
-                countPlain(static_cast<size_t>(q - p));
+                pos.plain(static_cast<size_t>(q - p));
                 token = finish(p, q, TOK_CONSTANT);
                 break;
             }
@@ -492,7 +529,7 @@ int scan() {
                     while (q < end && isDigit(*q)) ++q;
                     if (q < end && (*q == 'f' || *q == 'F' || *q == 'l' || *q == 'L')) ++q;
                     yylval.number = exponentValue(p, d, d + 1, q);
-                    countPlain(static_cast<size_t>(q - p));
+                    pos.plain(static_cast<size_t>(q - p));
                     token = finish(p, q, TOK_CONSTANT);
                     break;
                 }
@@ -500,7 +537,7 @@ int scan() {
             const char* q = d;
             while (q < end && isSuffix(*q)) ++q;
             yylval.number = decimalValue(p, d, false);
-            countPlain(static_cast<size_t>(q - p));
+            pos.plain(static_cast<size_t>(q - p));
             token = finish(p, q, TOK_CONSTANT);
             break;
         }
@@ -514,7 +551,7 @@ int scan() {
                     ++r;
                 for (; r > p + 1; --r) {
                     std::string_view name(p + 1, static_cast<size_t>(r - p - 1));
-                    if (const Keyword* kw = keywords().directives.find(name)) {
+                    if (const Keyword* kw = keywords().directives.find(name, end)) {
                         yylval.number = kw->value;
                         switch (kw->value) {
                             case DIR_DB:
@@ -527,7 +564,7 @@ int scan() {
                             default:
                                 break;
                         }
-                        countPlain(static_cast<size_t>(r - p));
+                        pos.plain(static_cast<size_t>(r - p));
                         token = TOK_DIRECTIVE;
                         break;
                     }
@@ -546,7 +583,7 @@ int scan() {
                     const char* q = d;
                     while (q < end && isSuffix(*q)) ++q;
                     yylval.number = decimalValue(p + 1, d, true);
-                    countPlain(static_cast<size_t>(q - p));
+                    pos.plain(static_cast<size_t>(q - p));
                     token = finish(p, q, TOK_CONSTANT);
                     break;
                 }
@@ -554,7 +591,7 @@ int scan() {
                     static constexpr char kLinkerFlagCodes[] = {'2', '1', '4', '5'};
                     int which = p[1] == 'a' ? 0 : p[1] == 'w' ? 1 : p[1] == 'x' ? 2 : 3;
                     yylval.number = kLinkerFlagCodes[which];
-                    countPlain(2);
+                    pos.plain(2);
                     token = finish(p, p + 2, TOK_LFLAG);
                     break;
                 }
@@ -563,11 +600,11 @@ int scan() {
             case '\'':
                 if (p + 2 < end && p[1] >= ' ' && p[1] <= '~' && p[2] == '\'') {
                     yylval.number = static_cast<unsigned char>(p[1]);
-                    countPlain(3);
+                    pos.plain(3);
                     token = finish(p, p + 3, TOK_CHAR);
                     break;
                 }
-                countPlain(1);
+                pos.plain(1);
                 token = finish(p, p + 1, TOK_APOSTROPHE);
                 break;
             case '"': {
@@ -579,7 +616,7 @@ int scan() {
                     continue;
                 }
                 std::string_view lexeme(p, static_cast<size_t>(q + 1 - p));
-                countText(p, q + 1);
+                pos.text(p, q + 1);
                 p = q + 1;
                 if (escapeMode) {
                     std::string& out = processed[processedIndex];
@@ -601,13 +638,13 @@ int scan() {
             case ',':
             case '$':
             case '?':
-                countPlain(1);
+                pos.plain(1);
                 token = finish(p, p + 1, static_cast<unsigned char>(c));
                 break;
             case '#': {
                 const void* nl = std::memchr(p, '\n', static_cast<size_t>(end - p));
                 const char* q = nl ? static_cast<const char*>(nl) : end;
-                countText(p, q);
+                pos.text(p, q);
                 p = q;
                 continue;
             }
@@ -620,6 +657,12 @@ int scan() {
         break;
     }
     in.pos = static_cast<size_t>(p - base);
+    scanLine = pos.line;
+    scanColumn = static_cast<int>(std::min(pos.column, kColumnCap));
+    if (attachedState) {
+        attachedState->lineNumber = scanLine;
+        attachedState->columnNumber = scanColumn;
+    }
     return token;
 }
 
