@@ -253,6 +253,7 @@ int runPassOne(Run& run) {
     fileIndex = 1;
     restartMainInput(run);
     resetArgCollector();
+    parserRecordStatements();
 
     for (;;) {
         parseStatement();
@@ -379,6 +380,7 @@ int preparePassTwo(Run& run) {
     state->lineNumber = 0;
     scanLine = 0;
     restartMainInput(run);
+    parserReplayStatements();
     fileIndex = 1;
 
     SplitPath parts = splitPath(state->debugFileName ? state->debugFileName->c_str() : nullptr);
@@ -529,7 +531,9 @@ int assemble(Run& run, int argc, const char* const* argv) {
     if (int status = endOfPassOne(run); status != kStatusOk) return endRun(run, status);
     if (int status = preparePassTwo(run); status != kStatusOk) return endRun(run, status);
 
-    if (runPassTwo(run)) writeObject(run);
+    const bool passTwoComplete = runPassTwo(run);
+    parserReadSource();
+    if (passTwoComplete) writeObject(run);
     return endRun(run, errorCount() == 0 ? kStatusOk : kStatusErrors);
 }
 

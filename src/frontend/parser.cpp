@@ -19,6 +19,7 @@
 #include "frontend/lexer.h"
 #include "frontend/mnemonics.h"
 #include "frontend/operands.h"
+#include "frontend/statementRecord.h"
 #include "frontend/token.h"
 #include "isa/keywordTable.h"
 #include "isa/opcodeTable.h"
@@ -51,6 +52,16 @@ Token la;
 
 // Code that a syntax error in the statement being read reports.
 int errorCode = kCodeUnknownForm;
+
+// Reading parses the scanner's tokens; Recording does the same and keeps a copy of each
+// statement; Replaying hands the copies out again instead (see statementRecord.h).
+enum class Mode { Reading, Recording, Replaying };
+Mode mode = Mode::Reading;
+StatementRecording recording;
+// The operands of the statement being built that were written "$name", and the names.
+unsigned labelOperands = 0;
+std::string_view labelOperandNames[3];
+std::string replayedNames[3];
 
 void advance() {
     la.kind = yylex();
@@ -759,6 +770,8 @@ void buildInstruction(Statement& st, const MnemonicInfo& m, const WrittenOperand
                 break;
             case SHAPE_IMM_L:
                 classifyLabelImmediate(w.text, op);
+                labelOperands |= 1u << i;
+                labelOperandNames[i] = w.text;
                 break;
             case SHAPE_F:
                 op.kind = OPK_IMMEDIATE;
@@ -861,15 +874,69 @@ void statement(Statement& st) {
     }
 }
 
+// Hands out the next recorded statement with the effects its parse had; the "$name"
+// operands are looked up again, against the symbol tables as they are now.
+void replayStatement(Statement& st) {
+    ParseEffects effects;
+    unsigned names = 0;
+    if (!recording.next(st, effects, names, replayedNames)) {
+        // Pass two never asks for more statements than pass one read.
+        st.clear();
+        st.status = SS_END_OF_INPUT;
+        return;
+    }
+    scanLine = effects.scanLine;
+    scanColumn = effects.scanColumn;
+    if (AssemblerState* state = lexerAttachedState()) {
+        state->lineNumber = effects.scanLine;
+        state->columnNumber = effects.scanColumn;
+    }
+    if (effects.pendingCodeSet) pendingErrorCode = effects.pendingErrorCode;
+    argCollector = effects.argCollector;
+    for (int i = 0; i < 3; ++i)
+        if (names & (1u << i)) classifyLabelImmediate(replayedNames[i], st.operands[i]);
+}
+
 } // namespace
 
 int parseStatement() {
+    Statement& st = currentStatement();
     lexerBeginStatement();
-    statement(currentStatement());
+    if (mode == Mode::Replaying) {
+        replayStatement(st);
+    } else {
+        const int pendingBefore = pendingErrorCode;
+        labelOperands = 0;
+        statement(st);
+        if (mode == Mode::Recording) {
+            ParseEffects effects;
+            effects.scanLine = scanLine;
+            effects.scanColumn = scanColumn;
+            effects.pendingCodeSet = pendingErrorCode != pendingBefore;
+            effects.pendingErrorCode = pendingErrorCode;
+            effects.argCollector = argCollector;
+            recording.append(st, effects, labelOperands, labelOperandNames);
+        }
+    }
     la = Token{}; // a look-ahead left over is dropped
     escapeMode = 0;
     stringDataLength = 0;
     return 1;
+}
+
+void parserRecordStatements() {
+    recording.clear();
+    mode = Mode::Recording;
+}
+
+void parserReplayStatements() {
+    recording.rewind();
+    mode = recording.usable() ? Mode::Replaying : Mode::Reading;
+}
+
+void parserReadSource() {
+    recording.clear();
+    mode = Mode::Reading;
 }
 
 void resetArgCollector() {
@@ -881,4 +948,5 @@ void resetParser() {
     la = Token{};
     errorCode = kCodeUnknownForm;
     resetOperandLookups();
+    parserReadSource();
 }

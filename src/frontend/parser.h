@@ -8,5 +8,13 @@ int parseStatement();
 extern int argCollector;
 void resetArgCollector();
 
+// Pass one records every statement it parses and pass two replays the recording
+// instead of scanning and parsing the source again (see statementRecord.h); only the
+// "$name" operands are looked up afresh. Reading the scanner is the normal mode.
+void parserRecordStatements();
+void parserReplayStatements(); // from the first recorded statement; reads the scanner
+                               // when the recording was abandoned
+void parserReadSource();       // back to the scanner; the recording is released
+
 // Clears the parser's state (a new run).
 void resetParser();

@@ -1,0 +1,504 @@
+#include "frontend/statementRecord.h"
+
+#include "frontend/Statement.h"
+
+#include <cstring>
+
+// Each statement is a mask of the fields that differ from a cleared record, then those
+// fields in mask order. Numbers are zigzag varints, texts a length and their bytes; the
+// line is stored as the difference from the previous statement's, usually one byte.
+namespace {
+
+enum FieldBit : uint32_t {
+    F_KIND = 1u << 0,
+    F_STATUS = 1u << 1,
+    F_ID = 1u << 2,
+    F_OPERAND_COUNT = 1u << 3,
+    F_OPERAND0 = 1u << 4, // and the next two bits for operands 1 and 2
+    F_NAME = 1u << 7,
+    F_FILE_NAME = 1u << 8,
+    F_DECL_NAME = 1u << 9,
+    F_TYPE_NAME = 1u << 10,
+    F_NUMBER = 1u << 11,
+    F_SECTION_TYPE = 1u << 12,
+    F_POINTER_FLAG = 1u << 13,
+    F_NUMBER2 = 1u << 14,
+    F_ARRAY_FLAG = 1u << 15,
+    F_UNINITIALISED = 1u << 16,
+    F_POINTER_DIMENSION = 1u << 17,
+    F_DECL_LINE = 1u << 18,
+    F_FLAGS = 1u << 19,
+    F_ARGS = 1u << 20,
+    F_COUNT = 1u << 21,
+    F_ARG_COUNT = 1u << 22,
+    F_SIZE = 1u << 23,
+    F_RESERVED = 1u << 24,
+    F_RESERVED2 = 1u << 25,
+    F_COLUMN = 1u << 26,
+    F_PENDING_CODE = 1u << 27,
+    F_ARG_COLLECTOR = 1u << 28,
+};
+
+enum OperandBit : uint32_t {
+    O_KIND = 1u << 0,
+    O_INDIRECT = 1u << 1,
+    O_LABEL_IMMEDIATE = 1u << 2,
+    O_OFFSET = 1u << 3,
+    O_VALUE = 1u << 4,
+    O_TEXT = 1u << 5,
+    O_NAME = 1u << 6, // written "$name": only the name is kept
+};
+
+enum CellBit : uint32_t { C_TEXT = 1u << 0, C_NUMBER = 1u << 1, C_STRING = 1u << 2 };
+
+// The first byte of a record says its form. Instructions, labels and empty lines, nearly
+// every statement of a program, have short forms of their own; everything else is a
+// mask of fields.
+enum RecordTag : uint8_t { T_GENERIC = 0, T_INSTRUCTION = 1, T_LABEL = 2, T_EMPTY = 3 };
+constexpr unsigned kTagBits = 3;
+
+// Operand byte of the instruction form: kind in the low two bits, then flags.
+enum ShortOperandBit : uint8_t {
+    S_INDIRECT = 1u << 2,
+    S_LABEL_IMMEDIATE = 1u << 3,
+    S_OFFSET = 1u << 4,
+    S_VALUE = 1u << 5,
+    S_TEXT = 1u << 6,
+};
+constexpr size_t kShortTextLimit = 256; // texts of the short form have a one-byte length
+
+// Appends to a byte buffer through a raw cursor; the caller has made room first.
+class Writer {
+  public:
+    explicit Writer(char* at) : at_(at) {}
+    char* position() const { return at_; }
+
+    void varint(uint64_t v) {
+        while (v >= 0x80) {
+            *at_++ = static_cast<char>((v & 0x7F) | 0x80);
+            v >>= 7;
+        }
+        *at_++ = static_cast<char>(v);
+    }
+    void int32(int64_t v) { varint((static_cast<uint64_t>(v) << 1) ^ static_cast<uint64_t>(v >> 63)); }
+    void byte(unsigned b) { *at_++ = static_cast<char>(b); }
+    void fixed32(int32_t v) {
+        std::memcpy(at_, &v, 4);
+        at_ += 4;
+    }
+    void shortText(std::string_view t) {
+        *at_++ = static_cast<char>(t.size());
+        std::memcpy(at_, t.data(), t.size());
+        at_ += t.size();
+    }
+    void text(std::string_view t) {
+        varint(t.size());
+        std::memcpy(at_, t.data(), t.size());
+        at_ += t.size();
+    }
+
+  private:
+    char* at_;
+};
+
+// The most bytes a varint takes, and so the room a number or a text length needs.
+constexpr size_t kVarintRoom = 10;
+
+class Reader {
+  public:
+    Reader(const char* at, const char* end) : at_(at), end_(end) {}
+    const char* position() const { return at_; }
+
+    uint64_t varint() {
+        uint64_t v = 0;
+        for (int shift = 0; at_ < end_ && shift < 64; shift += 7) {
+            const auto b = static_cast<unsigned char>(*at_++);
+            v |= static_cast<uint64_t>(b & 0x7F) << shift;
+            if (!(b & 0x80)) break;
+        }
+        return v;
+    }
+    int32_t int32() {
+        const uint64_t z = varint();
+        return static_cast<int32_t>(static_cast<int64_t>(z >> 1) ^ -static_cast<int64_t>(z & 1));
+    }
+    unsigned byte() { return at_ < end_ ? static_cast<unsigned char>(*at_++) : 0u; }
+    int32_t fixed32() {
+        int32_t v = 0;
+        if (end_ - at_ >= 4) std::memcpy(&v, at_, 4);
+        at_ += std::min<ptrdiff_t>(4, end_ - at_);
+        return v;
+    }
+    void shortText(std::string& out) {
+        size_t n = std::min(static_cast<size_t>(byte()), static_cast<size_t>(end_ - at_));
+        out.assign(at_, n);
+        at_ += n;
+    }
+    void text(std::string& out) {
+        size_t n = static_cast<size_t>(varint());
+        n = std::min(n, static_cast<size_t>(end_ - at_));
+        out.assign(at_, n);
+        at_ += n;
+    }
+
+  private:
+    const char* at_;
+    const char* end_;
+};
+
+uint32_t operandMask(const Operand& op, bool written) {
+    if (written) return O_NAME;
+    uint32_t m = 0;
+    if (op.kind != 0) m |= O_KIND;
+    if (op.indirect != 0) m |= O_INDIRECT;
+    if (op.labelImmediate != 0) m |= O_LABEL_IMMEDIATE;
+    if (op.offset != 0) m |= O_OFFSET;
+    if (op.value != 0) m |= O_VALUE;
+    if (!op.text.empty()) m |= O_TEXT;
+    return m;
+}
+
+size_t textRoom(const std::optional<std::string>& text) {
+    return text ? kVarintRoom + text->size() : 0;
+}
+
+} // namespace
+
+void StatementRecording::clear() {
+    bytes_.reset();
+    capacity_ = 0;
+    size_ = 0;
+    read_ = 0;
+    abandoned_ = false;
+    lastLine_ = 0;
+}
+
+void StatementRecording::rewind() {
+    read_ = 0;
+    lastLine_ = 0;
+}
+
+char* StatementRecording::room(size_t bytes) {
+    if (abandoned_) return nullptr;
+    if (size_ + bytes > kMaxBytes) {
+        clear();
+        abandoned_ = true;
+        return nullptr;
+    }
+    if (size_ + bytes > capacity_) {
+        // Grown without clearing: only written bytes are ever read.
+        const size_t capacity = std::max(2 * capacity_, size_ + bytes + 4096);
+        std::unique_ptr<char[]> grown(new char[capacity]);
+        if (size_) std::memcpy(grown.get(), bytes_.get(), size_);
+        bytes_ = std::move(grown);
+        capacity_ = capacity;
+    }
+    return bytes_.get() + size_;
+}
+
+void StatementRecording::append(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
+                                const std::string_view* names) {
+    if (abandoned_) return;
+    if (!appendShort(st, effects, labelOperands, names)) appendGeneric(st, effects, labelOperands, names);
+    lastLine_ = effects.scanLine;
+}
+
+bool StatementRecording::appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
+                                     const std::string_view* names) {
+    if (effects.pendingCodeSet || effects.argCollector != 0) return false;
+    const int64_t lineDelta = int64_t{effects.scanLine} - lastLine_;
+    if (st.status == SS_EMPTY) { // an empty line sets nothing but the status
+        char* at = room(1 + 2 * kVarintRoom);
+        if (!at) return true;
+        Writer out(at);
+        out.byte(T_EMPTY);
+        out.int32(lineDelta);
+        out.int32(effects.scanColumn);
+        size_ = static_cast<size_t>(out.position() - bytes_.get());
+        return true;
+    }
+    if (st.kind != SK_INSTRUCTION || st.status != SS_COMPLETE) return false;
+    // Both forms are built on a cleared record, so only the instruction fields can differ.
+    if (st.id == kLabelStatementId) {
+        const std::string& name = st.operands[0].text;
+        char* at = room(1 + 3 * kVarintRoom + name.size());
+        if (!at) return true;
+        Writer out(at);
+        out.byte(T_LABEL);
+        out.int32(lineDelta);
+        out.int32(effects.scanColumn);
+        out.text(name);
+        size_ = static_cast<size_t>(out.position() - bytes_.get());
+        return true;
+    }
+    const int n = st.operandCount;
+    if (n < 0 || n > 3 || st.id < 0 || st.id > 0xFFFF) return false;
+    size_t needed = 3 + 2 * kVarintRoom;
+    for (int i = 0; i < n; ++i) {
+        const Operand& op = st.operands[i];
+        const size_t length = (labelOperands >> i) & 1 ? names[i].size() : op.text.size();
+        if (length >= kShortTextLimit || op.kind < 0 || op.kind > 2 || (op.indirect & ~1) ||
+            (op.labelImmediate & ~1))
+            return false;
+        needed += 10 + length;
+    }
+    char* at = room(needed);
+    if (!at) return true;
+    Writer out(at);
+    out.byte(T_INSTRUCTION | static_cast<unsigned>(n) << kTagBits);
+    out.byte(labelOperands);
+    out.byte(static_cast<unsigned>(st.id) & 0xFF);
+    out.byte(static_cast<unsigned>(st.id) >> 8);
+    out.int32(lineDelta);
+    out.int32(effects.scanColumn);
+    for (int i = 0; i < n; ++i) {
+        if ((labelOperands >> i) & 1) {
+            out.shortText(names[i]);
+            continue;
+        }
+        const Operand& op = st.operands[i];
+        unsigned flags = static_cast<unsigned>(op.kind);
+        if (op.indirect) flags |= S_INDIRECT;
+        if (op.labelImmediate) flags |= S_LABEL_IMMEDIATE;
+        if (op.offset != 0) flags |= S_OFFSET;
+        if (op.value != 0) flags |= S_VALUE;
+        if (!op.text.empty()) flags |= S_TEXT;
+        out.byte(flags);
+        if (flags & S_OFFSET) out.fixed32(op.offset);
+        if (flags & S_VALUE) out.fixed32(op.value);
+        if (flags & S_TEXT) out.shortText(op.text);
+    }
+    size_ = static_cast<size_t>(out.position() - bytes_.get());
+    return true;
+}
+
+void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& effects,
+                                       unsigned labelOperands, const std::string_view* names) {
+    // The fields that differ from a cleared record, and the room they can take.
+    size_t room = 9 * kVarintRoom;
+    uint32_t mask = 0;
+    if (st.kind != 0) mask |= F_KIND;
+    if (st.status != 0) mask |= F_STATUS;
+    if (st.id != 0) mask |= F_ID;
+    if (st.operandCount != 0) mask |= F_OPERAND_COUNT;
+    uint32_t operandMasks[3];
+    for (int i = 0; i < 3; ++i) {
+        const bool written = (labelOperands >> i) & 1;
+        operandMasks[i] = operandMask(st.operands[i], written);
+        if (operandMasks[i]) {
+            mask |= F_OPERAND0 << i;
+            room += 7 * kVarintRoom + (written ? names[i].size() : st.operands[i].text.size());
+        }
+    }
+    if (st.name) mask |= F_NAME;
+    if (st.fileName) mask |= F_FILE_NAME;
+    if (st.declName) mask |= F_DECL_NAME;
+    if (st.typeName) mask |= F_TYPE_NAME;
+    if (st.sectionType) mask |= F_SECTION_TYPE;
+    room += textRoom(st.name) + textRoom(st.fileName) + textRoom(st.declName) + textRoom(st.typeName) +
+            textRoom(st.sectionType);
+    if (st.number != 0) mask |= F_NUMBER;
+    if (st.pointerFlag != 0) mask |= F_POINTER_FLAG;
+    if (st.number2 != 0) mask |= F_NUMBER2;
+    if (st.arrayFlag != 0) mask |= F_ARRAY_FLAG;
+    if (st.uninitialised != 0) mask |= F_UNINITIALISED;
+    if (st.pointerDimension != 0) mask |= F_POINTER_DIMENSION;
+    if (st.declLine != 0) mask |= F_DECL_LINE;
+    if (st.flags != 0) mask |= F_FLAGS;
+    if (st.count != 0) mask |= F_COUNT;
+    if (st.argCount != 0) mask |= F_ARG_COUNT;
+    if (st.size != 0) mask |= F_SIZE;
+    if (st.reserved != 0) mask |= F_RESERVED;
+    if (st.reserved2 != 0) mask |= F_RESERVED2;
+    room += 16 * kVarintRoom;
+    if (!st.args.empty()) {
+        mask |= F_ARGS;
+        room += kVarintRoom;
+        for (const ArgCell& cell : st.args) room += 3 * kVarintRoom + cell.text.size();
+    }
+    if (effects.scanColumn != 0) mask |= F_COLUMN;
+    if (effects.pendingCodeSet) mask |= F_PENDING_CODE;
+    if (effects.argCollector != 0) mask |= F_ARG_COLLECTOR;
+
+    char* at = this->room(room + 1);
+    if (!at) return;
+    Writer out(at);
+    out.byte(T_GENERIC);
+    out.varint(mask);
+    out.int32(int64_t{effects.scanLine} - lastLine_);
+    if (mask & F_COLUMN) out.int32(effects.scanColumn);
+    if (mask & F_PENDING_CODE) out.int32(effects.pendingErrorCode);
+    if (mask & F_ARG_COLLECTOR) out.int32(effects.argCollector);
+    if (mask & F_KIND) out.int32(st.kind);
+    if (mask & F_STATUS) out.int32(st.status);
+    if (mask & F_ID) out.int32(st.id);
+    if (mask & F_OPERAND_COUNT) out.int32(st.operandCount);
+    for (int i = 0; i < 3; ++i) {
+        const uint32_t m = operandMasks[i];
+        if (!m) continue;
+        const Operand& op = st.operands[i];
+        out.varint(m);
+        if (m & O_NAME) {
+            out.text(names[i]);
+            continue;
+        }
+        if (m & O_KIND) out.int32(op.kind);
+        if (m & O_INDIRECT) out.int32(op.indirect);
+        if (m & O_LABEL_IMMEDIATE) out.int32(op.labelImmediate);
+        if (m & O_OFFSET) out.int32(op.offset);
+        if (m & O_VALUE) out.int32(op.value);
+        if (m & O_TEXT) out.text(op.text);
+    }
+    if (mask & F_NAME) out.text(*st.name);
+    if (mask & F_FILE_NAME) out.text(*st.fileName);
+    if (mask & F_DECL_NAME) out.text(*st.declName);
+    if (mask & F_TYPE_NAME) out.text(*st.typeName);
+    if (mask & F_NUMBER) out.int32(st.number);
+    if (mask & F_SECTION_TYPE) out.text(*st.sectionType);
+    if (mask & F_POINTER_FLAG) out.int32(st.pointerFlag);
+    if (mask & F_NUMBER2) out.int32(st.number2);
+    if (mask & F_ARRAY_FLAG) out.int32(st.arrayFlag);
+    if (mask & F_UNINITIALISED) out.int32(st.uninitialised);
+    if (mask & F_POINTER_DIMENSION) out.int32(st.pointerDimension);
+    if (mask & F_DECL_LINE) out.int32(st.declLine);
+    if (mask & F_FLAGS) out.int32(st.flags);
+    if (mask & F_ARGS) {
+        out.varint(st.args.size());
+        for (const ArgCell& cell : st.args) {
+            uint32_t c = 0;
+            if (cell.isText) c |= C_TEXT;
+            if (cell.number != 0) c |= C_NUMBER;
+            if (!cell.text.empty()) c |= C_STRING;
+            out.varint(c);
+            if (c & C_NUMBER) out.int32(cell.number);
+            if (c & C_STRING) out.text(cell.text);
+        }
+    }
+    if (mask & F_COUNT) out.int32(st.count);
+    if (mask & F_ARG_COUNT) out.int32(st.argCount);
+    if (mask & F_SIZE) out.int32(st.size);
+    if (mask & F_RESERVED) out.int32(st.reserved);
+    if (mask & F_RESERVED2) out.int32(st.reserved2);
+    size_ = static_cast<size_t>(out.position() - bytes_.get());
+}
+
+bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& labelOperands,
+                              std::string* names) {
+    if (abandoned_ || atEnd()) return false;
+    const char* const end = bytes_.get() + size_;
+    const char* at = bytes_.get() + read_;
+    labelOperands = 0;
+    effects = ParseEffects{};
+    const unsigned head = static_cast<unsigned char>(*at++);
+    const unsigned tag = head & ((1u << kTagBits) - 1);
+    if (tag == T_GENERIC) {
+        nextGeneric(st, effects, labelOperands, names, at);
+    } else {
+        Reader in(at, end);
+        if (tag == T_INSTRUCTION) {
+            labelOperands = in.byte();
+            const unsigned idLow = in.byte();
+            const unsigned idHigh = in.byte();
+            effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
+            effects.scanColumn = in.int32();
+            st.clear();
+            st.kind = SK_INSTRUCTION;
+            st.status = SS_COMPLETE;
+            st.id = static_cast<int32_t>(idLow | idHigh << 8);
+            const int n = static_cast<int>(head >> kTagBits) & 3;
+            st.operandCount = n;
+            for (int i = 0; i < n; ++i) {
+                if ((labelOperands >> i) & 1) {
+                    in.shortText(names[i]);
+                    continue;
+                }
+                Operand& op = st.operands[i];
+                const unsigned flags = in.byte();
+                op.kind = static_cast<int32_t>(flags & 3);
+                op.indirect = (flags & S_INDIRECT) ? 1 : 0;
+                op.labelImmediate = (flags & S_LABEL_IMMEDIATE) ? 1 : 0;
+                if (flags & S_OFFSET) op.offset = in.fixed32();
+                if (flags & S_VALUE) op.value = in.fixed32();
+                if (flags & S_TEXT) in.shortText(op.text);
+            }
+        } else {
+            effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
+            effects.scanColumn = in.int32();
+            if (tag == T_LABEL) {
+                st.clear();
+                st.kind = SK_INSTRUCTION;
+                st.status = SS_COMPLETE;
+                st.id = kLabelStatementId;
+                st.operands[0].kind = OPK_SYMBOL;
+                in.text(st.operands[0].text);
+            } else {
+                st.status = SS_EMPTY;
+            }
+        }
+        at = in.position();
+    }
+    read_ = static_cast<size_t>(at - bytes_.get());
+    lastLine_ = effects.scanLine;
+    return true;
+}
+
+void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands,
+                                     std::string* names, const char*& at) {
+    Reader in(at, bytes_.get() + size_);
+    st.clear();
+    const auto mask = static_cast<uint32_t>(in.varint());
+    effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
+    effects.scanColumn = (mask & F_COLUMN) ? in.int32() : 0;
+    effects.pendingCodeSet = (mask & F_PENDING_CODE) != 0;
+    effects.pendingErrorCode = effects.pendingCodeSet ? in.int32() : 0;
+    effects.argCollector = (mask & F_ARG_COLLECTOR) ? in.int32() : 0;
+    if (mask & F_KIND) st.kind = in.int32();
+    if (mask & F_STATUS) st.status = in.int32();
+    if (mask & F_ID) st.id = in.int32();
+    if (mask & F_OPERAND_COUNT) st.operandCount = in.int32();
+    for (int i = 0; i < 3; ++i) {
+        if (!(mask & (F_OPERAND0 << i))) continue;
+        Operand& op = st.operands[i];
+        const auto m = static_cast<uint32_t>(in.varint());
+        if (m & O_NAME) {
+            labelOperands |= 1u << i;
+            in.text(names[i]);
+            continue;
+        }
+        if (m & O_KIND) op.kind = in.int32();
+        if (m & O_INDIRECT) op.indirect = in.int32();
+        if (m & O_LABEL_IMMEDIATE) op.labelImmediate = in.int32();
+        if (m & O_OFFSET) op.offset = in.int32();
+        if (m & O_VALUE) op.value = in.int32();
+        if (m & O_TEXT) in.text(op.text);
+    }
+    if (mask & F_NAME) in.text(st.name.emplace());
+    if (mask & F_FILE_NAME) in.text(st.fileName.emplace());
+    if (mask & F_DECL_NAME) in.text(st.declName.emplace());
+    if (mask & F_TYPE_NAME) in.text(st.typeName.emplace());
+    if (mask & F_NUMBER) st.number = in.int32();
+    if (mask & F_SECTION_TYPE) in.text(st.sectionType.emplace());
+    if (mask & F_POINTER_FLAG) st.pointerFlag = in.int32();
+    if (mask & F_NUMBER2) st.number2 = in.int32();
+    if (mask & F_ARRAY_FLAG) st.arrayFlag = in.int32();
+    if (mask & F_UNINITIALISED) st.uninitialised = in.int32();
+    if (mask & F_POINTER_DIMENSION) st.pointerDimension = in.int32();
+    if (mask & F_DECL_LINE) st.declLine = in.int32();
+    if (mask & F_FLAGS) st.flags = in.int32();
+    if (mask & F_ARGS) {
+        const size_t cells = static_cast<size_t>(in.varint());
+        st.args.resize(std::min(cells, static_cast<size_t>(kMaxArgCells)));
+        for (ArgCell& cell : st.args) {
+            const auto c = static_cast<uint32_t>(in.varint());
+            cell.isText = (c & C_TEXT) != 0;
+            cell.number = (c & C_NUMBER) ? in.int32() : 0;
+            if (c & C_STRING) in.text(cell.text);
+        }
+    }
+    if (mask & F_COUNT) st.count = in.int32();
+    if (mask & F_ARG_COUNT) st.argCount = in.int32();
+    if (mask & F_SIZE) st.size = in.int32();
+    if (mask & F_RESERVED) st.reserved = in.int32();
+    if (mask & F_RESERVED2) st.reserved2 = in.int32();
+    at = in.position();
+}

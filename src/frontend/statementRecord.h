@@ -1,0 +1,67 @@
+// A compact recording of the statements the parser produced in pass one.
+//
+// Pass two reads exactly the statements that pass one read, in the same order: the
+// same files, the same .INCLUDE and .ENDP effects, and a pass one that rejected a line
+// never reaches pass two. Parsing can only come out differently for a "$name" operand,
+// which looks the name up in the symbol tables while the line is parsed: a name defined
+// further down is unknown in pass one and known in pass two. So pass one records every
+// statement, with the names of its "$name" operands, and pass two replays the recording
+// and looks only those names up again, instead of scanning and parsing the source a
+// second time.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+
+struct Statement;
+
+// Everything one parse leaves behind besides the Statement.
+struct ParseEffects {
+    int32_t scanLine = 0;
+    int32_t scanColumn = 0;
+    bool pendingCodeSet = false; // the parse set pendingErrorCode (a refused string literal)
+    int32_t pendingErrorCode = 0;
+    int32_t argCollector = 0;
+};
+
+class StatementRecording {
+  public:
+    // The recording gives up beyond this size (a source of millions of empty lines);
+    // pass two then parses the source again.
+    static constexpr size_t kMaxBytes = size_t{32} << 20;
+
+    void clear();
+    bool usable() const { return !abandoned_; }
+
+    // Appends one statement. `labelOperands` has bit i set when operand i was written
+    // "$name", `names[i]` holding the name.
+    void append(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
+                const std::string_view* names);
+
+    // Restarts reading from the first statement.
+    void rewind();
+    bool atEnd() const { return read_ >= size_; }
+    // Rebuilds the next statement into `st` (cleared first). An operand written "$name"
+    // comes back cleared, with its bit set in `labelOperands` and the name in
+    // `names[i]`: the caller classifies it again. False when none is left.
+    bool next(Statement& st, ParseEffects& effects, unsigned& labelOperands, std::string* names);
+
+  private:
+    // Room for `bytes` more bytes at the end, or null when the recording gives up.
+    char* room(size_t bytes);
+    bool appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
+                     const std::string_view* names);
+    void appendGeneric(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
+                       const std::string_view* names);
+    void nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands, std::string* names,
+                     const char*& at);
+
+    std::unique_ptr<char[]> bytes_; // room for the recording; the first size_ bytes are used
+    size_t capacity_ = 0;
+    size_t size_ = 0;
+    size_t read_ = 0;
+    bool abandoned_ = false;
+    int32_t lastLine_ = 0; // the previous statement's line, from which the next one counts
+};

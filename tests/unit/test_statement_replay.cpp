@@ -1,0 +1,227 @@
+// Pass two replays the statements pass one recorded: every replayed statement must be
+// exactly what parsing the source again would give, "$name" operands included, which
+// are looked up against the symbol tables as they are when the statement is replayed.
+#include "frontend/operands.h"
+#include "frontend/statementRecord.h"
+#include "symbols/stHashTable.h"
+#include "test_parser_support.h"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// A deep copy of everything a parse leaves behind.
+struct Snapshot {
+    Statement st;
+    int line = 0;
+    int column = 0;
+    int stateLine = 0;
+    int pendingCode = 0;
+    int collector = 0;
+};
+
+bool sameOperand(const Operand& a, const Operand& b) {
+    return a.kind == b.kind && a.indirect == b.indirect && a.labelImmediate == b.labelImmediate &&
+           a.offset == b.offset && a.value == b.value && a.text == b.text;
+}
+
+bool sameCells(const std::vector<ArgCell>& a, const std::vector<ArgCell>& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (a[i].number != b[i].number || a[i].isText != b[i].isText || a[i].text != b[i].text) return false;
+    return true;
+}
+
+// Every field, so that a field the recording forgets shows up here.
+std::string differences(const Snapshot& a, const Snapshot& b) {
+    std::string out;
+    auto field = [&out](const char* name, bool same) {
+        if (!same) out += std::string(" ") + name;
+    };
+    const Statement& x = a.st;
+    const Statement& y = b.st;
+    field("kind", x.kind == y.kind);
+    field("status", x.status == y.status);
+    field("reserved", x.reserved == y.reserved);
+    field("id", x.id == y.id);
+    field("operandCount", x.operandCount == y.operandCount);
+    for (int i = 0; i < 3; ++i) field("operand", sameOperand(x.operands[i], y.operands[i]));
+    field("name", x.name == y.name);
+    field("fileName", x.fileName == y.fileName);
+    field("declName", x.declName == y.declName);
+    field("typeName", x.typeName == y.typeName);
+    field("number", x.number == y.number);
+    field("reserved2", x.reserved2 == y.reserved2);
+    field("sectionType", x.sectionType == y.sectionType);
+    field("pointerFlag", x.pointerFlag == y.pointerFlag);
+    field("number2", x.number2 == y.number2);
+    field("arrayFlag", x.arrayFlag == y.arrayFlag);
+    field("uninitialised", x.uninitialised == y.uninitialised);
+    field("pointerDimension", x.pointerDimension == y.pointerDimension);
+    field("declLine", x.declLine == y.declLine);
+    field("flags", x.flags == y.flags);
+    field("args", sameCells(x.args, y.args));
+    field("count", x.count == y.count);
+    field("argCount", x.argCount == y.argCount);
+    field("size", x.size == y.size);
+    field("line", a.line == b.line);
+    field("column", a.column == b.column);
+    field("stateLine", a.stateLine == b.stateLine);
+    field("pendingErrorCode", a.pendingCode == b.pendingCode);
+    field("argCollector", a.collector == b.collector);
+    return out;
+}
+
+class StatementReplay : public FrontEndTest {
+  protected:
+    // Parses (or replays) statements until the end of the input, as the driver does:
+    // the record is cleared after every statement except an empty one.
+    std::vector<Snapshot> run(std::string_view source, bool load) {
+        if (load) loadSource(source);
+        resetOperandLookups();
+        pendingErrorCode = 1000;
+        resetArgCollector();
+        currentStatement().clear();
+        std::vector<Snapshot> out;
+        for (int guard = 0; guard < 10000; ++guard) {
+            parseStatement();
+            Statement& st = currentStatement();
+            out.push_back({st, scanLine, scanColumn, state->lineNumber, pendingErrorCode, argCollector});
+            if (st.status == SS_END_OF_INPUT) break;
+            if (st.status != SS_EMPTY) st.clear();
+        }
+        return out;
+    }
+
+    void defineLabel(const char* name, int32_t value) {
+        Symbol s;
+        s.name = name;
+        s.value = value;
+        stInsertSymbol(s, labelTable.get());
+    }
+    void defineConstant(const char* name, int32_t value) {
+        Symbol s;
+        s.name = name;
+        s.value = value;
+        stInsertSymbol(s, constTable.get());
+    }
+
+    // Records a first pass over `source`, lets `between` change the symbol tables, then
+    // compares the replay with a fresh parse against the same tables.
+    template <typename Between> void expectReplayMatchesParse(const std::string& source, Between between) {
+        parserRecordStatements();
+        run(source, true);
+        between();
+        parserReplayStatements();
+        std::vector<Snapshot> replayed = run(source, false);
+        parserReadSource();
+        std::vector<Snapshot> fresh = run(source, true);
+        ASSERT_EQ(replayed.size(), fresh.size()) << source;
+        for (size_t i = 0; i < fresh.size(); ++i)
+            EXPECT_EQ(differences(replayed[i], fresh[i]), "") << "statement " << i << " of:\n" << source;
+    }
+};
+
+} // namespace
+
+TEST_F(StatementReplay, EveryStatementFormComesBackAsParsed) {
+    const std::vector<std::string> sources = {
+        // Instructions of every operand shape, labels alone and before an instruction.
+        "start:  NOP\n"
+        "        ADD8 x $5\n"
+        "        ADD8 (ptr) $1\n"
+        "        CPY16 (0x20) buf\n"
+        "        CMP8 (tbl+2) $0\n"
+        "        BTST8 x $3 C\n"
+        "        CPYF Z F7\n"
+        "        JUMP 100\n"
+        "        JUMP (vec)\n"
+        "        CALL (vec)\n"
+        "        SP_LOAD $4\n"
+        "        SP_LOAD x\n"
+        "\tLD32\tbig\t$-2147483648\r\n"
+        "loop:\n"
+        "\n"
+        "# only a comment\n"
+        "        JUMP loop",
+        // Directives of every list form, strings with escapes, and a rejected literal in
+        // a statement that is still complete.
+        "tab     .DB 8 1,2,3,0x10\n"
+        "chars   .DB 3 'a','b','c'\n"
+        "text    .DB 6 \"a\\x41\\101\\n\"\n"
+        "ptrs    .DW 2 one,two\n"
+        "one     .DD 1 two\n"
+        "gap     .DW 4 ?\n"
+        "late    .DB 3 1,2,3 \"\\q\"\n"
+        "msg     .ASCIIZ \"hi\\t\"\n"
+        "c       .CONST 0x1234\n"
+        "k       .EQU -7\n"
+        "        .GLOBAL EXPORT a, \"b\", 7\n"
+        "        .LOCAL a\n"
+        "        .WEAK w1, w2\n"
+        "        .SECTION \"user\" aw 1\n"
+        "        .BSS\n"
+        "        .BSS area 16\n"
+        "        .INCLUDE \"other.inc\"\n"
+        "        .ORG 0x100\n"
+        "s       .DATA_DEF 4\n"
+        "s       .DATA_INIT a,b 0 16 32\n"
+        "s       .DATA_DEF_END\n"
+        "        .FILE \"dir\\\\x.c\"\n"
+        "        .LINE 12\n"
+        "        .VARIABLE \"v\" 16 \"int\" SIGNED NORMAL 0 ARRAY 2 0 3 const, volatile\n"
+        "        .FUNCTION \"f\" extern\n"
+        "        .RETURN \"int\" 16 1 0 0 0 0 0\n"
+        "        .FUNC_END \"f\"\n"
+        "        .ENDP\n",
+        // A line that goes wrong ends the recording like it ends a pass.
+        "        NOP\n"
+        "        ADD8 x, $5\n"
+        "        NOP\n",
+    };
+    for (const std::string& source : sources) expectReplayMatchesParse(source, [] {});
+}
+
+TEST_F(StatementReplay, LabelImmediatesAreLookedUpAgain) {
+    // Pass one meets "$later" and "$k2" before their definitions; by the replay the
+    // tables know them, and the forward reference that stays unknown still copies the
+    // last lookup that succeeded.
+    const std::string source = "        PUSH16 $later\n"
+                               "        PUSH8 $k2\n"
+                               "        PUSH8 $nowhere\n"
+                               "        ADD16 x $later\n"
+                               "        LD8 x $k1\n"
+                               "        PUSH8 $nowhere\n";
+    expectReplayMatchesParse(source, [this] {
+        defineLabel("later", 0x40);
+        defineConstant("k1", 3);
+        defineConstant("k2", 9);
+    });
+    // The replay must also reach the tables: the first operand is now a label immediate.
+    parserRecordStatements();
+    run(source, true);
+    parserReplayStatements();
+    parseStatement();
+    EXPECT_EQ(currentStatement().operands[0].labelImmediate, 1);
+    EXPECT_EQ(currentStatement().operands[0].text, "later");
+    parserReadSource();
+}
+
+TEST(StatementRecordingLimit, AnOversizedRecordingIsAbandoned) {
+    // Past its size limit the recording gives up, and pass two reads the source again.
+    StatementRecording recording;
+    Statement st;
+    st.kind = SK_INSTRUCTION;
+    st.status = SS_COMPLETE;
+    st.id = kLabelStatementId;
+    st.operands[0].kind = OPK_SYMBOL;
+    st.operands[0].text.assign(size_t{1} << 20, 'n');
+    ParseEffects effects;
+    for (size_t i = 0; recording.usable() && i <= StatementRecording::kMaxBytes >> 20; ++i)
+        recording.append(st, effects, 0, nullptr);
+    EXPECT_FALSE(recording.usable());
+    unsigned labels = 0;
+    std::string names[3];
+    EXPECT_FALSE(recording.next(st, effects, labels, names));
+}
