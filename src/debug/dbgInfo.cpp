@@ -3,4 +3,3 @@
 
 int buildDebugInfo(AssemblerState*) { return -1; }
 int buildLineProgram(AssemblerState*) { return -1; }
-void dumpDebugDescriptions(const AssemblerState*) {}
