@@ -1,3 +1,5 @@
 #include "driver/Zorlan.h"
 
-int main(int argc, char** argv) { return zorlanMain(argc, argv) & 0xFF; }
+int main(int argc, char** argv) {
+    return zorlanMain(argc, argv) & 0xFF;
+}

@@ -3,7 +3,9 @@
 #include <cstdio>
 #include <new>
 
-List::~List() { listClear(this); }
+List::~List() {
+    listClear(this);
+}
 
 int listCreate(std::unique_ptr<List>& list) {
     list.reset(new (std::nothrow) List);
@@ -54,7 +56,9 @@ void* listRemove(List* list, int /*position*/) {
     return node->data;
 }
 
-int listCount(const List* list) { return list ? list->count : 0; }
+int listCount(const List* list) {
+    return list ? list->count : 0;
+}
 
 int listClear(List* list) {
     if (!list) return 0;

@@ -14,7 +14,9 @@ constexpr int kKeywordBuckets = 32;
 constexpr int kFunctionSizeStep = 1024;
 } // namespace
 
-AssemblerState::AssemblerState() { functionSizes.reserve(kFunctionSizeStep); }
+AssemblerState::AssemblerState() {
+    functionSizes.reserve(kFunctionSizeStep);
+}
 
 AssemblerState::~AssemblerState() = default;
 
@@ -32,9 +34,13 @@ int initAssemblerState(std::unique_ptr<AssemblerState>& state) {
     return 0;
 }
 
-void releaseAssemblerState(std::unique_ptr<AssemblerState>& state) { state.reset(); }
+void releaseAssemblerState(std::unique_ptr<AssemblerState>& state) {
+    state.reset();
+}
 
-bool tracing(const AssemblerState* state) { return state && state->logFile; }
+bool tracing(const AssemblerState* state) {
+    return state && state->logFile;
+}
 
 void logTrace(const AssemblerState* state, const char* format, ...) {
     if (!tracing(state)) return;

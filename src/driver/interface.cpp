@@ -44,15 +44,20 @@ struct OptionReader {
 OptionReader g_reader;
 
 bool keyMatches(const std::string& key, const OptionSpec& row) {
-    if (key.size() > 2 && key[0] == '-' && key[1] == '-') return key.compare(2, std::string::npos, row.name) == 0;
+    if (key.size() > 2 && key[0] == '-' && key[1] == '-')
+        return key.compare(2, std::string::npos, row.name) == 0;
     return key.size() == 2 && key[0] == '-' && key[1] == row.val;
 }
 
 } // namespace
 
-const std::optional<std::string>& optionArgument() { return g_reader.argument; }
+const std::optional<std::string>& optionArgument() {
+    return g_reader.argument;
+}
 
-void resetOptionReader() { g_reader = OptionReader{}; }
+void resetOptionReader() {
+    g_reader = OptionReader{};
+}
 
 int nextOption(int argc, const char* const* argv, const OptionSpec* table, int* rowIndex) {
     g_reader.argument.reset();
@@ -150,11 +155,15 @@ int parseOptions(int argc, const char* const* argv, CommandLineOptions& options)
         const std::optional<std::string>& value = optionArgument();
         switch (code) {
             case '?':
-            case 'h': options.flags |= OPT_HELP; break;
+            case 'h':
+                options.flags |= OPT_HELP;
+                break;
             case 'I':
                 if (value) addIncludeDir(value->c_str(), options.includeDirs);
                 break;
-            case 'c': options.flags |= OPT_CSENSITIVE; break;
+            case 'c':
+                options.flags |= OPT_CSENSITIVE;
+                break;
             case 'd':
                 if (value) {
                     long long level = readLevel(*value);
@@ -169,14 +178,29 @@ int parseOptions(int argc, const char* const* argv, CommandLineOptions& options)
                     options.debugLevel = static_cast<uint8_t>(level);
                 }
                 break;
-            case 'e': options.flags |= OPT_VERSION; break;
-            case 'f': options.inputName = value; break;
-            case 'l': options.logName = value; break;
-            case 'o': options.outputName = value; break;
-            case 'q': options.flags |= OPT_QUIET; break;
-            case 'u': options.flags |= OPT_USCORE; break;
-            case 'v': options.flags |= OPT_VERBOSE; break;
-            default: break;
+            case 'e':
+                options.flags |= OPT_VERSION;
+                break;
+            case 'f':
+                options.inputName = value;
+                break;
+            case 'l':
+                options.logName = value;
+                break;
+            case 'o':
+                options.outputName = value;
+                break;
+            case 'q':
+                options.flags |= OPT_QUIET;
+                break;
+            case 'u':
+                options.flags |= OPT_USCORE;
+                break;
+            case 'v':
+                options.flags |= OPT_VERBOSE;
+                break;
+            default:
+                break;
         }
     }
     if (options.flags & OPT_HELP) {

@@ -129,10 +129,17 @@ void report(int code, int line, int auxNumber, const char* fileName, const char*
     g_diagnostics.entries.push_back(std::move(diag));
     switch (entry->severity) {
         case SEV_ERROR:
-        case SEV_INTERNAL: ++g_diagnostics.errors; break;
-        case SEV_WARNING: ++g_diagnostics.warnings; break;
-        case SEV_INFO: ++g_diagnostics.infos; break;
-        default: break;
+        case SEV_INTERNAL:
+            ++g_diagnostics.errors;
+            break;
+        case SEV_WARNING:
+            ++g_diagnostics.warnings;
+            break;
+        case SEV_INFO:
+            ++g_diagnostics.infos;
+            break;
+        default:
+            break;
     }
 }
 
@@ -151,7 +158,8 @@ void printReport(const char* logName, int quiet) {
     for (const DiagnosticEntry& d : g_diagnostics.entries) {
         const char* severity = (d.severity >= 0 && d.severity < 5) ? kSeverityNames[d.severity] : "?";
         std::fprintf(out, "Assembler: %s line %d: (%s) A%04d %s\n",
-                     d.fileNameIsNull ? "(null)" : d.fileName.c_str(), d.line, severity, d.code, d.text.c_str());
+                     d.fileNameIsNull ? "(null)" : d.fileName.c_str(), d.line, severity, d.code,
+                     d.text.c_str());
     }
     if (logName)
         std::fclose(out);
@@ -159,17 +167,31 @@ void printReport(const char* logName, int quiet) {
         std::fflush(out);
 }
 
-int errorCount() { return g_diagnostics.errors; }
-int warningCount() { return g_diagnostics.warnings; }
-int infoCount() { return g_diagnostics.infos; }
-const std::vector<DiagnosticEntry>& diagnostics() { return g_diagnostics.entries; }
+int errorCount() {
+    return g_diagnostics.errors;
+}
+int warningCount() {
+    return g_diagnostics.warnings;
+}
+int infoCount() {
+    return g_diagnostics.infos;
+}
+const std::vector<DiagnosticEntry>& diagnostics() {
+    return g_diagnostics.entries;
+}
 
-void setListingAppends(bool append) { g_listingAppends = append; }
+void setListingAppends(bool append) {
+    g_listingAppends = append;
+}
 
 void resetDiagnostics() {
     g_diagnostics = DiagnosticList{};
     g_listingAppends = false;
 }
 
-FILE* zorlanStdout() { return g_stdout ? g_stdout : stdout; }
-void setZorlanStdout(FILE* stream) { g_stdout = stream; }
+FILE* zorlanStdout() {
+    return g_stdout ? g_stdout : stdout;
+}
+void setZorlanStdout(FILE* stream) {
+    g_stdout = stream;
+}

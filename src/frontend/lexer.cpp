@@ -8,9 +8,15 @@ int scanColumn = 0;
 int escapeMode = 0;
 int stringDataLength = 0;
 
-void destroyScanBuffer(ScanBuffer* buffer) { delete buffer; }
+void destroyScanBuffer(ScanBuffer* buffer) {
+    delete buffer;
+}
 void yyrestart(FILE*) {}
-ScanBufferPtr lexerDetachInput() { return ScanBufferPtr(new ScanBuffer); }
+ScanBufferPtr lexerDetachInput() {
+    return ScanBufferPtr(new ScanBuffer);
+}
 void lexerResumeInput(ScanBufferPtr) {}
 void lexerAttachState(AssemblerState*) {}
-void resetLexer() { scanLine = scanColumn = escapeMode = stringDataLength = 0; }
+void resetLexer() {
+    scanLine = scanColumn = escapeMode = stringDataLength = 0;
+}

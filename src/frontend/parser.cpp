@@ -10,5 +10,9 @@ int parseStatement() {
     currentStatement().status = SS_END_OF_INPUT;
     return 1;
 }
-void resetArgCollector() { argCollector = 0; }
-void resetParser() { argCollector = 0; }
+void resetArgCollector() {
+    argCollector = 0;
+}
+void resetParser() {
+    argCollector = 0;
+}

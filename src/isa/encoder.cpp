@@ -1,4 +1,6 @@
 // Placeholder until the encoder lands: nothing is encoded.
 #include "isa/encoder.h"
 
-int encodeInstruction(const OpcodeEntry*, AssemblerState*, Statement*) { return -1; }
+int encodeInstruction(const OpcodeEntry*, AssemblerState*, Statement*) {
+    return -1;
+}

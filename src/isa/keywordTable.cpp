@@ -18,15 +18,15 @@ struct KeywordRow {
 // Directive words with the numbers the start-up table has always carried (they differ
 // from the statements' directive ids for ABS and the UNION family; nothing looks them up).
 const KeywordRow kDirectiveKeywords[] = {
-    {"ORG", 1},         {"EQU", 13},        {"CONST", 14},       {"ABS", 14},          {"DATA", 3},
-    {"TEXT", 4},        {"EVEN", 6},        {"ODD", 7},          {"VAR", 8},           {"DB", 9},
-    {"DW", 10},         {"DD", 11},         {"INCLUDE", 12},     {"ENDP", 18},         {"ASCII", 19},
-    {"ASCIIZ", 20},     {"DATA_DEF", 15},   {"DATA_INIT", 16},   {"DATA_DEF_END", 17}, {"FILE", 21},
-    {"LOC", 22},        {"LINE", 23},       {"SECTION", 24},     {"BSS", 25},          {"GLOBAL", 26},
-    {"LOCAL", 27},      {"WEAK", 28},       {"VARIABLE", 29},    {"TYPEDEF", 30},      {"STRUCT", 31},
-    {"STRUCTMEM", 32},  {"STRUCT_END", 41}, {"UNION", 31},       {"UNIONMEM", 32},     {"UNION_END", 41},
-    {"ENUM", 35},       {"ENUMERATOR", 36}, {"ENUM_END", 43},    {"FUNCTION", 37},     {"RETURN", 39},
-    {"PARAMETER", 38},  {"FUNC_END", 40},
+    {"ORG", 1},        {"EQU", 13},        {"CONST", 14},     {"ABS", 14},          {"DATA", 3},
+    {"TEXT", 4},       {"EVEN", 6},        {"ODD", 7},        {"VAR", 8},           {"DB", 9},
+    {"DW", 10},        {"DD", 11},         {"INCLUDE", 12},   {"ENDP", 18},         {"ASCII", 19},
+    {"ASCIIZ", 20},    {"DATA_DEF", 15},   {"DATA_INIT", 16}, {"DATA_DEF_END", 17}, {"FILE", 21},
+    {"LOC", 22},       {"LINE", 23},       {"SECTION", 24},   {"BSS", 25},          {"GLOBAL", 26},
+    {"LOCAL", 27},     {"WEAK", 28},       {"VARIABLE", 29},  {"TYPEDEF", 30},      {"STRUCT", 31},
+    {"STRUCTMEM", 32}, {"STRUCT_END", 41}, {"UNION", 31},     {"UNIONMEM", 32},     {"UNION_END", 41},
+    {"ENUM", 35},      {"ENUMERATOR", 36}, {"ENUM_END", 43},  {"FUNCTION", 37},     {"RETURN", 39},
+    {"PARAMETER", 38}, {"FUNC_END", 40},
 };
 
 const char* const kFlagNames[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T",  "H",
@@ -90,6 +90,7 @@ int keywordTableInit(AssemblerState* state, int family) {
             for (int i = 0; i < 16; ++i)
                 if (keywordInsert(table, kFlagNames[i], i) != 0) return -1;
             return 0;
-        default: return -1;
+        default:
+            return -1;
     }
 }

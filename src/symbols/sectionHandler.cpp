@@ -9,10 +9,8 @@
 namespace {
 
 const char* const kPredefinedNames[kPredefinedSections] = {
-    ".text",          ".data",       ".bss",
-    ".symtab",        ".strtab",     ".rel.text",
-    ".rel.data",      ".debug_abbrev", ".debug_info",
-    ".debug_line",    ".debug_info_reloc", ".debug_raw_line",
+    ".text",     ".data",         ".bss",        ".symtab",     ".strtab",           ".rel.text",
+    ".rel.data", ".debug_abbrev", ".debug_info", ".debug_line", ".debug_info_reloc", ".debug_raw_line",
     ".shstrtab",
 };
 
@@ -85,8 +83,9 @@ DataBlock* appendBlock(AssemblerState* state, int ordinal, std::unique_ptr<DataB
 DataBlock* ensureTailBlock(AssemblerState* state, int ordinal) {
     if (!state || ordinal < 0 || ordinal >= kMaxSections) return nullptr;
     if (state->sections[ordinal].tail) return state->sections[ordinal].tail;
-    return appendBlock(state, ordinal,
-                       createDataBlock(static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity));
+    return appendBlock(
+        state, ordinal,
+        createDataBlock(static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity));
 }
 
 int setupPredefinedSections(AssemblerState* state) {
@@ -174,25 +173,35 @@ void sectionAttributes(const char* name, int32_t* type, int32_t* flags) {
 int32_t sectionFlagFromLetter(char letter) {
     switch (letter) {
         case 'a':
-        case 'A': return 2;
+        case 'A':
+            return 2;
         case 'w':
-        case 'W': return 1;
+        case 'W':
+            return 1;
         case 'x':
-        case 'X': return 4;
+        case 'X':
+            return 4;
         case 'm':
-        case 'M': return static_cast<int32_t>(0xF0000000u);
-        default: return -1;
+        case 'M':
+            return static_cast<int32_t>(0xF0000000u);
+        default:
+            return -1;
     }
 }
 
 int32_t sectionTypeFromNumber(int32_t number) {
     if (number >= 0 && number <= 11) return number;
     switch (number) {
-        case 12: return 0x70000000;
-        case 13: return 0x7FFFFFFF;
-        case 14: return static_cast<int32_t>(0x80000000u);
-        case 15: return static_cast<int32_t>(0xFFFFFFFFu);
-        default: return -1;
+        case 12:
+            return 0x70000000;
+        case 13:
+            return 0x7FFFFFFF;
+        case 14:
+            return static_cast<int32_t>(0x80000000u);
+        case 15:
+            return static_cast<int32_t>(0xFFFFFFFFu);
+        default:
+            return -1;
     }
 }
 

@@ -6,7 +6,9 @@
 
 namespace {
 
-void logMisuse(int line, const char* text) { std::fprintf(stderr, "%s : %d : %s\n", "stHashTable", line, text); }
+void logMisuse(int line, const char* text) {
+    std::fprintf(stderr, "%s : %d : %s\n", "stHashTable", line, text);
+}
 
 } // namespace
 
@@ -61,4 +63,6 @@ const Symbol* stLookupSymbol(const char* name, const SymbolTable* table) {
     return it == table->symbols.end() ? nullptr : &it->second;
 }
 
-void stDestroyTable(std::unique_ptr<SymbolTable>& table) { table.reset(); }
+void stDestroyTable(std::unique_ptr<SymbolTable>& table) {
+    table.reset();
+}

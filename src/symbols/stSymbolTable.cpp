@@ -58,9 +58,12 @@ namespace {
 
 uint8_t kindCode(int kindSelect, int flag) {
     switch (kindSelect) {
-        case 0: return flag ? 0 : 4;
-        case 1: return flag ? 1 : 8;
-        default: return 2;
+        case 0:
+            return flag ? 0 : 4;
+        case 1:
+            return flag ? 1 : 8;
+        default:
+            return 2;
     }
 }
 

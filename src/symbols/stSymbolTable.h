@@ -26,7 +26,7 @@ extern std::unique_ptr<SymbolTable> labelTable;
 extern std::unique_ptr<SymbolTable> externTable;
 extern std::unique_ptr<SymbolTable> constTable;
 extern std::unique_ptr<SymbolTable> globalTable;
-int createSymbolTables();  // 0 or -1
+int createSymbolTables();   // 0 or -1
 void destroySymbolTables(); // the driver, at the end of the run
 
 // Looks the name up in labelTable, externTable, constTable; returns the first found

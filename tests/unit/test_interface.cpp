@@ -1,6 +1,6 @@
 // The option reader's value rules and the outcomes of parseOptions.
-#include "driver/interface.h"
 #include "driver/Zorlan.h"
+#include "driver/interface.h"
 #include "testSupport.h"
 
 #include <gtest/gtest.h>
@@ -40,9 +40,9 @@ const char* const kUsage = "Zorlan [options] [file ...]\n\n"
 
 TEST(OptionReader, EveryValueSpellingGivesTheSameOutputName) {
     for (auto words : std::vector<std::vector<const char*>>{{"--output=x.obj", "a.asm"},
-                                                           {"-o=x.obj", "a.asm"},
-                                                           {"-o", "x.obj", "a.asm"},
-                                                           {"-o", "=", "x.obj", "a.asm"}}) {
+                                                            {"-o=x.obj", "a.asm"},
+                                                            {"-o", "x.obj", "a.asm"},
+                                                            {"-o", "=", "x.obj", "a.asm"}}) {
         Parsed p = parse(words);
         EXPECT_EQ(p.result, 0);
         ASSERT_TRUE(p.options.outputName.has_value()) << words[0];

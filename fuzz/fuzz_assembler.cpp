@@ -1,0 +1,52 @@
+// libFuzzer target: arbitrary bytes are assembled as a source file. The first byte
+// selects the switches (-d 1, -c, -u), so every mode is covered by one corpus.
+#include "driver/Zorlan.h"
+#include "driver/messages.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+std::string workDir() {
+    static std::string dir = [] {
+        char pattern[] = "/tmp/zorlan-fuzz-XXXXXX";
+        const char* made = mkdtemp(pattern);
+        return std::string(made ? made : "/tmp");
+    }();
+    return dir;
+}
+
+FILE* devNull() {
+    static FILE* sink = std::fopen("/dev/null", "w");
+    return sink;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    if (size == 0) return 0;
+    const std::string dir = workDir();
+    const std::string source = dir + "/fuzz.asm";
+    const std::string object = dir + "/fuzz.obj";
+    FILE* f = std::fopen(source.c_str(), "wb");
+    if (!f) return 0;
+    std::fwrite(data + 1, 1, size - 1, f);
+    std::fclose(f);
+
+    std::vector<const char*> argv = {"zorlan", "-q", "-o", object.c_str()};
+    if (data[0] & 1) argv.insert(argv.end(), {"-d", "1"});
+    if (data[0] & 2) argv.push_back("-c");
+    if (data[0] & 4) argv.push_back("-u");
+    argv.push_back(source.c_str());
+
+    setZorlanStdout(devNull());
+    zorlanMain(static_cast<int>(argv.size()), argv.data());
+    setZorlanStdout(nullptr);
+    std::remove(object.c_str());
+    return 0;
+}
