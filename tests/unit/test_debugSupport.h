@@ -53,15 +53,6 @@ class DebugTest : public ::testing::Test {
 
     DebugDirectives& records() { return debugDirectives(state.get()); }
 
-    // A text label as pass one defines it, with its .symtab entry.
-    void defineLabel(const std::string& name, int64_t at) {
-        FunctionSizeEntry e;
-        e.name = name;
-        e.byteAddress = static_cast<int32_t>(at);
-        e.wordAddress = static_cast<int32_t>(at / 2);
-        state->functionSizes.push_back(e);
-    }
-
     std::unique_ptr<AssemblerState> state;
 };
 

@@ -129,31 +129,25 @@ TEST_F(DebugTest, WithoutDebugInformationOnlyTheBookkeepingRuns) {
 }
 
 TEST_F(DebugTest, PassTwoBuildsNothingButKeepsTheBookkeeping) {
-    defineLabel("f", 10);
-    state->textLoc() = 10;
     ASSERT_EQ(run(named(DIR_FUNCTION, "f"), 1), 0);
-    state->textLoc() = 30;
+    EXPECT_EQ(records().openFunctionName, "f");
     EXPECT_EQ(run(declaration(DIR_VARIABLE, "v", "int", {-5}), 1), 0);
+    EXPECT_EQ(run(named(DIR_FUNC_END, "g"), 1), -1);
     ASSERT_EQ(run(named(DIR_FUNC_END, "f"), 1), 0);
+    EXPECT_FALSE(records().openFunctionName);
     EXPECT_EQ(run(fileDirective("a.c"), 1), 0);
-    EXPECT_TRUE(codes().empty());
+    EXPECT_EQ(codes(), std::vector<int>{2008});
     EXPECT_FALSE(state->sections[SEC_DEBUG_INFO].head);
     EXPECT_FALSE(state->debugFileName);
-    EXPECT_EQ(state->functionSizes[0].kind, 2);
-    EXPECT_EQ(state->functionSizes[0].size, 10);
+    EXPECT_FALSE(records().openFunction);
 }
 
-TEST_F(DebugTest, FunctionEndGivesTheLabelItsSizeInWords) {
-    defineLabel("other", 0);
-    defineLabel("main", 4);
+TEST_F(DebugTest, FunctionRecordSpansFromItsStartToItsEnd) {
     state->textLoc() = 4;
     ASSERT_EQ(run(named(DIR_FUNCTION, "main")), 0);
     ASSERT_EQ(run(declaration(DIR_RETURN, "", "void", {0})), 0);
     state->textLoc() = 17;
     ASSERT_EQ(run(named(DIR_FUNC_END, "main")), 0);
-    EXPECT_EQ(state->functionSizes[0].kind, 1);
-    EXPECT_EQ(state->functionSizes[1].kind, 2);
-    EXPECT_EQ(state->functionSizes[1].size, 6);
     ASSERT_EQ(records().declList.size(), 1u);
     const FunctionDecl& f = *records().declList[0].function;
     EXPECT_EQ(f.lowPc, 4);
