@@ -95,7 +95,7 @@ void endEntry(AssemblerState* state) {
     // Type look-ups find the first completed entry of a name, so a later entry of the
     // same name never shadows it.
     if (b.entryName) {
-        b.entryByName.emplace(std::move(*b.entryName), b.currentEntry);
+        b.entryByName.try_emplace(std::move(*b.entryName), b.currentEntry);
         b.entryName.reset();
     }
     state->abbrevCtr++;
