@@ -386,6 +386,12 @@ int buildAll(AssemblerState* state) {
 int buildDebugInfo(AssemblerState* state) {
     if (!state) return -1;
     state->debugInfoBuilder = std::make_unique<DebugInfoBuilder>();
+    if (state->debugDirectives) {
+        // Most declarations name an entry or two; sizing the name table up front saves
+        // rehashing on large descriptions.
+        size_t declarations = state->debugDirectives->declList.size();
+        state->debugInfoBuilder->entryByName.reserve(64 + 2 * declarations);
+    }
     state->abbrevCtr = state->dbgCtr = state->attrCtr = 1;
     state->debugInfoOffset = 0;
     state->debugReloc.clear();
