@@ -128,43 +128,24 @@ inline Statement lineDirective(int32_t line) {
 
 // ---- Decoding what the builder wrote ----
 
-struct DecodedAttribute {
-    int attribute = 0;
-    int form = 0;
-    uint32_t value = 0;
-    std::string text;
-    uint32_t position = 0; // offset of the value in .debug_info
-};
-
 struct DecodedEntry {
     uint32_t offset = 0;
-    uint32_t code = 0;
     int tag = 0;
-    int children = 0;
-    std::vector<DecodedAttribute> attributes;
+    std::map<int, uint32_t> values;   // numeric attributes
+    std::map<int, std::string> texts; // string attributes
 
-    const DecodedAttribute* find(int attribute) const {
-        for (const DecodedAttribute& a : attributes)
-            if (a.attribute == attribute) return &a;
-        return nullptr;
-    }
+    bool has(int attribute) const { return values.count(attribute) || texts.count(attribute); }
     uint32_t value(int attribute) const {
-        const DecodedAttribute* a = find(attribute);
-        return a ? a->value : 0xDEADBEEF;
+        return values.count(attribute) ? values.at(attribute) : 0xDEADBEEF;
     }
-    std::string name() const {
-        const DecodedAttribute* a = find(0x03);
-        return a ? a->text : std::string();
-    }
+    std::string name() const { return texts.count(0x03) ? texts.at(0x03) : std::string(); }
 };
 
 inline uint32_t readUleb(const std::vector<uint8_t>& b, size_t& at) {
     uint32_t value = 0;
-    int shift = 0;
-    while (at < b.size()) {
+    for (int shift = 0; at < b.size(); shift += 7) {
         uint8_t byte = b[at++];
         if (shift < 32) value |= static_cast<uint32_t>(byte & 0x7F) << shift;
-        shift += 7;
         if (!(byte & 0x80)) break;
     }
     return value;
@@ -176,76 +157,53 @@ inline uint32_t readLe(const std::vector<uint8_t>& b, size_t at, int width) {
     return v;
 }
 
-// Decodes every entry of .debug_info (header of 11 bytes, entries, one final zero byte)
-// through the abbreviation table. Fails the test on malformed input.
+// Decodes .debug_info (11-byte header, entries, one final zero byte) through the
+// abbreviation table, by the forms alone.
 inline std::vector<DecodedEntry> decodeDebugInfo(const std::vector<uint8_t>& abbrev,
                                                  const std::vector<uint8_t>& info) {
     struct Abbrev {
-        int tag;
-        int children;
+        int tag = 0;
         std::vector<std::pair<int, int>> pairs;
     };
     std::map<uint32_t, Abbrev> table;
     size_t at = 0;
-    while (at < abbrev.size()) {
-        uint32_t code = readUleb(abbrev, at);
-        if (code == 0) break;
-        Abbrev a;
+    for (uint32_t code; at < abbrev.size() && (code = readUleb(abbrev, at)) != 0;) {
+        Abbrev& a = table[code];
         a.tag = static_cast<int>(readUleb(abbrev, at));
-        a.children = abbrev.at(at++);
+        ++at; // children flag
         for (;;) {
             int attr = static_cast<int>(readUleb(abbrev, at));
             int form = static_cast<int>(readUleb(abbrev, at));
             if (attr == 0 && form == 0) break;
             a.pairs.emplace_back(attr, form);
         }
-        table[code] = a;
     }
     EXPECT_EQ(at, abbrev.size()) << "one zero byte ends .debug_abbrev";
 
+    const std::map<int, int> kWidths = {{0x01, 4}, {0x05, 2}, {0x06, 4}, {0x0b, 1}, {0x0c, 1}, {0x13, 4}};
     std::vector<DecodedEntry> entries;
-    at = 11;
-    while (at + 1 < info.size()) {
+    for (at = 11; at + 1 < info.size();) {
         DecodedEntry e;
         e.offset = static_cast<uint32_t>(at);
-        e.code = readUleb(info, at);
-        auto it = table.find(e.code);
+        auto it = table.find(readUleb(info, at));
         if (it == table.end()) {
-            ADD_FAILURE() << "no abbreviation " << e.code << " at " << e.offset;
+            ADD_FAILURE() << "unknown abbreviation at " << e.offset;
             break;
         }
         e.tag = it->second.tag;
-        e.children = it->second.children;
         for (auto [attr, form] : it->second.pairs) {
-            DecodedAttribute a;
-            a.attribute = attr;
-            a.form = form;
-            a.position = static_cast<uint32_t>(at);
-            switch (form) {
-                case 0x08:
-                    while (info.at(at) != 0) a.text.push_back(static_cast<char>(info[at++]));
-                    ++at;
-                    break;
-                case 0x0b:
-                case 0x0c:
-                    a.value = info.at(at++);
-                    break;
-                case 0x05:
-                    a.value = readLe(info, at, 2);
-                    at += 2;
-                    break;
-                default:
-                    a.value = readLe(info, at, 4);
-                    at += 4;
-                    break;
+            if (form == 0x08) {
+                std::string& text = e.texts[attr];
+                while (info.at(at) != 0) text.push_back(static_cast<char>(info[at++]));
+                ++at;
+            } else {
+                int width = kWidths.at(form);
+                e.values[attr] = readLe(info, at, width);
+                at += static_cast<size_t>(width);
             }
-            e.attributes.push_back(a);
         }
         entries.push_back(e);
     }
     EXPECT_EQ(at + 1, info.size()) << "one zero byte ends .debug_info";
-    if (!info.empty()) {
-        EXPECT_EQ(info.back(), 0);
-    }
     return entries;
 }

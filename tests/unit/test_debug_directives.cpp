@@ -104,16 +104,6 @@ TEST_F(DebugTest, MissingOrMismatchedContextReportsItsCode) {
     }
 }
 
-TEST_F(DebugTest, SecondFunctionReportsTheLineWhereTheOpenOneBegan) {
-    state->lineNumber = 4;
-    ASSERT_EQ(run(named(DIR_FUNCTION, "f")), 0);
-    state->lineNumber = 9;
-    EXPECT_EQ(run(named(DIR_FUNCTION, "g")), -1);
-    ASSERT_EQ(diagnostics().size(), 1u);
-    EXPECT_EQ(diagnostics()[0].code, 2013);
-    EXPECT_EQ(diagnostics()[0].line, 4);
-}
-
 TEST_F(DebugTest, WithoutDebugInformationOnlyTheBookkeepingRuns) {
     debugInfo = 0;
     EXPECT_EQ(run(declaration(DIR_VARIABLE, "v", "int", {-5, 0, 9, 0, 9, 0, 0, 0})), 0);
@@ -140,20 +130,6 @@ TEST_F(DebugTest, PassTwoBuildsNothingButKeepsTheBookkeeping) {
     EXPECT_FALSE(state->sections[SEC_DEBUG_INFO].head);
     EXPECT_FALSE(state->debugFileName);
     EXPECT_FALSE(records().openFunction);
-}
-
-TEST_F(DebugTest, FunctionRecordSpansFromItsStartToItsEnd) {
-    state->textLoc() = 4;
-    ASSERT_EQ(run(named(DIR_FUNCTION, "main")), 0);
-    ASSERT_EQ(run(declaration(DIR_RETURN, "", "void", {0})), 0);
-    state->textLoc() = 17;
-    ASSERT_EQ(run(named(DIR_FUNC_END, "main")), 0);
-    ASSERT_EQ(records().declList.size(), 1u);
-    const FunctionDecl& f = *records().declList[0].function;
-    EXPECT_EQ(f.lowPc, 4);
-    EXPECT_EQ(f.highPc, 18);
-    EXPECT_FALSE(records().openFunction);
-    EXPECT_FALSE(records().openFunctionName);
 }
 
 struct ModifierCase {
