@@ -1,18 +1,586 @@
-// Placeholder until the directive handlers land: every directive fails.
+// The directive dispatcher and the handlers that move location counters or lay down data:
+// .ORG, .ABS, .TEXT, .DATA, .EVEN, .ODD, .LOC, .DB, .DW, .DD, .ASCII, .ASCIIZ, .CONST, .EQU,
+// .INCLUDE and .ENDP.
+//
+// Every handler runs in both passes. Pass one defines the names and advances the counters,
+// which sizes the output; pass two advances the same counters by the same amounts and writes
+// the bytes and relocation entries.
 #include "directives/Directive.h"
+
+#include "directives/DirectiveDebug.h"
+#include "directives/DirectiveHandlers.h"
+#include "driver/Zorlan.h"
+#include "driver/initAsm.h"
+#include "driver/interface.h"
+#include "driver/messages.h"
+#include "frontend/Statement.h"
+#include "frontend/lexer.h"
+#include "symbols/sectionHandler.h"
+#include "symbols/stHashTable.h"
+#include "symbols/stSymbolTable.h"
+
+#include <algorithm>
+#include <array>
+#include <climits>
+#include <cstring>
+#include <sys/stat.h>
+#include <vector>
 
 int64_t lastOrgTextLoc = -1;
 
-int directiveExecute(Statement*, AssemblerState*, int) {
+namespace {
+
+constexpr int kMaxIncludeDepth = 64;
+// No section can come near this; a larger request in pass two is a corrupted count.
+constexpr int64_t kMaxSectionBytes = int64_t{1} << 30;
+// The relocation arrays start with room for the pass-one estimate, within reason.
+constexpr int32_t kMaxRelocationReserve = 1 << 16;
+
+using Handler = int (*)(Statement*, AssemblerState*, int);
+
+bool inText(const AssemblerState* state) {
+    return state->currentSection == SEC_TEXT;
+}
+
+int failWith(const AssemblerState* state, int code, const char* arg = nullptr) {
+    reportAt(state, code, arg);
     return -1;
 }
-int addPointerRelocation(int, AssemblerState*, const char*, int32_t, int) {
-    return -1;
+
+// ---- Location-counter directives ----
+
+int executeTEXT(Statement*, AssemblerState* state, int) {
+    state->currentSection = SEC_TEXT;
+    return 0;
 }
-int executeORG(Statement*, AssemblerState*, int) {
-    return -1;
+
+int executeDATA(Statement*, AssemblerState* state, int) {
+    state->currentSection = SEC_DATA;
+    return 0;
 }
-void resetDirectivesForPassTwo() {}
+
+int executeABS(Statement*, AssemblerState* state, int) {
+    state->relocatable = 0;
+    state->absOrgStage += 1;
+    return 0;
+}
+
+int executeLOC(Statement*, AssemblerState*, int) {
+    return 0;
+}
+
+// .EVEN (wantOdd false) and .ODD: text aligns word addresses, every other section bytes.
+int executeAlignment(AssemblerState* state, int pass, bool wantOdd) {
+    int section = state->currentSection;
+    int64_t& counter = state->locationCounters[section];
+    int64_t before = counter;
+    if (section == SEC_TEXT) {
+        if (counter & 1) counter += 1;
+        bool wordIsOdd = ((counter / 2) & 1) != 0;
+        if (wordIsOdd != wantOdd) counter += 2;
+        if (pass == 0) state->textAlignment = wantOdd ? 1 : 2;
+    } else {
+        bool byteIsOdd = (counter & 1) != 0;
+        if (byteIsOdd != wantOdd) counter += 1;
+        if (pass == 0 && section == SEC_DATA) state->dataAlignment = wantOdd ? 1 : 2;
+    }
+    if (pass == 1) {
+        // The skipped bytes stay zero: the blocks are zero-filled.
+        // Any new block starts where the skipped bytes start.
+        DataBlock* tail = state->sections[section].tail;
+        if (!tail || tail->capacity - tail->used < 2) {
+            tail = appendBlock(state, section,
+                               createDataBlock(static_cast<int32_t>(before), state->blockCapacity));
+            if (!tail) return failWith(state, 5000);
+        }
+        tail->used += static_cast<int32_t>(counter - before);
+    }
+    return 0;
+}
+
+int executeEVEN(Statement*, AssemblerState* state, int pass) {
+    return executeAlignment(state, pass, false);
+}
+int executeODD(Statement*, AssemblerState* state, int pass) {
+    return executeAlignment(state, pass, true);
+}
+
+// ---- .DB, .DW, .DD and the strings that become .DB data ----
+
+// Where the element values of a data directive come from: the argument cells, or the
+// characters between the quotes of an .ASCII/.ASCIIZ literal.
+struct DataValues {
+    const Statement* statement = nullptr;
+    const std::string* literal = nullptr; // quotes included; element i is literal[i + 1]
+    int64_t literalChars = 0;             // characters taken from the literal
+
+    int64_t given() const {
+        if (literal) return literalChars;
+        return std::min<int64_t>(statement->argCount, static_cast<int64_t>(statement->args.size()));
+    }
+    int32_t value(int64_t i) const {
+        if (literal) {
+            if (i >= literalChars || static_cast<size_t>(i + 1) >= literal->size()) return 0;
+            return static_cast<signed char>((*literal)[static_cast<size_t>(i + 1)]);
+        }
+        if (i >= given()) return 0;
+        const ArgCell& cell = statement->args[static_cast<size_t>(i)];
+        return cell.isText ? 0 : cell.number;
+    }
+    // The identifier of element i in the identifier forms, or null.
+    const std::string* name(int64_t i) const {
+        if (literal || !(statement->flags & kFlagNames) || i >= given()) return nullptr;
+        const ArgCell& cell = statement->args[static_cast<size_t>(i)];
+        return cell.isText ? &cell.text : nullptr;
+    }
+};
+
+const char* dataKeyword(int elementSize) {
+    switch (elementSize) {
+        case 1:
+            return "DB";
+        case 2:
+            return "DW";
+        default:
+            return "DD";
+    }
+}
+
+int dataPassOne(Statement* st, AssemblerState* state, int64_t count, int elementSize, bool uninitialised,
+                bool identifiers) {
+    int section = uninitialised ? SEC_BSS : state->currentSection;
+    int64_t& counter = state->locationCounters[section];
+    int64_t bytes = count * elementSize;
+    int32_t value = 0;
+    int32_t symbolSize = 0;
+    if (section == SEC_TEXT) {
+        // Data in the text section starts on a word boundary and is addressed by words.
+        if (counter & 1) counter += 1;
+        value = static_cast<int32_t>(counter / 2);
+        symbolSize = static_cast<int32_t>((bytes + 1) / 2);
+    } else {
+        value = static_cast<int32_t>(counter);
+        symbolSize = static_cast<int32_t>(bytes);
+    }
+    defineDataLabel(state, *st->name, value, section);
+    if (addElfSymbol(state, st->name->c_str(), 1, 0, section, value, symbolSize, state->relocatable) != 0)
+        return -1;
+    counter += bytes;
+    if (inText(state)) state->orgRelativeLoc += bytes;
+    if (identifiers) addToEstimate(state->numRelocData, count);
+    return 0;
+}
+
+int dataPassTwo(AssemblerState* state, const DataValues& values, int64_t count, int elementSize,
+                bool uninitialised) {
+    int section = uninitialised ? SEC_BSS : state->currentSection;
+    if (uninitialised) logTrace(state, "This .%s is for .BSS\n", dataKeyword(elementSize));
+    int64_t bytes = count * elementSize;
+    if (bytes > kMaxSectionBytes) return failWith(state, 3020);
+
+    std::vector<uint8_t> buffer;
+    if (!uninitialised) {
+        buffer.assign(static_cast<size_t>(bytes), 0);
+        for (int64_t i = 0; i < count; ++i) {
+            uint32_t v = static_cast<uint32_t>(values.value(i));
+            uint8_t* out = buffer.data() + i * elementSize;
+            for (int b = 0; b < elementSize; ++b) out[b] = static_cast<uint8_t>(v >> (8 * b));
+        }
+    }
+    if (appendSectionBytes(state, section, uninitialised ? nullptr : buffer.data(), bytes, elementSize) != 0)
+        return -1;
+
+    int64_t& counter = state->locationCounters[section];
+    int64_t start = counter;
+    counter += bytes;
+    if (inText(state)) state->orgRelativeLoc += bytes;
+
+    // Identifier elements hold zeros; the linker fills in the addresses.
+    int width = elementSize == 4 ? 4 : 2;
+    for (int64_t i = 0; i < count && i < values.given(); ++i) {
+        const std::string* name = values.name(i);
+        if (!name) continue;
+        if (addPointerRelocation(1, state, name->c_str(), static_cast<int32_t>(start + i * elementSize),
+                                 width) != 0)
+            return -1;
+    }
+    return 0;
+}
+
+int executeData(Statement* st, AssemblerState* state, int pass, int elementSize, const DataValues& values,
+                int64_t count) {
+    if (!st->name) return failWith(state, 1001);
+    if (count < 1) return failWith(state, 2018);
+    bool uninitialised = values.literal == nullptr && st->uninitialised == 1;
+    if (pass == 0) {
+        bool identifiers = values.literal == nullptr && (st->flags & kFlagNames);
+        return dataPassOne(st, state, count, elementSize, uninitialised, identifiers);
+    }
+    return dataPassTwo(state, values, count, elementSize, uninitialised);
+}
+
+int executeDataList(Statement* st, AssemblerState* state, int pass, int elementSize) {
+    DataValues values;
+    values.statement = st;
+    return executeData(st, state, pass, elementSize, values, st->count);
+}
+
+int executeDB(Statement* st, AssemblerState* state, int pass) {
+    return executeDataList(st, state, pass, 1);
+}
+int executeDW(Statement* st, AssemblerState* state, int pass) {
+    return executeDataList(st, state, pass, 2);
+}
+int executeDD(Statement* st, AssemblerState* state, int pass) {
+    return executeDataList(st, state, pass, 4);
+}
+
+// .ASCII and .ASCIIZ: the characters between the quotes (and a zero for .ASCIIZ) become
+// .DB elements. The statement's count is the literal's length with both quotes.
+int executeString(Statement* st, AssemblerState* state, int pass, bool zeroTerminated) {
+    static const std::string kEmpty;
+    const std::string* literal = &kEmpty;
+    if (!st->args.empty() && st->args[0].isText) literal = &st->args[0].text;
+    logTrace(state, "executeASCII BEGIN\n");
+    logTrace(state, "string: %s\n", literal->c_str());
+    DataValues values;
+    values.statement = st;
+    values.literal = literal;
+    values.literalChars = static_cast<int64_t>(st->count) - 2;
+    int64_t count = zeroTerminated ? static_cast<int64_t>(st->count) - 1 : values.literalChars;
+    int result = executeData(st, state, pass, 1, values, count);
+    logTrace(state, "executeASCII END ret = %d\n", result);
+    return result;
+}
+
+int executeASCII(Statement* st, AssemblerState* state, int pass) {
+    return executeString(st, state, pass, false);
+}
+int executeASCIIZ(Statement* st, AssemblerState* state, int pass) {
+    return executeString(st, state, pass, true);
+}
+
+int32_t firstNumber(const Statement* st) {
+    return (!st->args.empty() && !st->args[0].isText) ? st->args[0].number : 0;
+}
+
+// .CONST: one big-endian word in the data section, whatever section is current.
+int executeCONST(Statement* st, AssemblerState* state, int pass) {
+    if (!st->name) return failWith(state, 1001);
+    int64_t& counter = state->dataLoc();
+    if (pass == 0) {
+        defineDataLabel(state, *st->name, static_cast<int32_t>(counter), 1);
+        counter += 2;
+        return 0;
+    }
+    counter += 2;
+    int32_t address = static_cast<int32_t>(counter - 2);
+    DataBlock* tail = state->sections[SEC_DATA].tail;
+    if (!tail) tail = appendBlock(state, SEC_DATA, createDataBlock(address, state->blockCapacity));
+    if (tail &&
+        (tail->capacity - tail->used < 3 || tail->used + 2 > static_cast<int32_t>(tail->bytes.size())))
+        tail = appendBlock(state, SEC_DATA, createDataBlock(address, state->blockCapacity));
+    if (!tail) return failWith(state, 5000);
+    uint32_t value = static_cast<uint32_t>(firstNumber(st));
+    tail->bytes[static_cast<size_t>(tail->used)] = static_cast<uint8_t>(value >> 8);
+    tail->bytes[static_cast<size_t>(tail->used) + 1] = static_cast<uint8_t>(value);
+    tail->used += 2;
+    return addElfSymbol(state, st->name->c_str(), 1, 0, SEC_DATA, address, 2, state->relocatable) == 0 ? 0
+                                                                                                       : -1;
+}
+
+// .EQU: a named constant; operands that name it need no relocation.
+int executeEQU(Statement* st, AssemblerState* state, int pass) {
+    if (!st->name) return failWith(state, 1001);
+    if (pass != 0) return 0;
+    Symbol symbol;
+    symbol.name = *st->name;
+    symbol.value = firstNumber(st);
+    if (stInsertSymbol(symbol, constTable.get()) != 0) reportAt(state, 3016, symbol.name.c_str());
+    return 0;
+}
+
+// ---- .INCLUDE and .ENDP ----
+
+bool isDirectory(FILE* stream) {
+    struct stat info;
+    return fstat(fileno(stream), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+// Opens a file for reading, refusing directories (which would read as an empty file).
+FILE* openSource(const std::string& path) {
+    FILE* stream = std::fopen(path.c_str(), "r");
+    if (stream && isDirectory(stream)) {
+        std::fclose(stream);
+        return nullptr;
+    }
+    return stream;
+}
+
+int executeINCLUDE(Statement* st, AssemblerState* state, int pass) {
+    // The name is the text after the first double quote, without its last character.
+    std::string name;
+    if (st->fileName) {
+        size_t quote = st->fileName->find('"');
+        name = quote == std::string::npos ? *st->fileName : st->fileName->substr(quote + 1);
+        if (quote != std::string::npos && !name.empty()) name.pop_back();
+    }
+    logTrace(state, "INCLUDE file: %s\n", name.c_str());
+
+    // A file that includes itself, directly or not, stops at this depth instead of looping.
+    if (state->includeStack.size() >= static_cast<size_t>(kMaxIncludeDepth) || name.empty())
+        return failWith(state, 5006, name.c_str());
+
+    std::string path = name;
+    FILE* stream = openSource(path);
+    for (size_t i = 0; !stream && i < includeDirs.size(); ++i) {
+        path = includeDirs[i] + "/" + name;
+        stream = openSource(path);
+    }
+    if (!stream) return failWith(state, 5006, name.c_str());
+
+    if (pass == 1) {
+        SplitPath parts = splitPath(name.c_str());
+        if (!parts.directory || !parts.baseName) {
+            std::fclose(stream);
+            return failWith(state, 3008);
+        }
+        state->debugFileList.push_back(DebugFile{std::move(*parts.directory), std::move(*parts.baseName)});
+        state->debugFileListCreated = true;
+    }
+
+    IncludeContext context;
+    context.savedLine = state->lineNumber;
+    context.savedInput = lexerDetachInput();
+    context.savedFileName = std::move(state->fileName);
+    context.savedFileIndex = fileIndex;
+    state->includeStack.push_back(std::move(context));
+    state->fileName = path;
+    scanLine = 0;
+    fileIndex += 1;
+    yyrestart(stream); // the scanner keeps the whole file; the stream is not needed any more
+    std::fclose(stream);
+    return 0;
+}
+
+int executeENDP(Statement*, AssemblerState* state, int) {
+    logTrace(state, "executeENDP BEGIN\n");
+    int result = 0;
+    if (!inText(state)) {
+        reportAt(state, 3018);
+        result = -1;
+    } else {
+        endOfSource = 1;
+    }
+    logTrace(state, "executeENDP END ret = %d\n", result);
+    return result;
+}
+
+// ---- Dispatch ----
+
+constexpr int kHighestDirectiveId = DIR_ENUM_END;
+
+constexpr std::array<Handler, kHighestDirectiveId + 1> makeHandlerTable() {
+    std::array<Handler, kHighestDirectiveId + 1> table{};
+    table[DIR_ORG] = executeORG;
+    table[DIR_DATA] = executeDATA;
+    table[DIR_TEXT] = executeTEXT;
+    table[DIR_ABS] = executeABS;
+    table[DIR_EVEN] = executeEVEN;
+    table[DIR_ODD] = executeODD;
+    table[DIR_DB] = executeDB;
+    table[DIR_DW] = executeDW;
+    table[DIR_DD] = executeDD;
+    table[DIR_INCLUDE] = executeINCLUDE;
+    table[DIR_EQU] = executeEQU;
+    table[DIR_CONST] = executeCONST;
+    table[DIR_DATA_DEF] = executeDATA_DEF;
+    table[DIR_DATA_INIT] = executeDATA_INIT;
+    table[DIR_DATA_DEF_END] = executeDATA_DEF_END;
+    table[DIR_ENDP] = executeENDP;
+    table[DIR_ASCII] = executeASCII;
+    table[DIR_ASCIIZ] = executeASCIIZ;
+    table[DIR_FILE] = executeFILE;
+    table[DIR_LOC] = executeLOC;
+    table[DIR_LINE] = executeLINE;
+    table[DIR_SECTION] = executeSECTION;
+    table[DIR_BSS] = executeBSS;
+    table[DIR_GLOBAL] = executeGLOBAL;
+    table[DIR_LOCAL] = executeLOCAL;
+    table[DIR_WEAK] = executeWEAK;
+    for (int id = DIR_VARIABLE; id <= DIR_ENUM_END; ++id) table[id] = executeDebugDescription;
+    return table;
+}
+
+constexpr std::array<Handler, kHighestDirectiveId + 1> kHandlers = makeHandlerTable();
+
+} // namespace
+
+// ---- Shared pieces ----
+
+void defineDataLabel(AssemblerState* state, const std::string& name, int32_t value, int isData) {
+    Symbol symbol;
+    symbol.name = name;
+    symbol.address = value;
+    symbol.value = value;
+    symbol.isData = isData;
+    if (stInsertSymbol(symbol, labelTable.get()) != 0) reportAt(state, 3016, symbol.name.c_str());
+}
+
+int appendSectionBytes(AssemblerState* state, int section, const uint8_t* bytes, int64_t size,
+                       int elementSize) {
+    if (section < 0 || section >= kMaxSections || elementSize < 1) return failWith(state, 5001);
+    DataBlock* tail = ensureTailBlock(state, section);
+    if (!tail) return failWith(state, 5000);
+    int64_t& counter = state->locationCounters[section];
+    if (section == SEC_TEXT && (counter & 1)) {
+        // A zero pad byte puts the data on a word boundary.
+        if (tail->used >= tail->capacity) {
+            tail = appendBlock(state, section,
+                               createDataBlock(static_cast<int32_t>(counter), state->blockCapacity));
+            if (!tail) return failWith(state, 5000);
+        }
+        tail->used += 1;
+        counter += 1;
+    }
+    int64_t room = std::min<int64_t>(tail->capacity, static_cast<int64_t>(tail->bytes.size()));
+    if (tail->used + size < room) {
+        if (bytes && size > 0) std::memcpy(tail->bytes.data() + tail->used, bytes, static_cast<size_t>(size));
+        tail->used += static_cast<int32_t>(size);
+        return 0;
+    }
+    // Too big for the tail block: new blocks, each holding as many whole elements as fit.
+    int64_t perBlock = (state->blockCapacity / elementSize) * elementSize;
+    if (perBlock < 1) return failWith(state, 5001);
+    for (int64_t written = 0; written < size;) {
+        int64_t chunk = std::min(perBlock, size - written);
+        DataBlock* block = appendBlock(
+            state, section, createDataBlock(static_cast<int32_t>(counter + written), state->blockCapacity));
+        if (!block) return failWith(state, 5000);
+        if (bytes) std::memcpy(block->bytes.data(), bytes + written, static_cast<size_t>(chunk));
+        block->used = static_cast<int32_t>(chunk);
+        written += chunk;
+    }
+    return 0;
+}
+
+std::string argumentText(const ArgCell& cell) {
+    return cell.isText ? cell.text : std::to_string(cell.number);
+}
+
+bool applyDataIdentifierRule(std::string& name) {
+    if (!underscorePrefix) return true;
+    if (name.empty() || name[0] != '_') {
+        std::fputs("Data identifier should start with _\n", zorlanStdout());
+        return false;
+    }
+    name.erase(0, 1);
+    return true;
+}
+
+void addToEstimate(int32_t& estimate, int64_t amount) {
+    int64_t sum = static_cast<int64_t>(estimate) + amount;
+    estimate = static_cast<int32_t>(std::clamp<int64_t>(sum, 0, INT32_MAX));
+}
+
+// ---- Public interface ----
+
+int directiveExecute(Statement* statement, AssemblerState* state, int pass) {
+    if (!statement || !state || pass < 0 || pass > 1) return -1;
+    int id = statement->id;
+    Handler handler = (id >= 0 && id <= kHighestDirectiveId) ? kHandlers[id] : nullptr;
+    if (!handler) return failWith(state, 1002);
+    return handler(statement, state, pass);
+}
+
+int executeORG(Statement* statement, AssemblerState* state, int pass) {
+    int64_t n = statement->number;
+    if (state->currentSection == SEC_TEXT) {
+        // Without .ABS anywhere in the source the text origin cannot move.
+        if (!absoluteMode) return 0;
+        if (2 * n < state->textLoc()) return failWith(state, 3013);
+        if (state->absOrgStage == 1) {
+            state->textStartAddress = state->textLoc() != 0 ? static_cast<int32_t>(n) : 0;
+            state->absOrgStage += 1;
+        }
+        if (pass == 0) lastOrgTextLoc = state->textLoc();
+        state->textLoc() = 2 * n;
+        if (pass == 0) {
+            state->orgRelativeLoc = state->orgCount == 0 ? 0 : 2 * n;
+            state->orgCount += 1;
+        }
+    } else if (state->currentSection == SEC_DATA) {
+        if (n < state->dataLoc()) return failWith(state, 3013);
+        state->dataLoc() = n;
+        if (state->absOrgStage == 1) {
+            state->dataStartAddress = static_cast<int32_t>(n);
+            state->absOrgStage += 1;
+        }
+    } else {
+        return 0; // the other sections have no origin
+    }
+    if (pass == 0) return 0;
+
+    // Each origin opens a block based at the new address.
+    int section = state->currentSection;
+    if (section == SEC_TEXT)
+        logTrace(state, "TEXT loc: %lld [%lld]\n", static_cast<long long>(state->textLoc()),
+                 static_cast<long long>(n));
+    else
+        logTrace(state, "DATA loc: %lld\n", static_cast<long long>(state->dataLoc()));
+    bool hadBlocks = state->sections[section].tail != nullptr;
+    auto block =
+        createDataBlock(static_cast<int32_t>(state->locationCounters[section]), state->blockCapacity);
+    if (!appendBlock(state, section, std::move(block))) return failWith(state, 5000);
+    if (section == SEC_TEXT) {
+        if (hadBlocks)
+            state->orgRelativeLoc = 2 * n;
+        else
+            state->firstTextOrigin = static_cast<int32_t>(2 * n);
+    }
+    return 0;
+}
+
+int addPointerRelocation(int isSymbol, AssemblerState* state, const char* name, int32_t address, int width) {
+    if (isSymbol != 1) return 0;
+    if (!state) return -1;
+    if (!name) {
+        logTrace(state, "label is NULL\n");
+        return -1;
+    }
+    bool toData = state->currentSection == SEC_DATA;
+    std::vector<RelocationEntry>& table = toData ? state->relData : state->relText;
+    bool& created = toData ? state->relDataCreated : state->relTextCreated;
+    if (!created) {
+        int64_t estimate = static_cast<int64_t>(state->numRelocData) + state->numRelocText;
+        table.reserve(static_cast<size_t>(std::clamp<int64_t>(estimate, 0, kMaxRelocationReserve)));
+        created = true;
+    }
+    if (!state->symtabCreated) return failWith(state, 5005);
+    int32_t index = findSymtabIndex(state, name, false);
+    if (index < 0) {
+        logTrace(state, "Label is not found in the symbol table\n");
+        return failWith(state, 3010);
+    }
+    if (width != 2 && width != 4) return 0; // only 16- and 32-bit pointers are relocated
+
+    RelocationEntry entry;
+    entry.r_offset = static_cast<uint32_t>(address);
+    entry.r_info = (static_cast<uint32_t>(index) << 16) + (width == 2 ? 7u : 3u);
+    entry.r_addend = 0;
+    table.push_back(entry);
+    logTrace(state, "RAM/ROM Relocation for pointers @ %s section\n", toData ? ".rel.data" : ".rel.text");
+    logTrace(state, "r_offset: 0x%x, r_info: 0x%x, r_addend: 0x%x\n", entry.r_offset, entry.r_info,
+             static_cast<unsigned>(entry.r_addend));
+    return 0;
+}
+
+void resetDirectivesForPassTwo() {
+    lastOrgTextLoc = -1;
+    resetStructInstance();
+}
+
 void resetDirectiveState() {
     lastOrgTextLoc = -1;
+    resetStructInstance();
 }

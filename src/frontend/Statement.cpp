@@ -1,10 +1,48 @@
 #include "frontend/Statement.h"
 
+// Clearing runs at least once per source line, so it resets field by field: the
+// operand texts and the argument area keep their storage, and nothing is constructed.
+// The size check below stops the build when the record gains a field, so that the new
+// field is cleared here too (it only knows the size on the usual 64-bit library).
+#if defined(__GLIBCXX__) && defined(__x86_64__)
+static_assert(sizeof(Statement) == 472, "Statement changed: clear every field in Statement::clear()");
+#endif
+
 void Statement::clear() {
-    std::vector<ArgCell> keep = std::move(args);
-    *this = Statement{};
-    keep.clear();
-    args = std::move(keep);
+    kind = SK_NONE;
+    status = SS_NONE;
+    reserved = 0;
+    id = 0;
+
+    operandCount = 0;
+    for (Operand& op : operands) {
+        op.kind = OPK_IMMEDIATE;
+        op.indirect = 0;
+        op.labelImmediate = 0;
+        op.offset = 0;
+        op.value = 0;
+        op.text.clear();
+    }
+
+    name.reset();
+    fileName.reset();
+    declName.reset();
+    typeName.reset();
+    number = 0;
+    reserved2 = 0;
+    sectionType.reset();
+    pointerFlag = 0;
+    number2 = 0;
+    arrayFlag = 0;
+    uninitialised = 0;
+    pointerDimension = 0;
+    declLine = 0;
+    flags = 0;
+
+    args.clear();
+    count = 0;
+    argCount = 0;
+    size = 0;
 }
 
 Statement& currentStatement() {

@@ -112,8 +112,8 @@ struct Statement {
     int32_t declLine = 0;
     int32_t flags = 0;
 
-    // Argument area: only the first `argCells` entries are meaningful; the vector keeps
-    // its capacity between statements.
+    // Argument area: the cells a list directive collected (see `count` and `argCount`);
+    // the vector keeps its capacity between statements.
     std::vector<ArgCell> args;
     int32_t count = 0;
     int32_t argCount = 0;

@@ -1,22 +1,689 @@
-// Placeholder until the scanner lands: every input is empty.
+// The scanner: a hand-written longest-match scanner over the whole source held in
+// memory. Rule precedence for lexemes of equal length: directive keywords, mnemonics,
+// PORT, flag names, -a/-w/-x/-m, signed/unsigned, EXPORT/DO_NOT_EXPORT, character
+// constants, base-plus-offset, identifiers, labels, numbers, strings, punctuation,
+// comments, blanks, newline, and last any other character, which is dropped without
+// being counted in the column.
 #include "frontend/lexer.h"
 
-struct ScanBuffer {};
+#include "driver/Zorlan.h"
+#include "driver/initAsm.h"
+#include "frontend/Statement.h"
+#include "frontend/mnemonics.h"
+#include "frontend/token.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string>
+#include <string_view>
+
+struct ScanBuffer {
+    std::string data;
+    size_t pos = 0;
+};
+
+void destroyScanBuffer(ScanBuffer* buffer) {
+    delete buffer;
+}
 
 int scanLine = 0;
 int scanColumn = 0;
 int escapeMode = 0;
 int stringDataLength = 0;
+LexValue yylval;
 
-void destroyScanBuffer(ScanBuffer* buffer) {
-    delete buffer;
+namespace {
+
+constexpr size_t kMaxSourceBytes = size_t{256} << 20; // anything beyond is treated as end of input
+constexpr size_t kReadChunk = size_t{64} << 10;
+constexpr size_t kMaxKeywordLength = 13;   // DO_NOT_EXPORT
+constexpr size_t kMaxDirectiveLength = 12; // DATA_DEF_END, without the full stop
+
+ScanBufferPtr input;
+AssemblerState* attachedState = nullptr;
+bool rejectedString = false;
+// Escape-processed literals alternate between two buffers, so the text of one literal
+// stays valid while the grammar reads the next one.
+std::string processed[2];
+int processedIndex = 0;
+
+// ---------------------------------------------------------------------------------
+// Character classes.
+
+enum CharClass : uint8_t {
+    CC_ALPHA = 1, // letters, '_' and '@': may start a base-plus-offset name
+    CC_DIGIT = 2,
+    CC_PAREN = 4, // '(' and ')': identifier characters
+    CC_HEX = 8,
+    CC_UPPER_WORD = 16, // 'A'-'Z' and '_': directive keyword characters
+    CC_SKIP = 32,       // characters that no rule names: always dropped
+    CC_NOT_UPPER = 64,  // identifier characters that no upper-case keyword contains
+};
+
+constexpr std::array<uint8_t, 256> makeClasses() {
+    std::array<uint8_t, 256> t{};
+    for (int c = 'a'; c <= 'z'; ++c) t[c] |= CC_ALPHA | CC_NOT_UPPER;
+    for (int c = 'A'; c <= 'Z'; ++c) t[c] |= CC_ALPHA | CC_UPPER_WORD;
+    t['_'] |= CC_ALPHA | CC_UPPER_WORD;
+    t['@'] |= CC_ALPHA | CC_NOT_UPPER;
+    for (int c = '0'; c <= '9'; ++c) t[c] |= CC_DIGIT | CC_HEX;
+    for (int c = 'a'; c <= 'f'; ++c) t[c] |= CC_HEX;
+    for (int c = 'A'; c <= 'F'; ++c) t[c] |= CC_HEX;
+    t['('] |= CC_PAREN | CC_NOT_UPPER;
+    t[')'] |= CC_PAREN | CC_NOT_UPPER;
+    for (int c = 0; c < 256; ++c) {
+        bool named = t[c] != 0 || c == '\n' || c == ' ' || c == '\t' || c == '\v' || c == '\f' || c == '.' ||
+                     c == '-' || c == '\'' || c == '"' || c == ',' || c == '$' || c == '?' || c == '#';
+        if (!named) t[c] |= CC_SKIP;
+    }
+    return t;
 }
-void yyrestart(FILE*) {}
+constexpr std::array<uint8_t, 256> kClass = makeClasses();
+
+inline uint8_t cls(char c) {
+    return kClass[static_cast<unsigned char>(c)];
+}
+inline bool isDigit(char c) {
+    return cls(c) & CC_DIGIT;
+}
+inline bool isHex(char c) {
+    return cls(c) & CC_HEX;
+}
+inline bool isIdentChar(char c) {
+    return cls(c) & (CC_ALPHA | CC_DIGIT | CC_PAREN);
+}
+inline bool isNameChar(char c) {
+    return cls(c) & (CC_ALPHA | CC_DIGIT);
+}
+inline bool isSuffix(char c) {
+    return c == 'u' || c == 'U' || c == 'l' || c == 'L';
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') return c - '0';
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return c - 'A' + 10;
+}
+
+// ---------------------------------------------------------------------------------
+// Keywords: one open-addressing table of every word that is not an identifier.
+
+// A keyword of at most 16 characters, zero-padded into two 64-bit words, so that a
+// lookup is two multiplications and two comparisons.
+struct PackedWord {
+    uint64_t lo = 0;
+    uint64_t hi = 0;
+    bool operator==(const PackedWord&) const = default;
+};
+
+inline PackedWord packWord(std::string_view w) {
+    unsigned char bytes[16] = {};
+    for (size_t i = 0; i < w.size() && i < 16; ++i) bytes[i] = static_cast<unsigned char>(w[i]);
+    PackedWord p;
+    std::memcpy(&p.lo, bytes, 8);
+    std::memcpy(&p.hi, bytes + 8, 8);
+    return p;
+}
+
+inline uint32_t hashWord(const PackedWord& w) {
+    uint64_t h = w.lo * 0x9E3779B97F4A7C15ull ^ w.hi * 0xC2B2AE3D27D4EB4Full;
+    return static_cast<uint32_t>(h >> 40);
+}
+
+struct Keyword {
+    PackedWord word; // all zero for an empty slot
+    int token = 0;
+    int32_t value = 0;
+};
+
+constexpr size_t kKeywordSlots = 1024; // power of two, well above the ~270 words
+
+class KeywordMap {
+  public:
+    void insert(std::string_view word, int token, int32_t value) {
+        PackedWord packed = packWord(word);
+        size_t i = hashWord(packed) & (kKeywordSlots - 1);
+        while (slots_[i].word.lo != 0) i = (i + 1) & (kKeywordSlots - 1);
+        slots_[i] = Keyword{packed, token, value};
+    }
+    // `word` must be 1 to 16 characters long.
+    const Keyword* find(std::string_view word) const {
+        PackedWord packed = packWord(word);
+        size_t i = hashWord(packed) & (kKeywordSlots - 1);
+        while (slots_[i].word.lo != 0) {
+            if (slots_[i].word == packed) return &slots_[i];
+            i = (i + 1) & (kKeywordSlots - 1);
+        }
+        return nullptr;
+    }
+
+  private:
+    std::array<Keyword, kKeywordSlots> slots_{};
+};
+
+struct DirectiveWord {
+    const char* word;
+    int32_t id;
+};
+
+const DirectiveWord kDirectiveWords[] = {
+    {"ORG", DIR_ORG},
+    {"TEXT", DIR_TEXT},
+    {"DATA", DIR_DATA},
+    {"ABS", DIR_ABS},
+    {"ODD", DIR_ODD},
+    {"EVEN", DIR_EVEN},
+    {"EQU", DIR_EQU},
+    {"INCLUDE", DIR_INCLUDE},
+    {"CONST", DIR_CONST},
+    {"DB", DIR_DB},
+    {"DW", DIR_DW},
+    {"DD", DIR_DD},
+    {"ENDP", DIR_ENDP},
+    {"ASCII", DIR_ASCII},
+    {"ASCIIZ", DIR_ASCIIZ},
+    {"SECTION", DIR_SECTION},
+    {"BSS", DIR_BSS},
+    {"GLOBAL", DIR_GLOBAL},
+    {"LOCAL", DIR_LOCAL},
+    {"WEAK", DIR_WEAK},
+    {"LOC", DIR_LOC},
+    {"VARIABLE", DIR_VARIABLE},
+    {"STRUCT", DIR_STRUCT},
+    {"STRUCTMEM", DIR_STRUCTMEM},
+    {"UNION", DIR_UNION},
+    {"UNIONMEM", DIR_UNIONMEM},
+    {"ENUM", DIR_ENUM},
+    {"ENUMERATOR", DIR_ENUMERATOR},
+    {"FUNCTION", DIR_FUNCTION},
+    {"PARAMETER", DIR_PARAMETER},
+    {"RETURN", DIR_RETURN},
+    {"FUNC_END", DIR_FUNC_END},
+    {"STRUCT_END", DIR_STRUCT_END},
+    {"UNION_END", DIR_UNION_END},
+    {"ENUM_END", DIR_ENUM_END},
+    {"TYPEDEF", DIR_TYPEDEF},
+    {"FILE", DIR_FILE},
+    {"DATA_DEF", DIR_DATA_DEF},
+    {"DATA_INIT", DIR_DATA_INIT},
+    {"DATA_DEF_END", DIR_DATA_DEF_END},
+    {"LINE", DIR_LINE},
+};
+
+const char* const kFlagWords[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T",  "H",
+                                    "F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
+
+struct KeywordMaps {
+    KeywordMap words;      // mnemonics, PORT, flags, signed/unsigned, EXPORT, DO_NOT_EXPORT
+    KeywordMap directives; // directive names without their full stop
+    KeywordMaps() {
+        for (int i = 0; i < kMnemonicCount; ++i) words.insert(kMnemonics[i].spelling, TOK_MNEMONIC, i);
+        words.insert("PORT", TOK_PORT, 0);
+        for (int f = 0; f < 16; ++f) words.insert(kFlagWords[f], TOK_FLAG, f);
+        words.insert("signed", TOK_DFLAG, 0);
+        words.insert("unsigned", TOK_DFLAG, 0);
+        words.insert("EXPORT", TOK_EXPORT, 0);
+        words.insert("DO_NOT_EXPORT", TOK_DO_NOT_EXPORT, 0);
+        for (const DirectiveWord& d : kDirectiveWords) directives.insert(d.word, TOK_DIRECTIVE, d.id);
+    }
+};
+
+const KeywordMaps& keywords() {
+    static const KeywordMaps maps;
+    return maps;
+}
+
+// ---------------------------------------------------------------------------------
+// Position counting.
+
+// Columns stop growing here: a line of a quarter gigabyte of tabs would otherwise
+// count past the largest int. The cap stays a multiple of the tab width.
+constexpr int kColumnCap = 1 << 30;
+
+inline void syncState() {
+    if (scanColumn > kColumnCap) scanColumn = kColumnCap;
+    if (attachedState) {
+        attachedState->lineNumber = scanLine;
+        attachedState->columnNumber = scanColumn;
+    }
+}
+
+// Counts a lexeme that has no tab and no newline.
+inline void countPlain(size_t length) {
+    scanColumn += static_cast<int>(length);
+    syncState();
+}
+
+// Counts a lexeme that may hold tabs and newlines.
+void countText(const char* p, const char* end) {
+    int64_t column = scanColumn;
+    for (; p < end; ++p) {
+        if (*p == '\n') {
+            ++scanLine;
+            column = 0;
+        } else if (*p == '\t') {
+            column = std::min<int64_t>(column + 8 - column % 8, kColumnCap);
+        } else {
+            column = std::min<int64_t>(column + 1, kColumnCap);
+        }
+    }
+    scanColumn = static_cast<int>(column);
+    syncState();
+}
+
+// ---------------------------------------------------------------------------------
+// Numbers. All arithmetic wraps modulo 2^32.
+
+int32_t decimalValue(const char* p, const char* end, bool negative) {
+    uint32_t v = 0;
+    for (; p < end && isDigit(*p); ++p) v = v * 10u + static_cast<uint32_t>(*p - '0');
+    return static_cast<int32_t>(negative ? 0u - v : v);
+}
+
+int32_t hexDigitsValue(const char* p, const char* end) {
+    uint32_t v = 0;
+    for (; p < end && isHex(*p); ++p) v = v * 16u + static_cast<uint32_t>(hexValue(*p));
+    return static_cast<int32_t>(v);
+}
+
+// The value of digits e[+-]digits: the mantissa times ten to the exponent, wrapping
+// modulo 2^32; with a negative exponent the mantissa is divided and truncated. (From
+// 10^32 on every product is a multiple of 2^32, and from 10^10 on every quotient is 0.)
+int32_t exponentValue(const char* mantissa, const char* mantissaEnd, const char* exp, const char* end) {
+    uint32_t m = static_cast<uint32_t>(decimalValue(mantissa, mantissaEnd, false));
+    bool negative = false;
+    if (*exp == '+' || *exp == '-') negative = *exp++ == '-';
+    uint32_t e = 0;
+    for (; exp < end && isDigit(*exp); ++exp)
+        if (e < 1000) e = e * 10 + static_cast<uint32_t>(*exp - '0');
+    if (negative) {
+        for (uint32_t i = 0; i < e && m != 0; ++i) m /= 10u;
+    } else {
+        for (uint32_t i = 0; i < e && m != 0; ++i) m *= 10u;
+    }
+    return static_cast<int32_t>(m);
+}
+
+// ---------------------------------------------------------------------------------
+// String literals.
+
+// Rewrites a literal (quotes included) with its escape sequences resolved. Returns 0,
+// or the catalogue code of the first fault: 1006 for a line break, 1007 for an
+// unknown escape.
+int processEscapes(std::string_view in, std::string& out) {
+    out.clear();
+    const size_t n = in.size();
+    size_t i = 0;
+    while (i < n) {
+        char c = in[i];
+        if (c == '\r' || c == '\n') return 1006;
+        if (c != '\\') {
+            out.push_back(c);
+            ++i;
+            continue;
+        }
+        char e = i + 1 < n ? in[i + 1] : '\0';
+        int value = -1;
+        size_t used = 2;
+        switch (e) {
+            case 'b':
+                value = 8;
+                break;
+            case 'f':
+                value = 12;
+                break;
+            case 'n':
+                value = 10;
+                break;
+            case 'r':
+                value = 13;
+                break;
+            case 't':
+                value = 9;
+                break;
+            case 'v':
+                value = 11;
+                break;
+            case 'a':
+                value = 7;
+                break;
+            case '\\':
+                value = 92;
+                break;
+            case '?':
+                value = 63;
+                break;
+            case '"':
+                value = 34;
+                break;
+            case '\'':
+                value = 39;
+                break;
+            case 'x':
+                if (i + 3 < n && isHex(in[i + 2]) && isHex(in[i + 3])) {
+                    value = hexValue(in[i + 2]) * 16 + hexValue(in[i + 3]);
+                    used = 4;
+                }
+                break;
+            default:
+                if (e >= '0' && e <= '7') {
+                    value = 0;
+                    used = 1;
+                    while (used <= 3 && i + used < n && in[i + used] >= '0' && in[i + used] <= '7') {
+                        value = value * 8 + (in[i + used] - '0');
+                        ++used;
+                    }
+                }
+                break;
+        }
+        if (value < 0) return 1007;
+        out.push_back(static_cast<char>(static_cast<unsigned char>(value)));
+        i += used;
+    }
+    return 0;
+}
+
+// ---------------------------------------------------------------------------------
+// The scanner proper.
+
+inline int finish(const char*& p, const char* q, int token) {
+    p = q;
+    return token;
+}
+
+int scan() {
+    ScanBuffer& in = *input;
+    const char* const base = in.data.data();
+    const char* p = base + in.pos;
+    const char* const end = base + in.data.size();
+    int token = TOK_EOF;
+
+    for (;;) {
+        if (p >= end) {
+            token = TOK_EOF;
+            break;
+        }
+        const char c = *p;
+
+        if (c == '\n') {
+            ++scanLine;
+            scanColumn = 0;
+            syncState();
+            token = finish(p, p + 1, TOK_END);
+            break;
+        }
+        if (c == ' ' || c == '\t' || c == '\v' || c == '\f') {
+            const char* q = p;
+            int64_t column = scanColumn;
+            while (q < end && (*q == ' ' || *q == '\t' || *q == '\v' || *q == '\f')) {
+                column += *q == '\t' ? 8 - column % 8 : 1;
+                ++q;
+            }
+            scanColumn = static_cast<int>(std::min<int64_t>(column, kColumnCap));
+            syncState();
+            p = q;
+            continue;
+        }
+
+        const uint8_t k = cls(c);
+        if (k & (CC_ALPHA | CC_PAREN)) {
+            // The identifier run, then the longer lexemes that start the same way.
+            const char* r = p + 1;
+            uint8_t seen = k;
+            while (r < end && isIdentChar(*r)) seen |= cls(*r++);
+            if (r < end && *r == '+') {
+                // name+N...: the run must be an optional '(' and a name without parentheses.
+                const char* b = p + (c == '(' ? 1 : 0);
+                bool nameOnly = b < r && (cls(*b) & CC_ALPHA);
+                for (const char* s = b; nameOnly && s < r; ++s) nameOnly = isNameChar(*s);
+                if (nameOnly && r + 1 < end && isDigit(r[1])) {
+                    const char* q = r;
+                    while (q + 1 < end && *q == '+' && isDigit(q[1])) {
+                        q += 2;
+                        while (q < end && isDigit(*q)) ++q;
+                    }
+                    if (q < end && *q == ')') ++q;
+                    yylval.text = std::string_view(p, static_cast<size_t>(q - p));
+                    countPlain(static_cast<size_t>(q - p));
+                    token = finish(p, q, TOK_BASE_PLUS_OFFSET);
+                    break;
+                }
+            }
+            if (r < end && *r == ':') {
+                yylval.text = std::string_view(p, static_cast<size_t>(r + 1 - p));
+                countPlain(static_cast<size_t>(r + 1 - p));
+                token = finish(p, r + 1, TOK_LABEL);
+                break;
+            }
+            std::string_view word(p, static_cast<size_t>(r - p));
+            yylval.text = word;
+            token = TOK_IDENTIFIER;
+            // Only the two lower-case words are keywords with lower-case letters.
+            const bool candidate = !(seen & CC_NOT_UPPER) || c == 's' || c == 'u';
+            if (candidate && word.size() <= kMaxKeywordLength) {
+                if (const Keyword* kw = keywords().words.find(word)) {
+                    token = kw->token;
+                    yylval.number = kw->value;
+                }
+            }
+            countPlain(word.size());
+            p = r;
+            break;
+        }
+        if (k & CC_DIGIT) {
+            const char* d = p;
+            while (d < end && isDigit(*d)) ++d;
+            if (c == '0' && d == p + 1 && d + 1 < end && (*d == 'x' || *d == 'X') && isHex(d[1])) {
+                const char* q = d + 1;
+                while (q < end && isHex(*q)) ++q;
+                while (q < end && isSuffix(*q)) ++q;
+                yylval.number = hexDigitsValue(d + 1, q);
+                countPlain(static_cast<size_t>(q - p));
+                token = finish(p, q, TOK_CONSTANT);
+                break;
+            }
+            if (d < end && (*d == 'e' || *d == 'E')) {
+                const char* x = d + 1;
+                if (x < end && (*x == '+' || *x == '-')) ++x;
+                if (x < end && isDigit(*x)) {
+                    const char* q = x;
+                    while (q < end && isDigit(*q)) ++q;
+                    if (q < end && (*q == 'f' || *q == 'F' || *q == 'l' || *q == 'L')) ++q;
+                    yylval.number = exponentValue(p, d, d + 1, q);
+                    countPlain(static_cast<size_t>(q - p));
+                    token = finish(p, q, TOK_CONSTANT);
+                    break;
+                }
+            }
+            const char* q = d;
+            while (q < end && isSuffix(*q)) ++q;
+            yylval.number = decimalValue(p, d, false);
+            countPlain(static_cast<size_t>(q - p));
+            token = finish(p, q, TOK_CONSTANT);
+            break;
+        }
+
+        switch (c) {
+            case '.': {
+                // The longest directive name after the full stop (upper case only).
+                const char* r = p + 1;
+                while (r < end && (cls(*r) & CC_UPPER_WORD) &&
+                       static_cast<size_t>(r - p - 1) < kMaxDirectiveLength)
+                    ++r;
+                for (; r > p + 1; --r) {
+                    std::string_view name(p + 1, static_cast<size_t>(r - p - 1));
+                    if (const Keyword* kw = keywords().directives.find(name)) {
+                        yylval.number = kw->value;
+                        switch (kw->value) {
+                            case DIR_DB:
+                            case DIR_DW:
+                            case DIR_DD:
+                            case DIR_ASCII:
+                            case DIR_ASCIIZ:
+                                escapeMode = 1;
+                                break;
+                            default:
+                                break;
+                        }
+                        countPlain(static_cast<size_t>(r - p));
+                        token = TOK_DIRECTIVE;
+                        break;
+                    }
+                }
+                if (token == TOK_DIRECTIVE) {
+                    p = r;
+                    break;
+                }
+                ++p; // a lone full stop is dropped
+                continue;
+            }
+            case '-':
+                if (p + 1 < end && isDigit(p[1])) {
+                    const char* d = p + 1;
+                    while (d < end && isDigit(*d)) ++d;
+                    const char* q = d;
+                    while (q < end && isSuffix(*q)) ++q;
+                    yylval.number = decimalValue(p + 1, d, true);
+                    countPlain(static_cast<size_t>(q - p));
+                    token = finish(p, q, TOK_CONSTANT);
+                    break;
+                }
+                if (p + 1 < end && (p[1] == 'a' || p[1] == 'w' || p[1] == 'x' || p[1] == 'm')) {
+                    static constexpr char kLinkerFlagCodes[] = {'2', '1', '4', '5'};
+                    int which = p[1] == 'a' ? 0 : p[1] == 'w' ? 1 : p[1] == 'x' ? 2 : 3;
+                    yylval.number = kLinkerFlagCodes[which];
+                    countPlain(2);
+                    token = finish(p, p + 2, TOK_LFLAG);
+                    break;
+                }
+                ++p;
+                continue;
+            case '\'':
+                if (p + 2 < end && p[1] >= ' ' && p[1] <= '~' && p[2] == '\'') {
+                    yylval.number = static_cast<unsigned char>(p[1]);
+                    countPlain(3);
+                    token = finish(p, p + 3, TOK_CHAR);
+                    break;
+                }
+                countPlain(1);
+                token = finish(p, p + 1, TOK_APOSTROPHE);
+                break;
+            case '"': {
+                // Up to the next double quote; a NUL byte on the way means no literal.
+                const void* closing = std::memchr(p + 1, '"', static_cast<size_t>(end - p - 1));
+                const char* q = static_cast<const char*>(closing);
+                if (!q || std::memchr(p + 1, '\0', static_cast<size_t>(q - p - 1))) {
+                    ++p; // an unmatched quote is dropped
+                    continue;
+                }
+                std::string_view lexeme(p, static_cast<size_t>(q + 1 - p));
+                countText(p, q + 1);
+                p = q + 1;
+                if (escapeMode) {
+                    std::string& out = processed[processedIndex];
+                    processedIndex ^= 1;
+                    if (int code = processEscapes(lexeme, out)) {
+                        pendingErrorCode = code;
+                        rejectedString = true;
+                        token = TOK_END;
+                        break;
+                    }
+                    yylval.text = out;
+                } else {
+                    yylval.text = lexeme;
+                }
+                stringDataLength = static_cast<int>(yylval.text.size());
+                token = TOK_STRING;
+                break;
+            }
+            case ',':
+            case '$':
+            case '?':
+                countPlain(1);
+                token = finish(p, p + 1, static_cast<unsigned char>(c));
+                break;
+            case '#': {
+                const void* nl = std::memchr(p, '\n', static_cast<size_t>(end - p));
+                const char* q = nl ? static_cast<const char*>(nl) : end;
+                countText(p, q);
+                p = q;
+                continue;
+            }
+            default:
+                // Any other character is dropped and not counted.
+                do ++p;
+                while (p < end && (cls(*p) & CC_SKIP));
+                continue;
+        }
+        break;
+    }
+    in.pos = static_cast<size_t>(p - base);
+    return token;
+}
+
+ScanBuffer& ensureInput() {
+    if (!input) input.reset(new ScanBuffer);
+    return *input;
+}
+
+} // namespace
+
+int yylex() {
+    ensureInput();
+    return scan();
+}
+
+void yyrestart(FILE* stream) {
+    ScanBuffer& in = ensureInput();
+    in.data.clear();
+    in.pos = 0;
+    if (!stream) return;
+    while (in.data.size() < kMaxSourceBytes) {
+        size_t old = in.data.size();
+        size_t want = std::min(kReadChunk, kMaxSourceBytes - old);
+        in.data.resize(old + want);
+        size_t got = std::fread(in.data.data() + old, 1, want, stream);
+        in.data.resize(old + got);
+        if (got < want) break;
+    }
+}
+
 ScanBufferPtr lexerDetachInput() {
-    return ScanBufferPtr(new ScanBuffer);
+    ensureInput();
+    ScanBufferPtr taken = std::move(input);
+    input.reset(new ScanBuffer);
+    return taken;
 }
-void lexerResumeInput(ScanBufferPtr) {}
-void lexerAttachState(AssemblerState*) {}
+
+void lexerResumeInput(ScanBufferPtr resumed) {
+    if (resumed)
+        input = std::move(resumed);
+    else
+        input.reset(new ScanBuffer);
+}
+
+void lexerAttachState(AssemblerState* state) {
+    attachedState = state;
+}
+AssemblerState* lexerAttachedState() {
+    return attachedState;
+}
+
+bool lexerRejectedString() {
+    return rejectedString;
+}
+void lexerBeginStatement() {
+    rejectedString = false;
+}
+
 void resetLexer() {
+    input.reset();
+    attachedState = nullptr;
+    rejectedString = false;
     scanLine = scanColumn = escapeMode = stringDataLength = 0;
+    yylval = LexValue{};
+    processed[0].clear();
+    processed[1].clear();
+    processedIndex = 0;
 }

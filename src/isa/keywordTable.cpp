@@ -39,9 +39,12 @@ int htStrHash(const char* key, int bucketCount) {
         std::fprintf(stderr, "htStrHash(): Invalid function parameters.%s\n", std::strerror(errno));
         return 0;
     }
-    int sum = 0;
-    for (const char* p = key; *p; ++p) sum += static_cast<signed char>(*p);
-    return sum % bucketCount;
+    // The sum wraps as a 32-bit two's-complement int would, so an absurdly long key
+    // cannot overflow.
+    uint32_t sum = 0;
+    for (const char* p = key; *p; ++p)
+        sum += static_cast<uint32_t>(static_cast<int32_t>(static_cast<signed char>(*p)));
+    return static_cast<int32_t>(sum) % bucketCount;
 }
 
 int keywordTableCreate(int bucketCount, KeywordHash hashFunction, std::unique_ptr<KeywordTable>& table) {

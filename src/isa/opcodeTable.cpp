@@ -1,5 +1,8 @@
 #include "isa/opcodeTable.h"
 
+#include "frontend/Statement.h"
+#include "isa/instructionFamily.h"
+
 // One row per instruction id: {id, base opcode, words, size class, name}.
 const OpcodeEntry kOpcodeTable[kInstructionCount] = {
     {0, 0x0000, 1, -1, "NOP"},       {1, 0x0001, 1, -1, "HALT"},      {2, 0x0002, 1, -1, "WAIT"},
@@ -91,9 +94,29 @@ const OpcodeEntry* lookupOpcodeTable(int id) {
     return &kOpcodeTable[id];
 }
 
-// Placeholder until the size rules land: every instruction takes its default length.
-#include "frontend/Statement.h"
 int instructionSize(const Statement& statement) {
     const OpcodeEntry* entry = lookupOpcodeTable(statement.id);
-    return entry ? entry->words : -1;
+    if (!entry) return -1;
+    const int id = entry->id;
+    const InstructionFamily family = instructionFamily(id);
+    switch (statement.operandCount) {
+        case 0:
+            return entry->words;
+        case 1:
+            if (family == FAM_WAIT || family == FAM_INT) return 1;
+            if (id == INS_SP_LOAD_IMM || id == INS_SP_LOAD) return 2;
+            if (family == FAM_POP || family == FAM_JUMP || family == FAM_JUMP_VIA) return 2;
+            if (isMemoryOperand(statement.operands[0])) return 2;
+            // An immediate of the instruction's own width follows the opcode word.
+            return entry->sizeClass <= 0 ? 1 : entry->sizeClass + 1;
+        case 2:
+            if (family == FAM_CPYF || family == FAM_OUTPORT || family == FAM_INPORT) return entry->words;
+            return isMemoryOperand(statement.operands[1]) ? 3 : entry->words;
+        case 3:
+            if (family == FAM_BTST || family == FAM_PORTTST) return entry->words;
+            if (family == FAM_CPYROM || family == FAM_CPYMEM || family == FAM_PORTLOGIC) return 3;
+            return isMemoryOperand(statement.operands[2]) ? 4 : 3;
+        default:
+            return -1; // no statement carries more than three operands
+    }
 }

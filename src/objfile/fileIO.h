@@ -2,7 +2,12 @@
 // relocatable object.
 #pragma once
 
+#include <cstdint>
+#include <cstdio>
+
 struct AssemblerState;
+struct DataBlock;
+struct ElfSymbolEntry;
 
 // Lays out and writes the object through state->objectFd. 1 after a successful write,
 // 0 when the final update fails, -1 when the writing ended early.
@@ -11,3 +16,14 @@ int writeToFile(AssemblerState* state, const char* outputName);
 // Opens `name` for writing (created or truncated, owner read/write); a descriptor or -1.
 int createObjectFile(const char* name);
 int closeObjectFile(int fd);
+
+// Byte length of a block chain whose blocks lie at their distance from the first
+// block's start (gaps between blocks count, overlaps do not add).
+int64_t sectionSpan(const DataBlock* firstBlock);
+// Zeroes `buffer` (`size` bytes) and copies the chain into it, `padding` bytes from its
+// start. Returns the chain's span, or 0 when span plus padding does not fit `size`.
+int64_t fillBuffer(const DataBlock* firstBlock, uint8_t* buffer, int64_t size, int64_t padding);
+
+// Trace dumps: the `.symtab` entries, and a buffer in hex, to the log.
+void dumpSymbols(const ElfSymbolEntry* entries, int64_t count, FILE* log);
+void dumpHex(const uint8_t* buffer, int64_t size, const AssemblerState* state);

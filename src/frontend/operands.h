@@ -1,0 +1,28 @@
+// Turning written operands and list items into the values the Statement carries.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+struct Operand;
+
+// True when `text`, after any leading '$', '"', '\'' and '(' characters, starts with a
+// decimal digit; `value` is then its number: hexadecimal when that digit is followed
+// by x or X (read from the digit), else decimal read from the start of the text.
+bool numberFromText(std::string_view text, int32_t& value);
+
+// An identifier operand: a leading '(' marks it indirect and the first and last
+// characters are dropped; a numeric text is a direct address, anything else a symbol.
+void classifyIdentifier(std::string_view text, Operand& op);
+
+// A name+N+M operand, possibly in parentheses: the symbol and the sum of the offsets.
+// False when it is malformed (unbalanced parentheses, no name, two names, ...).
+bool parseBasePlusOffset(std::string_view text, Operand& op);
+
+// A $name operand: a label or external name gives the name as a label immediate, a
+// constant gives its value. A name found nowhere (a forward reference) gives -1 with
+// the kind of the last name that was found; names found as labels keep their text.
+void classifyLabelImmediate(std::string_view name, Operand& op);
+
+// Forgets the last $name lookup (a new run).
+void resetOperandLookups();

@@ -1,0 +1,19 @@
+# Linkage bits of .symtab entries in a relocatable object.
+main:   NOP
+        .DATA
+pub     .DB 1 1
+hid     .DB 1 2
+loc     .DB 1 3
+        .GLOBAL EXPORT pub, main
+        .GLOBAL DO_NOT_EXPORT hid
+        .LOCAL loc
+        .WEAK w1, w2
+        .TEXT
+        .WEAK tw
+#@sym pub 0 1 0x1D 2
+#@sym hid 1 1 0x11 2
+#@sym loc 2 1 0x10 2
+#@sym w1 0xFFFF 2 0x12 2
+#@sym w2 0xFFFF 2 0x12 2
+#@sym tw 0xFFFF 1 0x22 1
+#@sym main 0 1 0x1D 1

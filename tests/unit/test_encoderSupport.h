@@ -1,0 +1,92 @@
+// Helpers shared by the instruction-set tests: hand-built statements and a fresh state.
+#pragma once
+
+#include "driver/initAsm.h"
+#include "driver/interface.h"
+#include "driver/messages.h"
+#include "frontend/Statement.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace isatest {
+
+// Operand constructors, named after how the operand was written.
+inline Operand addr(int32_t value) {
+    return Operand{OPK_DIRECT, 0, 0, 0, value, {}};
+}
+inline Operand ind(int32_t value) {
+    return Operand{OPK_DIRECT, 1, 0, 0, value, {}};
+}
+inline Operand imm(int32_t value) {
+    return Operand{OPK_IMMEDIATE, 0, 0, 0, value, {}};
+}
+// A "$label" after resolution: the label's address as an immediate.
+inline Operand limm(int32_t value) {
+    return Operand{OPK_IMMEDIATE, 0, 1, 0, value, {}};
+}
+// Unresolved symbols: a plain name (+offset) and a "$name".
+inline Operand sym(const char* name, int32_t offset = 0) {
+    return Operand{OPK_SYMBOL, 0, 0, offset, 0, name};
+}
+inline Operand lsym(const char* name) {
+    return Operand{OPK_SYMBOL, 0, 1, 0, 0, name};
+}
+
+inline Statement instruction(int id, std::initializer_list<Operand> operands) {
+    Statement st;
+    st.kind = SK_INSTRUCTION;
+    st.status = SS_COMPLETE;
+    st.id = id;
+    for (const Operand& op : operands) st.operands[st.operandCount++] = op;
+    return st;
+}
+
+// The text section's contents as code words (the chain's blocks in order).
+inline std::vector<uint8_t> textBytes(const AssemblerState& state) {
+    std::vector<uint8_t> bytes;
+    for (const DataBlock* b = state.sections[SEC_TEXT].head.get(); b; b = b->next.get())
+        bytes.insert(bytes.end(), b->bytes.begin(), b->bytes.begin() + b->used);
+    return bytes;
+}
+
+inline std::vector<uint16_t> textWords(const AssemblerState& state) {
+    std::vector<uint8_t> bytes = textBytes(state);
+    std::vector<uint16_t> words;
+    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
+        words.push_back(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8)));
+    return words;
+}
+
+inline std::vector<int> diagnosticCodes() {
+    std::vector<int> codes;
+    for (const DiagnosticEntry& d : diagnostics()) codes.push_back(d.code);
+    return codes;
+}
+
+// A fresh assembler state (and symbol tables) with no diagnostics.
+class IsaTest : public ::testing::Test {
+  protected:
+    void SetUp() override { fresh(); }
+    void TearDown() override {
+        releaseAssemblerState(state_);
+        resetDiagnostics();
+        resetSwitches();
+    }
+    void fresh() {
+        releaseAssemblerState(state_);
+        resetDiagnostics();
+        resetSwitches();
+        ASSERT_EQ(initAssemblerState(state_), 0);
+    }
+    AssemblerState& state() { return *state_; }
+
+    std::unique_ptr<AssemblerState> state_;
+};
+
+} // namespace isatest
