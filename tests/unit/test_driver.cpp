@@ -1,0 +1,129 @@
+// Whole runs through zorlanMain: input and output names, files that cannot be opened,
+// the log file, and repeated runs in one process.
+#include "driver/Zorlan.h"
+#include "testSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct RunResult {
+    int status;
+    std::string output;
+};
+
+RunResult runZorlan(std::vector<const char*> words) {
+    words.insert(words.begin(), "zorlan");
+    CapturedOutput out;
+    int status = zorlanMain(static_cast<int>(words.size()), words.data());
+    return {status, out.text()};
+}
+
+class DriverRun : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("zorlan-driver-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+        previous = fs::current_path();
+        fs::current_path(dir);
+    }
+    void TearDown() override {
+        fs::current_path(previous);
+        fs::remove_all(dir);
+    }
+    static void write(const std::string& name, const std::string& text) { std::ofstream(name) << text; }
+    static std::string read(const std::string& name) {
+        std::ifstream in(name);
+        std::stringstream text;
+        text << in.rdbuf();
+        return text.str();
+    }
+    fs::path dir;
+    fs::path previous;
+};
+
+} // namespace
+
+TEST_F(DriverRun, DefaultOutputNameReplacesTheExtension) {
+    write("prog.asm", "start: NOP\n");
+    RunResult r = runZorlan({"prog.asm"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.output, "Assembling prog.asm\n0 errors, 0 warnings and 0 informational messages\n");
+    EXPECT_TRUE(fs::exists("prog.obj"));
+    for (const auto& entry : fs::directory_iterator(".")) // no temporary file is left behind
+        EXPECT_TRUE(entry.path().extension() == ".asm" || entry.path().extension() == ".obj") << entry.path();
+}
+
+TEST_F(DriverRun, InputNamesMustEndInLowerCaseAsm) {
+    write("prog.ASM", "NOP\n");
+    RunResult upper = runZorlan({"prog.ASM"});
+    EXPECT_EQ(upper.status, 1);
+    EXPECT_EQ(upper.output, "Assembling prog.ASM\n1 errors, 0 warnings and 0 informational messages\n"
+                            "Assembler: prog.ASM line 0: (error) A3007 invalid filename\n");
+    // Too short to derive an output name: rejected before the file name is known.
+    RunResult shortName = runZorlan({"-q", "ab.c"});
+    EXPECT_EQ(shortName.status, 1);
+    EXPECT_EQ(shortName.output, "Assembler: (null) line 0: (error) A3007 invalid filename\n");
+    EXPECT_FALSE(fs::exists("prog.obj"));
+}
+
+TEST_F(DriverRun, MissingInputAndUnwritableLog) {
+    RunResult missing = runZorlan({"-q", "none.asm"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.output, "Assembler: none.asm line 0: (error) A5006 unable to open file 'none.asm'\n");
+
+    write("ok.asm", "NOP\n");
+    RunResult log = runZorlan({"-q", "-l", "no/such/dir/x.log", "ok.asm"});
+    EXPECT_EQ(log.status, 3);
+    EXPECT_EQ(log.output, "") << "the listing goes to the log, which cannot be opened";
+    EXPECT_FALSE(fs::exists("ok.obj"));
+}
+
+TEST_F(DriverRun, LogHoldsTheArgumentsTraceAndListing) {
+    write("ok.asm", "start: JUMP start\n");
+    RunResult r = runZorlan({"-l", "run.log", "ok.asm"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.output, "Assembling ok.asm\n");
+    std::string log = read("run.log");
+    EXPECT_EQ(log.rfind("Zorlan Ver 1.0 ASM Arguments[ zorlan -l run.log ok.asm   ]\n"
+                        "******************************************* \n",
+                        0),
+              0u);
+    EXPECT_NE(log.find("writeToFile BEGIN\n"), std::string::npos);
+    EXPECT_EQ(log.substr(log.size() - 50), "0 errors, 0 warnings and 0 informational messages\n");
+}
+
+TEST_F(DriverRun, RepeatedRunsStartFromACleanState) {
+    write("a.asm", "x: NOP\n");
+    write("b.asm", "x: NOP\nx: NOP\n");
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(runZorlan({"-q", "-c", "a.asm"}).output, "");
+        RunResult b = runZorlan({"-q", "b.asm"});
+        EXPECT_EQ(b.status, 0);
+        EXPECT_EQ(b.output, "Assembler: b.asm line 1: (warning) A3016 duplicate symbol 'X'\n");
+    }
+}
+
+TEST_F(DriverRun, EnvironmentIncludeDirectoriesFollowTheOptionOnes) {
+    fs::create_directories("first");
+    fs::create_directories("second");
+    write("first/part.inc", "HALT\n");
+    write("second/part.inc", "NOP\n");
+    write("second/only.inc", "SETZ\n");
+    write("main.asm", ".INCLUDE \"part.inc\"\n.INCLUDE \"only.inc\"\n");
+    ::setenv("ZORLAN_INCLUDE", ";second;;", 1);
+    RunResult r = runZorlan({"-q", "-I", "first", "main.asm"});
+    ::unsetenv("ZORLAN_INCLUDE");
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.output, "");
+    std::string object = read("main.obj");
+    EXPECT_NE(object.find(std::string("\x01\x00\x80\x00", 4)), std::string::npos) << "HALT then SETZ";
+}
