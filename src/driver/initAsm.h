@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "frontend/lexer.h"
+#include "symbols/nameIndex.h"
 
 struct KeywordTable;     // isa/keywordTable.h
 struct DebugDirectives;  // debug/dbgUtil.h: records built by the debug-description directives
@@ -195,6 +196,10 @@ struct AssemblerState {
     bool symtabCreated = false;
     std::unordered_map<std::string, int32_t> symtabIndexExact;
     std::unordered_map<std::string, int32_t> symtabIndexFolded;
+    // The first entry of each name, exact and folded, indexed by name hash over the
+    // `.strtab` names themselves: no name is copied for the index.
+    NameIndex<int32_t, -1> symtabExactNames;
+    NameIndex<int32_t, -1> symtabFoldedNames;
 
     // Relocation entries of .rel.text, .rel.data and .debug_info_reloc.
     std::vector<RelocationEntry> relText;

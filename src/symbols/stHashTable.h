@@ -5,6 +5,7 @@
 #include <string>
 #include <unordered_map>
 
+#include "symbols/nameIndex.h"
 #include "symbols/stSymbolTable.h"
 
 // Names are keyed by their folded form (the name itself with -c), so inserting and
@@ -13,6 +14,9 @@
 struct SymbolTable {
     int32_t bucketCount = 0;
     std::unordered_map<std::string, Symbol> symbols;
+    // The same symbols by name hash (the map's nodes never move), so that a lookup
+    // hashes the name as given and builds no folded copy.
+    NameIndex<Symbol*, nullptr> index;
 };
 
 std::unique_ptr<SymbolTable> stCreateTable(int bucketCount);
