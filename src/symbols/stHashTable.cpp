@@ -34,8 +34,9 @@ int stInsertSymbol(Symbol& symbol, SymbolTable* table) {
     }
     if (!caseSensitive) symbol.name = foldName(symbol.name);
     const std::string& key = symbol.name;
-    auto found = table->symbols.find(key);
-    if (found != table->symbols.end() && symbol.status == SYM_DEFINED) {
+    const uint32_t hash = nameHash(key, !caseSensitive);
+    Symbol* found = table->index.find(hash, [&key](const Symbol* s) { return s->name == key; });
+    if (found && symbol.status == SYM_DEFINED) {
         // The first definition stays in force; the refused record is marked.
         symbol.status = SYM_MULTIPLY_DEFINED;
         return -1;
@@ -46,10 +47,12 @@ int stInsertSymbol(Symbol& symbol, SymbolTable* table) {
         return -1;
     }
     // A symbol that is not a definition shadows an earlier entry of the same name.
-    if (found != table->symbols.end())
-        found->second = symbol;
-    else
-        table->symbols.emplace(key, symbol);
+    if (found) {
+        *found = symbol;
+    } else {
+        auto node = table->symbols.emplace(key, symbol).first;
+        table->index.insert(hash, &node->second);
+    }
     return 0;
 }
 
@@ -59,8 +62,11 @@ const Symbol* stLookupSymbol(const char* name, const SymbolTable* table) {
         return nullptr;
     }
     if (table->bucketCount < 1 || table->symbols.empty()) return nullptr;
-    auto it = table->symbols.find(caseSensitive ? std::string(name) : foldName(name));
-    return it == table->symbols.end() ? nullptr : &it->second;
+    // Stored names are folded already without -c, so they compare with the name folded.
+    const std::string_view wanted(name);
+    const bool fold = !caseSensitive;
+    return table->index.find(nameHash(wanted, fold),
+                             [wanted, fold](const Symbol* s) { return sameName(s->name, wanted, fold); });
 }
 
 void stDestroyTable(std::unique_ptr<SymbolTable>& table) {

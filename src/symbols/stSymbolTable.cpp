@@ -5,7 +5,9 @@
 #include "driver/messages.h"
 #include "symbols/stHashTable.h"
 
+#include <algorithm>
 #include <cstring>
+#include <string_view>
 
 std::unique_ptr<SymbolTable> labelTable;
 std::unique_ptr<SymbolTable> externTable;
@@ -81,14 +83,40 @@ void appendStrtab(AssemblerState* state, const char* name, size_t length) {
 
 } // namespace
 
+namespace {
+
+// Upper bound on the entries the name indexes are sized for in advance.
+constexpr int32_t kMaxIndexReserve = 1 << 20;
+
+// Whether `.symtab` entry `index` is named `name`, exactly or ignoring case.
+bool entryNamed(const AssemblerState* state, int32_t index, std::string_view name, bool fold) {
+    const uint8_t* strtab = state->strtabBuffer.data();
+    const size_t offset = state->symtab[static_cast<size_t>(index)].st_name;
+    const char* entry = reinterpret_cast<const char*>(strtab + offset);
+    if (offset + name.size() >= state->strtabBuffer.size() || entry[name.size()] != '\0') return false;
+    return sameName(std::string_view(entry, name.size()), name, fold);
+}
+
+// The first entry named `name`, or -1.
+int32_t firstEntry(const AssemblerState* state, const NameIndex<int32_t, -1>& index, std::string_view name,
+                   bool fold) {
+    return index.find(nameHash(name, fold),
+                      [state, name, fold](int32_t entry) { return entryNamed(state, entry, name, fold); });
+}
+
+} // namespace
+
 int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kindSelect, int sectionNumber,
                  int32_t value, int32_t size, int flag) {
     if (!state || !name) return -1;
     if (!state->symtabCreated) {
         state->symtabCreated = true;
-        state->symtab.reserve(static_cast<size_t>(state->numSymbols > 0 ? state->numSymbols : 0));
+        const int32_t expected = std::clamp(state->numSymbols, 0, kMaxIndexReserve);
+        state->symtab.reserve(static_cast<size_t>(expected));
+        state->symtabExactNames.reserve(static_cast<size_t>(expected));
+        state->symtabFoldedNames.reserve(static_cast<size_t>(expected));
     }
-    size_t length = std::strlen(name);
+    const std::string_view text(name);
     ElfSymbolEntry entry;
     entry.st_name = static_cast<uint32_t>(state->strtabSize == 0 ? 1 : state->strtabSize);
     entry.st_value = static_cast<uint32_t>(value);
@@ -96,24 +124,23 @@ int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kind
     entry.st_info = static_cast<uint8_t>(infoHigh * 16 + kindCode(kindSelect, flag));
     entry.st_other = 0;
     entry.st_shndx = static_cast<uint16_t>(sectionNumber + 1);
-    appendStrtab(state, name, length);
+    appendStrtab(state, name, text.size());
 
-    int32_t index = static_cast<int32_t>(state->symtab.size());
+    // Each index keeps the first entry of a name; later entries of the name are found
+    // by position only.
+    const int32_t index = static_cast<int32_t>(state->symtab.size());
     state->symtab.push_back(entry);
-    std::string exact(name, length);
-    state->symtabIndexFolded.emplace(foldName(exact), index);
-    state->symtabIndexExact.emplace(std::move(exact), index);
+    if (firstEntry(state, state->symtabExactNames, text, false) < 0)
+        state->symtabExactNames.insert(nameHash(text, false), index);
+    if (firstEntry(state, state->symtabFoldedNames, text, true) < 0)
+        state->symtabFoldedNames.insert(nameHash(text, true), index);
     return 0;
 }
 
 int32_t findSymtabIndex(const AssemblerState* state, const char* name, bool exact) {
     if (!state || !name) return -1;
-    if (exact || caseSensitive) {
-        auto it = state->symtabIndexExact.find(name);
-        return it == state->symtabIndexExact.end() ? -1 : it->second;
-    }
-    auto it = state->symtabIndexFolded.find(foldName(name));
-    return it == state->symtabIndexFolded.end() ? -1 : it->second;
+    if (exact || caseSensitive) return firstEntry(state, state->symtabExactNames, name, false);
+    return firstEntry(state, state->symtabFoldedNames, name, true);
 }
 
 const char* symtabEntryName(const AssemblerState* state, int32_t index) {
