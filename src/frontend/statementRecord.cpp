@@ -104,17 +104,21 @@ class Writer {
 // The most bytes a varint takes, and so the room a number or a text length needs.
 constexpr size_t kVarintRoom = 10;
 
+// Reads what Writer wrote. Only whole records are ever read, all of them written by this
+// file, so the reads need no bounds of their own.
 class Reader {
   public:
-    Reader(const char* at, const char* end) : at_(at), end_(end) {}
+    explicit Reader(const char* at) : at_(at) {}
     const char* position() const { return at_; }
 
     uint64_t varint() {
-        uint64_t v = 0;
-        for (int shift = 0; at_ < end_ && shift < 64; shift += 7) {
-            const auto b = static_cast<unsigned char>(*at_++);
+        auto b = static_cast<unsigned char>(*at_++);
+        if (b < 0x80) return b;
+        uint64_t v = b & 0x7F;
+        for (int shift = 7; shift < 64; shift += 7) {
+            b = static_cast<unsigned char>(*at_++);
             v |= static_cast<uint64_t>(b & 0x7F) << shift;
-            if (!(b & 0x80)) break;
+            if (b < 0x80) break;
         }
         return v;
     }
@@ -122,28 +126,26 @@ class Reader {
         const uint64_t z = varint();
         return static_cast<int32_t>(static_cast<int64_t>(z >> 1) ^ -static_cast<int64_t>(z & 1));
     }
-    unsigned byte() { return at_ < end_ ? static_cast<unsigned char>(*at_++) : 0u; }
+    unsigned byte() { return static_cast<unsigned char>(*at_++); }
     int32_t fixed32() {
-        int32_t v = 0;
-        if (end_ - at_ >= 4) std::memcpy(&v, at_, 4);
-        at_ += std::min<ptrdiff_t>(4, end_ - at_);
+        int32_t v;
+        std::memcpy(&v, at_, 4);
+        at_ += 4;
         return v;
     }
     void shortText(std::string& out) {
-        size_t n = std::min(static_cast<size_t>(byte()), static_cast<size_t>(end_ - at_));
+        const size_t n = byte();
         out.assign(at_, n);
         at_ += n;
     }
     void text(std::string& out) {
-        size_t n = static_cast<size_t>(varint());
-        n = std::min(n, static_cast<size_t>(end_ - at_));
+        const auto n = static_cast<size_t>(varint());
         out.assign(at_, n);
         at_ += n;
     }
 
   private:
     const char* at_;
-    const char* end_;
 };
 
 uint32_t operandMask(const Operand& op, bool written) {
@@ -179,6 +181,7 @@ void StatementRecording::rewind() {
 }
 
 char* StatementRecording::room(size_t bytes) {
+    if (size_ + bytes <= capacity_) return bytes_.get() + size_; // the usual case
     if (abandoned_) return nullptr;
     if (size_ + bytes > kMaxBytes) {
         clear();
@@ -187,7 +190,7 @@ char* StatementRecording::room(size_t bytes) {
     }
     if (size_ + bytes > capacity_) {
         // Grown without clearing: only written bytes are ever read.
-        const size_t capacity = std::max(2 * capacity_, size_ + bytes + 4096);
+        const size_t capacity = std::min(std::max(2 * capacity_, size_ + bytes + 4096), kMaxBytes);
         std::unique_ptr<char[]> grown(new char[capacity]);
         if (size_) std::memcpy(grown.get(), bytes_.get(), size_);
         bytes_ = std::move(grown);
@@ -385,7 +388,6 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
 bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& labelOperands,
                               std::string* names) {
     if (abandoned_ || atEnd()) return false;
-    const char* const end = bytes_.get() + size_;
     const char* at = bytes_.get() + read_;
     labelOperands = 0;
     effects = ParseEffects{};
@@ -394,7 +396,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
     if (tag == T_GENERIC) {
         nextGeneric(st, effects, labelOperands, names, at);
     } else {
-        Reader in(at, end);
+        Reader in(at);
         if (tag == T_INSTRUCTION) {
             labelOperands = in.byte();
             const unsigned idLow = in.byte();
@@ -444,7 +446,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
 
 void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands,
                                      std::string* names, const char*& at) {
-    Reader in(at, bytes_.get() + size_);
+    Reader in(at);
     st.clear();
     const auto mask = static_cast<uint32_t>(in.varint());
     effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
