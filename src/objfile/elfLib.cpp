@@ -1,9 +1,12 @@
 #include "objfile/elfLib.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstring>
 #include <new>
+#include <sys/uio.h>
 #include <unistd.h>
+#include <vector>
 
 int elfErrorCode = ELF_E_NONE;
 
@@ -105,41 +108,67 @@ bool layout(ElfObject* object) {
     return true;
 }
 
-// Writes all of `size` bytes, resuming after short writes and interruptions.
-bool writeAll(int fd, const uint8_t* bytes, size_t size) {
-    while (size > 0) {
-        ssize_t n = ::write(fd, bytes, size);
+// Writes the pieces in order, resuming after short writes and interruptions.
+bool writeAllVector(int fd, std::vector<iovec>& pieces) {
+    size_t first = 0;
+    while (first < pieces.size()) {
+        const int count = static_cast<int>(std::min<size_t>(pieces.size() - first, IOV_MAX));
+        ssize_t n = ::writev(fd, pieces.data() + first, count);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) return false;
-        bytes += n;
-        size -= static_cast<size_t>(n);
+        auto left = static_cast<size_t>(n);
+        while (first < pieces.size() && left >= pieces[first].iov_len) left -= pieces[first++].iov_len;
+        if (left > 0) {
+            pieces[first].iov_base = static_cast<uint8_t*>(pieces[first].iov_base) + left;
+            pieces[first].iov_len -= left;
+        }
     }
     return true;
 }
 
-// Builds the file image and writes it; 0 or an error code.
+// Writes the file: the header, every data buffer where the layout put it, and the
+// section header table. The layout packs them without gaps, so they go out in one
+// gathered write straight from their buffers, without copying them into a file image.
+// 0 or an error code.
 int serialise(ElfObject* object) {
     const ElfFileHeader& h = *object->header;
     for (auto& section : object->sections)
         for (auto& data : section->data)
             if (data->size != 0 && !data->buffer) return ELF_E_NO_BUFFER;
 
-    std::unique_ptr<uint8_t[]> image(new (std::nothrow) uint8_t[object->fileSize]());
-    if (!image) return ELF_E_NO_MEMORY;
-    putFileHeader(image.get(), h);
-    for (auto& section : object->sections) {
-        uint32_t at = section->header.sh_offset;
-        for (auto& data : section->data) {
-            if (data->size != 0) std::memcpy(image.get() + at, data->buffer, data->size);
-            at += data->size;
-        }
-        if (h.e_type == ELF_K_RELOCATABLE)
-            putSectionHeader(image.get() + h.e_shoff + section->index * kElfSectionHeaderSize,
+    uint8_t fileHeader[kElfHeaderSize] = {};
+    putFileHeader(fileHeader, h);
+    std::vector<uint8_t> headerTable;
+    if (h.e_type == ELF_K_RELOCATABLE) {
+        headerTable.assign(size_t{kElfSectionHeaderSize} * object->sections.size(), 0);
+        for (auto& section : object->sections)
+            putSectionHeader(headerTable.data() + size_t{section->index} * kElfSectionHeaderSize,
                              section->header);
     }
+
+    std::vector<iovec> pieces;
+    uint64_t at = 0;
+    auto add = [&pieces, &at](const void* bytes, size_t size, uint64_t offset) {
+        if (offset != at) return false; // a gap the layout never leaves
+        if (size != 0) pieces.push_back(iovec{const_cast<void*>(bytes), size});
+        at += size;
+        return true;
+    };
+    bool packed = add(fileHeader, sizeof fileHeader, 0);
+    for (auto& section : object->sections) {
+        if (section->index == 0) continue; // the null section has no bytes
+        uint64_t offset = section->header.sh_offset;
+        for (auto& data : section->data) {
+            packed = packed && add(data->buffer, data->size, offset);
+            offset += data->size;
+        }
+    }
+    if (!headerTable.empty()) packed = packed && add(headerTable.data(), headerTable.size(), h.e_shoff);
+    if (!packed || at != object->fileSize) return ELF_E_SHORT_WRITE;
+
     // A descriptor that cannot seek (a pipe) is written from where it stands.
     if (::lseek(object->fd, 0, SEEK_SET) < 0 && errno != ESPIPE) return ELF_E_SHORT_WRITE;
-    if (!writeAll(object->fd, image.get(), object->fileSize)) return ELF_E_SHORT_WRITE;
+    if (!writeAllVector(object->fd, pieces)) return ELF_E_SHORT_WRITE;
     return ELF_E_NONE;
 }
 
