@@ -140,7 +140,7 @@ HandleResult defineLabel(Run& run, Statement& st) {
     symbol.address = static_cast<int32_t>(state->textLoc());
     symbol.value = static_cast<int32_t>(state->textLoc());
     if (stInsertSymbol(symbol, labelTable.get()) != 0) reportAt(state, 3016, symbol.name.c_str());
-    logTrace(state, "adding %s in symtab.\n", label.c_str());
+    if (state->logFile) logTrace(state, "adding %s in symtab.\n", label.c_str());
 
     if (static_cast<int32_t>(state->functionSizes.size()) >= state->functionSizeCapacity)
         state->functionSizeCapacity += kFunctionSizeStep;
@@ -311,7 +311,9 @@ int endOfPassOne(Run& run) {
         if (addElfSymbol(state, entry.name.c_str(), entry.kind, 0, 0, address, entry.size,
                          entry.relocatable) != 0)
             logTrace(state, "Failed to add symbol in symtab.\n");
-        logTrace(state, "Func: %s          size: %d  type: %d\n", entry.name.c_str(), entry.size, entry.kind);
+        if (state->logFile)
+            logTrace(state, "Func: %s          size: %d  type: %d\n", entry.name.c_str(), entry.size,
+                     entry.kind);
     }
     logTrace(state, "<---------------------------\n");
     return kStatusOk;

@@ -45,7 +45,11 @@ void Statement::clear() {
     size = 0;
 }
 
+namespace {
+// Built before main: reading it needs no first-use check, and it is read for every token.
+Statement theStatement;
+} // namespace
+
 Statement& currentStatement() {
-    static Statement statement;
-    return statement;
+    return theStatement;
 }

@@ -246,8 +246,9 @@ int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry*
     // Offsets count words from the start of the text, or from the one ORG's origin.
     int64_t location = state->orgCount == 1 ? state->orgRelativeLoc : state->textLoc();
     location += location & 1;
-    logTrace(state, "relocateText() textLOC: %d, relocOffset_i:%d\n", static_cast<int>(location),
-             static_cast<int>(state->orgRelativeLoc));
+    if (state->logFile)
+        logTrace(state, "relocateText() textLOC: %d, relocOffset_i:%d\n", static_cast<int>(location),
+                 static_cast<int>(state->orgRelativeLoc));
 
     const RelocRule* rule = findRelocRule(*entry, *statement, operandIndex);
     if (!rule) {
@@ -263,7 +264,7 @@ int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry*
     reloc.r_addend = addend;
     state->relText.push_back(reloc);
 
-    if (tracing(state)) {
+    if (state->logFile) {
         logTrace(state, "------------>\n");
         logTrace(state, "Dumping \"%s\" rel info [reloc #: %d]\n", name,
                  static_cast<int>(state->relText.size() - 1));
@@ -282,7 +283,7 @@ int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEnt
         report(5001, __LINE__, 0, "sectionRelocation.cpp");
         return -1;
     }
-    logTrace(state, "textloc: %d\n", static_cast<int>(state->textLoc()));
+    if (state->logFile) logTrace(state, "textloc: %d\n", static_cast<int>(state->textLoc()));
     const int count = statement->operandCount;
     if (count == 0) return 0;
     if (count < 0 || count > 3) return -1;
