@@ -1,0 +1,116 @@
+// The name hash index behind the symbol tables and the .symtab lookups, checked against
+// plain linear searches over many names: case variants, duplicates and table growth.
+#include "driver/Zorlan.h"
+#include "driver/initAsm.h"
+#include "driver/interface.h"
+#include "symbols/stHashTable.h"
+#include "symbols/stSymbolTable.h"
+
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Names with case variants and repeats: "n0", "N0", "n1", ..., every seventh one twice.
+std::vector<std::string> sampleNames(int count) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) {
+        std::string name = "n" + std::to_string(i);
+        names.push_back(name);
+        if (i % 3 == 0) names.push_back("N" + std::to_string(i));
+        if (i % 7 == 0) names.push_back(name);
+    }
+    return names;
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+class NameIndexTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        resetProcessState();
+        ASSERT_EQ(initAssemblerState(state), 0);
+    }
+    void TearDown() override {
+        releaseAssemblerState(state);
+        resetProcessState();
+    }
+    std::unique_ptr<AssemblerState> state;
+};
+
+} // namespace
+
+TEST_F(NameIndexTest, SymtabLookupsFindTheFirstEntryOfEachName) {
+    const std::vector<std::string> names = sampleNames(20000); // several rounds of growth
+    for (const std::string& name : names)
+        ASSERT_EQ(addElfSymbol(state.get(), name.c_str(), 1, 0, 0, 0, 0, 1), 0);
+
+    for (int sensitive = 0; sensitive <= 1; ++sensitive) {
+        caseSensitive = sensitive;
+        for (const char* probe : {"n0", "N0", "n3", "N3", "n7", "n19999", "N19998", "n20000", "x"}) {
+            int32_t exact = -1, folded = -1;
+            for (size_t i = 0; i < names.size(); ++i) {
+                if (exact < 0 && names[i] == probe) exact = static_cast<int32_t>(i);
+                if (folded < 0 && equalIgnoringCase(names[i], probe)) folded = static_cast<int32_t>(i);
+            }
+            EXPECT_EQ(findSymtabIndex(state.get(), probe, true), exact) << probe;
+            EXPECT_EQ(findSymtabIndex(state.get(), probe, false), sensitive ? exact : folded)
+                << probe << " case-sensitive " << sensitive;
+        }
+    }
+    caseSensitive = 0;
+}
+
+TEST_F(NameIndexTest, SymbolTablesKeepTheFirstDefinitionOfEachName) {
+    for (int sensitive = 0; sensitive <= 1; ++sensitive) {
+        caseSensitive = sensitive;
+        destroySymbolTables();
+        ASSERT_EQ(createSymbolTables(), 0);
+        const std::vector<std::string> names = sampleNames(20000);
+        std::vector<std::string> kept; // the names the table should hold, first definitions only
+        for (size_t i = 0; i < names.size(); ++i) {
+            Symbol s;
+            s.name = names[i];
+            s.value = static_cast<int32_t>(i);
+            bool known = false;
+            for (const std::string& k : kept)
+                known = known || (sensitive ? k == names[i] : equalIgnoringCase(k, names[i]));
+            EXPECT_EQ(stInsertSymbol(s, labelTable.get()), known ? -1 : 0) << names[i];
+            if (!known) kept.push_back(names[i]);
+            if (i > 300) break; // the quadratic oracle stays small; growth is covered below
+        }
+        for (int i = 0; i < 20000; ++i) {
+            Symbol s;
+            s.name = "g" + std::to_string(i);
+            s.value = i;
+            stInsertSymbol(s, labelTable.get());
+        }
+        for (int i = 0; i < 20000; i += 997) {
+            const Symbol* found = stLookupSymbol(("G" + std::to_string(i)).c_str(), labelTable.get());
+            if (sensitive) {
+                EXPECT_EQ(found, nullptr);
+            } else {
+                ASSERT_NE(found, nullptr);
+                EXPECT_EQ(found->value, i);
+            }
+            found = stLookupSymbol(("g" + std::to_string(i)).c_str(), labelTable.get());
+            ASSERT_NE(found, nullptr);
+            EXPECT_EQ(found->value, i);
+        }
+        // "N0" was defined after "n0": without -c it is the same name and the first stays.
+        const Symbol* n0 = stLookupSymbol("N0", labelTable.get());
+        ASSERT_NE(n0, nullptr);
+        EXPECT_EQ(n0->value, sensitive ? 1 : 0);
+        EXPECT_EQ(stLookupSymbol("nowhere", labelTable.get()), nullptr);
+    }
+    caseSensitive = 0;
+}
