@@ -1,5 +1,6 @@
 // libFuzzer target: arbitrary bytes are assembled as a source file. The first byte
-// selects the switches (-d 1, -c, -u), so every mode is covered by one corpus.
+// selects the switches (-d 1, -c, -u, and -l for the trace log), so every mode is
+// covered by one corpus.
 #include "driver/Zorlan.h"
 #include "driver/messages.h"
 
@@ -12,10 +13,12 @@
 
 namespace {
 
+// A scratch directory of this process, under $TMPDIR when it is set.
 std::string workDir() {
     static std::string dir = [] {
-        char pattern[] = "/tmp/zorlan-fuzz-XXXXXX";
-        const char* made = mkdtemp(pattern);
+        const char* base = std::getenv("TMPDIR");
+        std::string pattern = std::string(base && *base ? base : "/tmp") + "/zorlan-fuzz-XXXXXX";
+        const char* made = mkdtemp(pattern.data());
         return std::string(made ? made : "/tmp");
     }();
     return dir;
@@ -33,6 +36,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string dir = workDir();
     const std::string source = dir + "/fuzz.asm";
     const std::string object = dir + "/fuzz.obj";
+    const std::string log = dir + "/fuzz.log";
     FILE* f = std::fopen(source.c_str(), "wb");
     if (!f) return 0;
     std::fwrite(data + 1, 1, size - 1, f);
@@ -42,11 +46,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (data[0] & 1) argv.insert(argv.end(), {"-d", "1"});
     if (data[0] & 2) argv.push_back("-c");
     if (data[0] & 4) argv.push_back("-u");
+    if (data[0] & 8) argv.insert(argv.end(), {"-l", log.c_str()});
     argv.push_back(source.c_str());
 
     setZorlanStdout(devNull());
     zorlanMain(static_cast<int>(argv.size()), argv.data());
     setZorlanStdout(nullptr);
     std::remove(object.c_str());
+    std::remove(log.c_str());
     return 0;
 }
