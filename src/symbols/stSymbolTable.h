@@ -19,6 +19,9 @@ struct Symbol {
     int32_t address = 0; // location counter at the definition (bytes)
     int32_t value = 0;   // what operands naming the symbol receive
     int32_t isData = 0;  // 0 text label, 1 data, 2 bss
+    // The first `.symtab` entry of the name, once a relocation has looked it up (-1
+    // before). Entries are only ever appended, so a found entry stays the first.
+    mutable int32_t symtabIndex = -1;
 };
 
 // The four process-wide tables, created at start-up.
