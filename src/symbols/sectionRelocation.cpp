@@ -221,8 +221,12 @@ int32_t finalType(uint8_t type, int32_t addend) {
 
 } // namespace
 
-int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, const char* name,
-                 int operandIndex, int32_t addend) {
+namespace {
+
+// relocateText, for a name that may be a label already met: its remembered .symtab
+// entry saves the name lookup.
+int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, const char* name,
+             int operandIndex, int32_t addend, const Symbol* label) {
     if (!state || !statement || !entry || !name || operandIndex < 1 || operandIndex > 3) {
         report(5001, __LINE__, 0, "sectionRelocation.cpp");
         return -1;
@@ -236,7 +240,11 @@ int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry*
         reportAt(state, 5005);
         return -1;
     }
-    const int32_t symbolIndex = findSymtabIndex(state, name, false);
+    int32_t symbolIndex = label ? label->symtabIndex : -1;
+    if (symbolIndex < 0) {
+        symbolIndex = findSymtabIndex(state, name, false);
+        if (label) label->symtabIndex = symbolIndex;
+    }
     if (symbolIndex < 0) {
         logTrace(state, "Label is not found in the symbol table\n");
         reportAt(state, 3010);
@@ -278,6 +286,13 @@ int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry*
     return 0;
 }
 
+} // namespace
+
+int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, const char* name,
+                 int operandIndex, int32_t addend) {
+    return relocate(state, statement, entry, name, operandIndex, addend, nullptr);
+}
+
 int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEntry* entry) {
     if (!state || !statement || !entry) {
         report(5001, __LINE__, 0, "sectionRelocation.cpp");
@@ -301,7 +316,7 @@ int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEnt
             op.value = label->value;
             // Code is addressed in words, so offsets from a text label are halved.
             const int32_t addend = label->isData == 0 ? op.offset >> 1 : op.offset;
-            if (relocateText(state, statement, entry, name, i + 1, addend) != 0) result = -1;
+            if (relocate(state, statement, entry, name, i + 1, addend, label) != 0) result = -1;
         } else if (const Symbol* external = stLookupSymbol(name, externTable.get())) {
             op.kind = OPK_IMMEDIATE;
             op.value = external->value;
