@@ -459,6 +459,11 @@ int scan() {
             token = finish(p, p + 1, TOK_END);
             break;
         }
+        if (c == ' ' && p + 1 < end && p[1] > ' ') { // one blank between two words: the usual case
+            ++p;
+            ++pos.column;
+            continue;
+        }
         if (c == ' ' || c == '\t' || c == '\v' || c == '\f') {
             p = skipBlanks(p, end, pos);
             continue;
