@@ -11,6 +11,7 @@
 #include "isa/encoder.h"
 #include "isa/opcodeTable.h"
 #include "objfile/fileIO.h"
+#include "symbols/nameIndex.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
@@ -52,8 +53,9 @@ struct Run {
     std::vector<int32_t> functionSizeList;
     bool rangeOpen = false;
     int64_t rangeStart = 0;
-    // First function-size entry of each label name, for .FUNCTION and .FUNC_END.
-    std::unordered_map<std::string, size_t> functionEntryIndex;
+    // First function-size entry of each label name, for .FUNCTION and .FUNC_END, indexed
+    // over the entries' own names.
+    NameIndex<int32_t, -1> functionEntryIndex;
 
     bool lastWasSyntaxError = false;
 };
@@ -151,8 +153,13 @@ HandleResult defineLabel(Run& run, Statement& st) {
     entry.orgWordAddress = static_cast<int32_t>(state->orgRelativeLoc / 2);
     entry.relocatable = state->relocatable;
     entry.byteAddress = static_cast<int32_t>(state->textLoc());
-    run.functionEntryIndex.emplace(label, state->functionSizes.size());
+    const auto index = static_cast<int32_t>(state->functionSizes.size());
+    const uint32_t hash = nameHash(label, false);
+    const bool known = run.functionEntryIndex.find(hash, [state, &label](int32_t i) {
+        return state->functionSizes[static_cast<size_t>(i)].name == label;
+    }) >= 0;
     state->functionSizes.push_back(std::move(entry));
+    if (!known) run.functionEntryIndex.insert(hash, index);
 
     if (run.rangeOpen) {
         int64_t end = state->textLoc();
@@ -575,10 +582,10 @@ SplitPath splitPath(const char* path) {
 
 namespace {
 
-std::string unquoted(const char* name) {
-    std::string text = name;
-    if (!text.empty() && text.front() == '"') text.erase(0, 1);
-    if (!text.empty() && text.back() == '"') text.pop_back();
+std::string_view unquoted(const char* name) {
+    std::string_view text = name;
+    if (!text.empty() && text.front() == '"') text.remove_prefix(1);
+    if (!text.empty() && text.back() == '"') text.remove_suffix(1);
     return text;
 }
 
@@ -588,9 +595,12 @@ FunctionSizeEntry* findFunctionEntry(AssemblerState* state, const char* name, in
         return nullptr;
     }
     if (!g_run) return nullptr;
-    auto it = g_run->functionEntryIndex.find(unquoted(name));
-    if (it == g_run->functionEntryIndex.end() || it->second >= state->functionSizes.size()) return nullptr;
-    return &state->functionSizes[it->second];
+    const std::string_view wanted = unquoted(name);
+    const int32_t index = g_run->functionEntryIndex.find(nameHash(wanted, false), [state, wanted](int32_t i) {
+        return static_cast<size_t>(i) < state->functionSizes.size() &&
+               state->functionSizes[static_cast<size_t>(i)].name == wanted;
+    });
+    return index < 0 ? nullptr : &state->functionSizes[static_cast<size_t>(index)];
 }
 
 } // namespace
