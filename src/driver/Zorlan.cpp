@@ -16,6 +16,7 @@
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
 
+#include <algorithm>
 #include <cassert>
 #include <cstdlib>
 #include <cstring>
@@ -40,6 +41,7 @@ constexpr int kStatusErrors = 4;
 constexpr int64_t kDataMemoryLimit = 0x4000;  // 16 KiB of data memory
 constexpr int64_t kCodeMemoryLimit = 0x40000; // 256 KiB of code memory
 constexpr int kFunctionSizeStep = 1024;
+constexpr size_t kMaxReservedLabels = size_t{1} << 20;
 
 // Everything the driver keeps for one run besides the assembler state.
 struct Run {
@@ -260,7 +262,10 @@ int runPassOne(Run& run) {
     fileIndex = 1;
     restartMainInput(run);
     resetArgCollector();
-    parserRecordStatements();
+    // A statement's record is smaller than its text, and a line holds at most one label:
+    // room for these up front means no copying as they grow (untouched room costs nothing).
+    parserRecordStatements(run.mainSource.size());
+    state->functionSizes.reserve(std::min<size_t>(run.mainSource.size() / 8, kMaxReservedLabels));
 
     for (;;) {
         parseStatement();

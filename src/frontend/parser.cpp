@@ -924,8 +924,9 @@ int parseStatement() {
     return 1;
 }
 
-void parserRecordStatements() {
+void parserRecordStatements(size_t expectedBytes) {
     recording.clear();
+    recording.reserve(expectedBytes);
     mode = Mode::Recording;
 }
 

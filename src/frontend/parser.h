@@ -1,6 +1,8 @@
 // The grammar: one source statement per call into the process-wide Statement.
 #pragma once
 
+#include <cstddef>
+
 // Parses one statement from the scanner's input into currentStatement(); always 1.
 int parseStatement();
 
@@ -11,10 +13,10 @@ void resetArgCollector();
 // Pass one records every statement it parses and pass two replays the recording
 // instead of scanning and parsing the source again (see statementRecord.h); only the
 // "$name" operands are looked up afresh. Reading the scanner is the normal mode.
-void parserRecordStatements();
-void parserReplayStatements(); // from the first recorded statement; reads the scanner
-                               // when the recording was abandoned
-void parserReadSource();       // back to the scanner; the recording is released
+void parserRecordStatements(size_t expectedBytes = 0); // room for about this much recording
+void parserReplayStatements();                         // from the first recorded statement; reads the scanner
+                                                       // when the recording was abandoned
+void parserReadSource();                               // back to the scanner; the recording is released
 
 // Clears the parser's state (a new run).
 void resetParser();

@@ -175,6 +175,15 @@ void StatementRecording::clear() {
     lastLine_ = 0;
 }
 
+void StatementRecording::reserve(size_t bytes) {
+    bytes = std::min(bytes, kMaxBytes);
+    if (abandoned_ || bytes <= capacity_) return;
+    std::unique_ptr<char[]> grown(new char[bytes]);
+    if (size_) std::memcpy(grown.get(), bytes_.get(), size_);
+    bytes_ = std::move(grown);
+    capacity_ = bytes;
+}
+
 void StatementRecording::rewind() {
     read_ = 0;
     lastLine_ = 0;

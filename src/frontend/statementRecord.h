@@ -34,6 +34,9 @@ class StatementRecording {
 
     void clear();
     bool usable() const { return !abandoned_; }
+    // Room for about `bytes` of recording up front (within the size limit), so that
+    // the buffer is not copied as it grows.
+    void reserve(size_t bytes);
 
     // Appends one statement. `labelOperands` has bit i set when operand i was written
     // "$name", `names[i]` holding the name.
