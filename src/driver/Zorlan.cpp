@@ -394,7 +394,12 @@ int preparePassTwo(Run& run) {
     state->lineNumber = 0;
     scanLine = 0;
     restartMainInput(run);
-    parserReplayStatements();
+    if (parserReplayStatements()) {
+        // Pass two replays what pass one parsed and scans nothing: the source's memory is
+        // free for the object's sections.
+        lexerStartText({});
+        std::string().swap(run.mainSource);
+    }
     fileIndex = 1;
 
     SplitPath parts = splitPath(state->debugFileName ? state->debugFileName->c_str() : nullptr);

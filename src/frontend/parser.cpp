@@ -930,9 +930,10 @@ void parserRecordStatements(size_t expectedBytes) {
     mode = Mode::Recording;
 }
 
-void parserReplayStatements() {
+bool parserReplayStatements() {
     recording.rewind();
     mode = recording.usable() ? Mode::Replaying : Mode::Reading;
+    return mode == Mode::Replaying;
 }
 
 void parserReadSource() {

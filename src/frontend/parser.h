@@ -14,9 +14,10 @@ void resetArgCollector();
 // instead of scanning and parsing the source again (see statementRecord.h); only the
 // "$name" operands are looked up afresh. Reading the scanner is the normal mode.
 void parserRecordStatements(size_t expectedBytes = 0); // room for about this much recording
-void parserReplayStatements();                         // from the first recorded statement; reads the scanner
-                                                       // when the recording was abandoned
-void parserReadSource();                               // back to the scanner; the recording is released
+// Replays from the first recorded statement; true when it does, false when the
+// recording was abandoned and the scanner is read again.
+bool parserReplayStatements();
+void parserReadSource(); // back to the scanner; the recording is released
 
 // Clears the parser's state (a new run).
 void resetParser();
