@@ -1,4 +1,5 @@
 // Predefined sections, the section-name buffer and the attribute tables.
+#include "directives/DirectiveHandlers.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/messages.h"
@@ -146,6 +147,27 @@ TEST_F(Sections, BlocksChainAtTheTail) {
     EXPECT_EQ(second->start, 100);
     EXPECT_EQ(second->bytes.size(), 2046u);
     EXPECT_EQ(second->sectionType, -1);
+}
+
+TEST_F(Sections, DataThatOverflowsTheTailGoesIntoNewBlocksOfWholeElements) {
+    const uint8_t one = 0xAA;
+    ASSERT_EQ(appendSectionBytes(state.get(), SEC_DATA, &one, 1, 1), 0);
+    state->dataLoc() = 1;
+    std::vector<uint8_t> words(2400); // 600 four-byte elements
+    for (size_t i = 0; i < words.size(); ++i) words[i] = static_cast<uint8_t>(i / 4);
+    ASSERT_EQ(appendSectionBytes(state.get(), SEC_DATA, words.data(), 2400, 4), 0);
+    const DataBlock* first = state->sections[SEC_DATA].head.get();
+    ASSERT_EQ(first->used, 1);
+    const DataBlock* second = first->next.get();
+    ASSERT_NE(second, nullptr);
+    EXPECT_EQ(second->start, 1);
+    EXPECT_EQ(second->used, 2044); // 511 whole elements
+    const DataBlock* third = second->next.get();
+    ASSERT_NE(third, nullptr);
+    EXPECT_EQ(third->start, 1 + 2044);
+    EXPECT_EQ(third->used, 2400 - 2044);
+    EXPECT_EQ(third->bytes[0], 0xFF); // element 511
+    EXPECT_EQ(state->sections[SEC_DATA].tail, third);
 }
 
 TEST(SplitPath, BackslashDecidesTheDirectory) {
