@@ -2,7 +2,6 @@
 #include "objfile/elfLib.h"
 #include "objfile/elfReader.h"
 
-#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <unistd.h>
 

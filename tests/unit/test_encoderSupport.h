@@ -47,7 +47,7 @@ inline Statement instruction(int id, std::initializer_list<Operand> operands) {
     return st;
 }
 
-// The text section's contents as code words (the chain's blocks in order).
+// The text section's bytes (the chain's blocks in order).
 inline std::vector<uint8_t> textBytes(const AssemblerState& state) {
     std::vector<uint8_t> bytes;
     for (const DataBlock* b = state.sections[SEC_TEXT].head.get(); b; b = b->next.get())
