@@ -281,6 +281,7 @@ bool readOperands(const DecodeForm& form, uint64_t packed, DecodedInstruction& o
         op.value = static_cast<int32_t>(form.negated[o] ? 0u - value : value);
         op.indirect = indirect[o];
         op.homeWord = form.homeWord[o];
+        op.kept = form.valueBits[o];
     }
     return true;
 }

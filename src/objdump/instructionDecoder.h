@@ -25,6 +25,7 @@ struct DecodedOperand {
     int32_t value = 0; // the operand value the encoder was given
     bool indirect = false;
     int8_t homeWord = -1; // the word that holds the operand's field; -1 when it is not encoded
+    uint32_t kept = 0;    // the bits of the value the words keep
 };
 
 struct DecodedInstruction {
