@@ -213,26 +213,57 @@ bool pointerWithin(const TextContext& c, uint32_t from, uint32_t to) {
     return it != c.pointers.end() && it->first < to;
 }
 
-// The relocated operands of a reading: each relocation in the instruction's words goes
-// to the operand whose field starts in that word. False when one has no such operand.
-bool attachSymbols(const TextContext& c, uint32_t p, const DecodedInstruction& d, OperandSymbol* symbols,
-                   uint32_t* symbolIndex) {
+// Whether an operand holds the value the assembler gives the symbol: its address, and
+// for a text symbol also twice its word address (a label line's byte address).
+bool holdsSymbol(const DecodedOperand& op, const ElfImageSymbol& s, bool text) {
+    if (op.kept == 0) return false; // the words keep nothing of it
+    const uint32_t value = static_cast<uint32_t>(op.value);
+    return ((value ^ s.st_value) & op.kept) == 0 || (text && ((value ^ (s.st_value * 2)) & op.kept) == 0);
+}
+
+// The relocated operands of a reading. Each relocation in the instruction's words goes
+// to an operand that holds the symbol's value: the one whose field starts in that word
+// if it does, else any (CPY with an immediate source has its destination relocated at
+// the word of the immediate). Returns how well the relocations sit, -1 when one fits
+// no operand: 2 for each in its operand's own word, 1 for each in the word of an
+// immediate (where the assembler places CPY's), so that the reading the assembler
+// would relocate the same way wins.
+int attachSymbols(const TextContext& c, uint32_t p, const DecodedInstruction& d, OperandSymbol* symbols,
+                  uint32_t* symbolIndex) {
     const uint32_t first = p / 2;
+    int words[3] = {-1, -1, -1};
     for (auto it = c.byWord.lower_bound(first); it != c.byWord.end() && it->first < first + d.words; ++it) {
         const ElfImageRelocation& rel = *it->second;
         const ElfImageSymbol* s = symbolOf(c.image, rel);
+        if (!s) return -1;
+        const bool text = c.layout.text >= 0 && s->st_shndx == c.layout.text;
         const int word = static_cast<int>(it->first - first);
         int target = -1;
-        for (int o = 0; o < d.operandCount && target < 0; ++o)
-            if (d.operands[o].homeWord == word && !symbols[o].name) target = o;
-        if (!s || target < 0) return false;
+        for (int pass = 0; pass < 2 && target < 0; ++pass)
+            for (int o = 0; o < d.operandCount && target < 0; ++o)
+                if (!symbols[o].name && (pass == 1 || d.operands[o].homeWord == word) &&
+                    holdsSymbol(d.operands[o], *s, text))
+                    target = o;
+        if (target < 0) return -1;
+        words[target] = word;
         // Offsets from a text label are kept in words.
-        const bool text = c.layout.text >= 0 && s->st_shndx == c.layout.text;
         symbols[target] = {s->name.c_str(), text ? rel.r_addend * 2 : rel.r_addend,
                            static_cast<uint8_t>(rel.type())};
         symbolIndex[target] = rel.symbolIndex();
     }
-    return true;
+    int score = 0;
+    for (int o = 0; o < d.operandCount; ++o) {
+        if (words[o] < 0) continue;
+        if (words[o] == d.operands[o].homeWord) {
+            score += 2;
+            continue;
+        }
+        for (int other = 0; other < d.operandCount; ++other)
+            if (!symbols[other].name && d.operands[other].kind == OPK_IMMEDIATE &&
+                d.operands[other].homeWord == words[o])
+                score += 1;
+    }
+    return score;
 }
 
 // Tries to read one instruction at `p`; fills `item` and adds its references on success.
@@ -247,29 +278,38 @@ bool instructionAt(const TextContext& c, uint32_t p, uint32_t limit, ListingItem
     }
     DecodedInstruction found[16];
     const int count = decodeCandidates(words, available, found, 16);
-    // First a reading whose relocated operands have the shapes of their relocation
-    // types, then any that can be written at all.
+    // The best placed reading whose relocated operands have the shapes of their
+    // relocation types; failing that, the best placed one that can be written at all.
     for (int pass = 0; pass < 2; ++pass) {
+        int best = -1, bestScore = -1;
+        OperandSymbol bestSymbols[3];
+        uint32_t bestIndex[3] = {};
+        std::string bestText;
         for (int k = 0; k < count; ++k) {
-            const DecodedInstruction& d = found[k];
             OperandSymbol symbols[3];
             uint32_t symbolIndex[3] = {};
             std::string text;
-            if (!attachSymbols(c, p, d, symbols, symbolIndex) ||
-                !formatInstruction(d, symbols, pass == 0, text))
-                continue;
-            item = ListingItem{};
-            item.kind = ITEM_INSTRUCTION;
-            item.offset = p;
-            item.length = 2u * static_cast<uint32_t>(d.words);
-            item.text = std::move(text);
-            item.bytes.assign(c.bytes.begin() + p, c.bytes.begin() + p + item.length);
-            for (int o = 0; o < d.operandCount; ++o)
-                if (symbols[o].name)
-                    refs.push_back(
-                        {symbolIndex[o], static_cast<uint32_t>(d.operands[o].value), d.operands[o].kept});
-            return true;
+            const int score = attachSymbols(c, p, found[k], symbols, symbolIndex);
+            if (score <= bestScore || !formatInstruction(found[k], symbols, pass == 0, text)) continue;
+            best = k;
+            bestScore = score;
+            bestText = std::move(text);
+            std::copy(symbols, symbols + 3, bestSymbols);
+            std::copy(symbolIndex, symbolIndex + 3, bestIndex);
         }
+        if (best < 0) continue;
+        const DecodedInstruction& d = found[best];
+        item = ListingItem{};
+        item.kind = ITEM_INSTRUCTION;
+        item.offset = p;
+        item.length = 2u * static_cast<uint32_t>(d.words);
+        item.text = std::move(bestText);
+        item.bytes.assign(c.bytes.begin() + p, c.bytes.begin() + p + item.length);
+        for (int o = 0; o < d.operandCount; ++o)
+            if (bestSymbols[o].name)
+                refs.push_back(
+                    {bestIndex[o], static_cast<uint32_t>(d.operands[o].value), d.operands[o].kept});
+        return true;
     }
     return false;
 }
