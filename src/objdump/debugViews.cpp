@@ -150,7 +150,7 @@ bool readAbbrevs(const std::vector<uint8_t>& bytes, std::map<uint64_t, Abbrev>& 
         if (c.bad) break;
         out[code] = std::move(a);
     }
-    if (c.bad) error = "truncated abbreviation at offset " + std::to_string(c.pos);
+    if (c.bad) error = std::string("truncated abbreviation at offset ") + std::to_string(c.pos);
     return !c.bad;
 }
 
@@ -274,8 +274,8 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
         if (e.code == 0) continue; // the section's closing zero
         auto found = abbrevs.find(e.code);
         if (found == abbrevs.end()) {
-            error = "entry at offset " + std::to_string(e.offset) + " uses unknown abbreviation " +
-                    std::to_string(e.code);
+            error = std::string("entry at offset ") + std::to_string(e.offset) +
+                    " uses unknown abbreviation " + std::to_string(e.code);
             return false;
         }
         e.abbrev = &found->second;
@@ -286,9 +286,9 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
             v.form = form;
             v.offset = static_cast<uint32_t>(c.pos);
             if (!readValue(c, form, header.addressSize, v)) {
-                error = c.bad ? "entry at offset " + std::to_string(e.offset) + " is cut short"
-                              : "entry at offset " + std::to_string(e.offset) + " uses unknown form " +
-                                    std::to_string(form);
+                error = c.bad ? std::string("entry at offset ") + std::to_string(e.offset) + " is cut short"
+                              : std::string("entry at offset ") + std::to_string(e.offset) +
+                                    " uses unknown form " + std::to_string(form);
                 entries.push_back(std::move(e));
                 return false;
             }
@@ -301,7 +301,7 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
         entries.push_back(std::move(e));
     }
     if (c.bad) {
-        error = "truncated entry at offset " + std::to_string(c.pos);
+        error = std::string("truncated entry at offset ") + std::to_string(c.pos);
         return false;
     }
     return true;
@@ -334,7 +334,7 @@ std::string formatValue(const DebugValue& v, const std::map<uint32_t, const Debu
                 appendf(
                     text, " %s%s%s",
                     nameOr(dwarfTagName(target->second->abbrev->tag), target->second->abbrev->tag).c_str(),
-                    name.empty() ? "" : " ", name.empty() ? "" : ("\"" + name + "\"").c_str());
+                    name.empty() ? "" : " ", name.empty() ? "" : (std::string("\"") + name + "\"").c_str());
             }
         }
         return text;
@@ -548,7 +548,7 @@ std::string viewDebugReloc(const ElfImage& image) {
         std::string symbol = "-";
         if (named)
             symbol = r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name
-                                                            : "#" + std::to_string(r.symbolIndex());
+                                                            : symbolNumber(r.symbolIndex());
         std::string field = r.r_offset == 6 ? "unit header debug_abbrev_offset" : "";
         for (const DebugAttributeAt& a : attributes) {
             if (a.valueOffset != r.r_offset) continue;

@@ -44,7 +44,10 @@ std::string immediate(int32_t value) {
 
 std::string symbolText(const OperandSymbol& s, bool withOffset) {
     std::string text = s.name;
-    if (withOffset) text += "+" + std::to_string(s.offset);
+    if (withOffset) {
+        text += '+';
+        text += std::to_string(s.offset);
+    }
     return text;
 }
 
@@ -64,16 +67,17 @@ bool writeOperand(const DecodedInstruction& d, int o, OperandShape shape, bool t
         switch (shape) {
             case SHAPE_I:
                 if (symbol->offset != 0) return false;
-                out = parentheses ? "(" + symbolText(*symbol, false) + ")" : symbolText(*symbol, false);
+                out = parentheses ? std::string("(") + symbolText(*symbol, false) + ")"
+                                  : symbolText(*symbol, false);
                 return true;
             case SHAPE_B:
                 if (symbol->offset < 0 || throughPointer) return false;
-                out = op.indirect && !d.branch ? "(" + symbolText(*symbol, true) + ")"
+                out = op.indirect && !d.branch ? std::string("(") + symbolText(*symbol, true) + ")"
                                                : symbolText(*symbol, true);
                 return true;
             case SHAPE_IMM_L:
                 if (symbol->offset != 0) return false;
-                out = "$" + symbolText(*symbol, false);
+                out = std::string("$") + symbolText(*symbol, false);
                 return true;
             default:
                 return false;
@@ -92,10 +96,10 @@ bool writeOperand(const DecodedInstruction& d, int o, OperandShape shape, bool t
         case SHAPE_I:
             // A number in parentheses: an indirect address, or a pointer jump's target.
             if (d.branch ? !throughPointer : !op.indirect) return false;
-            out = "(" + hex(static_cast<uint32_t>(op.value)) + ")";
+            out = std::string("(") + hex(static_cast<uint32_t>(op.value)) + ")";
             return true;
         case SHAPE_IMM_C:
-            out = "$" + immediate(op.value);
+            out = std::string("$") + immediate(op.value);
             return true;
         case SHAPE_F:
             if (op.value < 0 || op.value > 15) return false;
@@ -119,7 +123,7 @@ bool formatInstruction(const DecodedInstruction& d, const OperandSymbol* symbols
             const OperandSymbol* symbol = symbols && symbols[o].name ? &symbols[o] : nullptr;
             std::string operand;
             ok = writeOperand(d, o, form.shape[o], form.parenthesisedTarget, symbol, strict, operand);
-            line += " " + operand;
+            line += std::string(" ") + operand;
         }
         if (ok) {
             text = line;
@@ -372,10 +376,13 @@ void appendData(const ElfImage& image, const std::vector<uint8_t>& bytes,
     }
 }
 
-// Whether every reference is consistent with the symbol's value being `value`.
+// Whether every reference to `symbol` is consistent with its value being `value`; the
+// references are sorted by symbol.
 bool referencesAgree(const std::vector<TextReference>& refs, uint32_t symbol, uint32_t value) {
-    for (const TextReference& r : refs)
-        if (r.symbol == symbol && ((r.value ^ value) & r.kept) != 0) return false;
+    auto r = std::lower_bound(refs.begin(), refs.end(), symbol,
+                              [](const TextReference& ref, uint32_t s) { return ref.symbol < s; });
+    for (; r != refs.end() && r->symbol == symbol; ++r)
+        if (((r->value ^ value) & r->kept) != 0) return false;
     return true;
 }
 
@@ -454,6 +461,8 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
 
         // A label whose stretch starts with an instruction names code, unless its
         // references show a word address: then the stretch is data.
+        std::stable_sort(refs.begin(), refs.end(),
+                         [](const TextReference& a, const TextReference& b) { return a.symbol < b.symbol; });
         bool changed = false;
         for (const PlacedSymbol& s : placed) {
             if (s.offset >= size) continue;

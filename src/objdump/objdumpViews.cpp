@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_set>
 #include <vector>
 
 void appendf(std::string& out, const char* format, ...) {
@@ -126,6 +127,12 @@ const char* symbolKindName(uint8_t info) {
     return lookup(kKinds, info & 0xF);
 }
 
+std::string symbolNumber(uint32_t index) {
+    std::string text;
+    appendf(text, "#%u", index);
+    return text;
+}
+
 std::string sectionIndexName(const ElfImage& image, uint32_t index) {
     if (index == 0) return "UND";
     if (index == 0xFFF1) return "ABS";
@@ -200,7 +207,7 @@ std::string viewRelocations(const ElfImage& image) {
             const char* unit = type == 3 || type == 7 ? "byte" : "word";
             const uint32_t symbol = r.symbolIndex();
             const std::string name =
-                symbol < image.symbols.size() ? image.symbols[symbol].name : "#" + std::to_string(symbol);
+                symbol < image.symbols.size() ? image.symbols[symbol].name : symbolNumber(symbol);
             appendf(out, "  %08X %-4s %08X %-16s %-20s %+d\n", r.r_offset, unit, r.r_info,
                     numberOr(relocationTypeName(type), type).c_str(), name.c_str(), r.r_addend);
         }
@@ -272,7 +279,7 @@ std::string viewDisassembly(const ElfImage& image) {
     labelsUpTo(UINT32_MAX);
     if (!listing.unplaced.empty()) {
         out += "\nText symbols without a place in the section:";
-        for (const std::string& name : listing.unplaced) out += " " + name;
+        for (const std::string& name : listing.unplaced) out += std::string(" ") + name;
         out += "\n";
     }
     return out;
@@ -319,13 +326,12 @@ void writeSectionData(std::string& out, const SectionListing& listing, char pref
 }
 
 void writeWeak(std::string& out, const ElfImage& image, const std::vector<std::string>& unplaced) {
+    std::unordered_set<std::string> pending(unplaced.begin(), unplaced.end());
     std::string names;
-    for (const std::string& name : unplaced) {
-        for (const ElfImageSymbol& s : image.symbols) {
-            if (s.name != name || (s.st_info & 0xF) != 2) continue;
-            names += (names.empty() ? "" : ", ") + name;
-            break;
-        }
+    for (const ElfImageSymbol& s : image.symbols) {
+        if ((s.st_info & 0xF) != 2 || pending.erase(s.name) == 0) continue;
+        if (!names.empty()) names += ", ";
+        names += s.name;
     }
     if (!names.empty()) appendf(out, "%s.WEAK %s\n", kIndent, names.c_str());
 }

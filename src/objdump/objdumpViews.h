@@ -18,6 +18,9 @@ const char* relocationTypeName(uint32_t type);
 const char* symbolBindingName(uint8_t info);
 const char* symbolKindName(uint8_t info);
 
+// A symbol index that names no symbol, as "#index".
+std::string symbolNumber(uint32_t index);
+
 // The name of a section index as symbols use it ("UND" for 0).
 std::string sectionIndexName(const ElfImage& image, uint32_t index);
 

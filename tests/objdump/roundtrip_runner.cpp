@@ -156,7 +156,7 @@ std::string compare(const ElfImage& original, const ElfImage& again) {
     if (textA != textB) {
         size_t at = 0;
         while (at < textA.size() && at < textB.size() && textA[at] == textB[at]) ++at;
-        problems += ".text differs at byte " + std::to_string(at) + " (sizes " +
+        problems += std::string(".text differs at byte ") + std::to_string(at) + " (sizes " +
                     std::to_string(textA.size()) + " and " + std::to_string(textB.size()) + "): original " +
                     hexBytes(textA, at & ~size_t{7}, 16) + "| reassembled " +
                     hexBytes(textB, at & ~size_t{7}, 16) + "\n";

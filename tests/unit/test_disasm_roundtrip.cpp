@@ -56,11 +56,11 @@ struct Generator {
             case SHAPE_I:
                 parenthesised = !symbols || pick(3) == 0;
                 if (!symbols) return "(" + hex(static_cast<uint32_t>(pick(0x4000))) + ")";
-                return parenthesised ? "(" + name() + ")" : name();
+                return parenthesised ? std::string("(") + name() + ")" : name();
             case SHAPE_B: {
                 const std::string b = name() + "+" + std::to_string(2 * pick(4));
                 parenthesised = pick(3) == 0;
-                return parenthesised ? "(" + b + ")" : b;
+                return parenthesised ? std::string("(") + b + ")" : b;
             }
             case SHAPE_IMM_C:
                 return "$" + std::to_string(pick(228) - 100);
@@ -94,8 +94,8 @@ std::vector<std::string> generateBody() {
                     for (int c = code; c != 0; c /= kShapeCount) {
                         const OperandShape shape = static_cast<OperandShape>(c % kShapeCount);
                         bool parenthesised = false;
-                        line += " " + g.operand(shape, info.jumpKind != JUMP_NONE,
-                                                symbols == 1 || attempt > 0, parenthesised);
+                        line += std::string(" ") + g.operand(shape, info.jumpKind != JUMP_NONE,
+                                                             symbols == 1 || attempt > 0, parenthesised);
                         Operand& op = st.operands[st.operandCount++];
                         op.kind = shape == SHAPE_C || shape == SHAPE_I || shape == SHAPE_B ? OPK_DIRECT
                                                                                            : OPK_IMMEDIATE;
@@ -104,13 +104,14 @@ std::vector<std::string> generateBody() {
                     InstructionWords words;
                     if (encodeWords(kOpcodeTable[st.id], st, words) != 3014) break;
                 }
-                if (body.size() % 12 == 0) body.push_back("t" + std::to_string(g.labels++) + ":");
+                if (body.size() % 12 == 0)
+                    body.push_back(std::string("t") + std::to_string(g.labels++) + ":");
                 body.push_back(line);
             }
         }
     }
     // Labels named forward but never reached are defined at the end.
-    for (int k = g.labels; k < g.labels + 8; ++k) body.push_back("t" + std::to_string(k) + ":");
+    for (int k = g.labels; k < g.labels + 8; ++k) body.push_back(std::string("t") + std::to_string(k) + ":");
     return body;
 }
 
@@ -158,7 +159,8 @@ std::vector<std::string> relocations(const ElfImage& image) {
 } // namespace
 
 TEST(DisasmRoundTrip, EveryFormWithNumbersAndNames) {
-    const fs::path dir = fs::temp_directory_path() / ("zorlan-disasm-" + std::to_string(::getpid()));
+    const fs::path dir =
+        fs::temp_directory_path() / (std::string("zorlan-disasm-") + std::to_string(::getpid()));
     fs::create_directories(dir);
     const std::string source = (dir / "forms.asm").string(), object = (dir / "forms.obj").string();
     const std::string rebuilt = (dir / "rebuilt.asm").string(), again = (dir / "rebuilt.obj").string();
