@@ -151,7 +151,7 @@ struct AssemblerState {
     int64_t& dataLoc() { return locationCounters[SEC_DATA]; }
     int64_t& bssLoc() { return locationCounters[SEC_BSS]; }
 
-    // Block chains, indexed by section number (the spec's slot pairs: slotA holds the
+    // Block chains, indexed by section number (the slot pairs of the section table: slotA holds the
     // head, slotB the tail).
     std::array<SectionChain, kMaxSections> sections;
 

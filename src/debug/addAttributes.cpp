@@ -1,0 +1,103 @@
+#include "debug/addAttributes.h"
+
+#include "debug/dbgInfo.h"
+#include "debug/dbgUtil.h"
+#include "driver/initAsm.h"
+
+namespace {
+
+struct AttributeForm {
+    int32_t attribute;
+    int32_t form;
+};
+
+const AttributeForm kAttributeForms[] = {
+    {DW_AT_sibling, DW_FORM_ref4},      {DW_AT_location, DW_FORM_data4},
+    {DW_AT_name, DW_FORM_string},       {DW_AT_byte_size, DW_FORM_data2},
+    {DW_AT_bit_offset, DW_FORM_data4},  {DW_AT_bit_size, DW_FORM_data2},
+    {DW_AT_stmt_list, DW_FORM_data4},   {DW_AT_low_pc, DW_FORM_addr},
+    {DW_AT_high_pc, DW_FORM_addr},      {DW_AT_language, DW_FORM_data2},
+    {DW_AT_comp_dir, DW_FORM_string},   {DW_AT_const_value, DW_FORM_data4},
+    {DW_AT_producer, DW_FORM_string},   {DW_AT_prototyped, DW_FORM_flag},
+    {DW_AT_return_addr, DW_FORM_data4}, {DW_AT_data_member_location, DW_FORM_ref4},
+    {DW_AT_decl_file, DW_FORM_data4},   {DW_AT_decl_line, DW_FORM_data4},
+    {DW_AT_encoding, DW_FORM_data1},    {DW_AT_external, DW_FORM_flag},
+    {DW_AT_static_link, DW_FORM_flag},  {DW_AT_type, DW_FORM_ref4},
+};
+
+void addPair(AssemblerState* state, int32_t attribute, int32_t form) {
+    DebugInfoBuilder& b = *state->debugInfoBuilder;
+    appendUleb128(b.abbrev, static_cast<uint32_t>(attribute));
+    appendUleb128(b.abbrev, static_cast<uint32_t>(form));
+    state->attrCtr++;
+}
+
+int32_t here(const DebugInfoBuilder& b) {
+    return static_cast<int32_t>(b.info.size());
+}
+
+} // namespace
+
+int32_t attributeForm(int32_t attribute) {
+    for (const AttributeForm& row : kAttributeForms)
+        if (row.attribute == attribute) return row.form;
+    return 0;
+}
+
+int32_t beginEntry(AssemblerState* state, int32_t tag, bool hasChildren) {
+    DebugInfoBuilder& b = *state->debugInfoBuilder;
+    appendUleb128(b.abbrev, static_cast<uint32_t>(state->abbrevCtr));
+    appendUleb128(b.abbrev, static_cast<uint32_t>(tag));
+    b.abbrev.push_back(hasChildren ? 1 : 0);
+    int32_t offset = here(b);
+    appendUleb128(b.info, static_cast<uint32_t>(state->dbgCtr));
+    b.currentEntry = offset;
+    b.entryName.reset();
+    state->debugInfoOffset = here(b);
+    return offset;
+}
+
+int32_t addAttribute(AssemblerState* state, int32_t attribute, uint32_t value) {
+    DebugInfoBuilder& b = *state->debugInfoBuilder;
+    int32_t form = attributeForm(attribute);
+    addPair(state, attribute, form);
+    int32_t offset = here(b);
+    switch (form) {
+        case DW_FORM_data1:
+        case DW_FORM_flag:
+            appendU8(b.info, value);
+            break;
+        case DW_FORM_data2:
+            appendU16(b.info, value);
+            break;
+        default:
+            appendU32(b.info, value);
+            break; // addr (4-byte addresses), data4, ref4
+    }
+    state->debugInfoOffset = here(b);
+    return offset;
+}
+
+int32_t addStringAttribute(AssemblerState* state, int32_t attribute, const std::string& text) {
+    DebugInfoBuilder& b = *state->debugInfoBuilder;
+    addPair(state, attribute, DW_FORM_string);
+    int32_t offset = here(b);
+    appendCString(b.info, text);
+    if (attribute == DW_AT_name && !b.entryName) b.entryName = text;
+    state->debugInfoOffset = here(b);
+    return offset;
+}
+
+void endEntry(AssemblerState* state) {
+    DebugInfoBuilder& b = *state->debugInfoBuilder;
+    b.abbrev.push_back(0);
+    b.abbrev.push_back(0);
+    // Type look-ups find the first completed entry of a name, so a later entry of the
+    // same name never shadows it.
+    if (b.entryName) {
+        b.entryByName.try_emplace(std::move(*b.entryName), b.currentEntry);
+        b.entryName.reset();
+    }
+    state->abbrevCtr++;
+    state->dbgCtr++;
+}
