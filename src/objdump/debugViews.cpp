@@ -263,8 +263,7 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
         error = "the unit header is cut short";
         return false;
     }
-    // Each entry with children opens a group that ends at its sibling reference (or at
-    // the end of the section).
+    // The entries of a group are indented under it.
     std::vector<uint32_t> groupEnds;
     while (!c.atEnd()) {
         DebugEntry e;
@@ -279,6 +278,7 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
             return false;
         }
         e.abbrev = &found->second;
+        bool hasSibling = false;
         uint32_t sibling = static_cast<uint32_t>(info->bytes.size());
         for (const auto& [attribute, form] : e.abbrev->attributes) {
             DebugValue v;
@@ -292,12 +292,17 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
                 entries.push_back(std::move(e));
                 return false;
             }
-            if (attribute == kAtSibling) sibling = static_cast<uint32_t>(v.number);
+            if (attribute == kAtSibling) {
+                sibling = static_cast<uint32_t>(v.number);
+                hasSibling = true;
+            }
             e.values.push_back(std::move(v));
         }
         while (!groupEnds.empty() && e.offset >= groupEnds.back()) groupEnds.pop_back();
         e.depth = static_cast<int>(groupEnds.size());
-        if (e.abbrev->children) groupEnds.push_back(sibling);
+        // A sibling reference closes a group (functions have one without the children
+        // flag); an entry with children and no sibling reference runs to the end.
+        if ((e.abbrev->children || hasSibling) && sibling > e.offset) groupEnds.push_back(sibling);
         entries.push_back(std::move(e));
     }
     if (c.bad) {
@@ -540,7 +545,7 @@ std::string viewDebugReloc(const ElfImage& image) {
     std::string out;
     appendf(out, "Debug relocation section '.debug_info_reloc' contains %zu entries:\n",
             reloc->relocations.size());
-    appendf(out, "  %-8s %-22s %-16s %-7s %s\n", "Offset", "Type", "Symbol", "Addend", "Field");
+    appendf(out, "  %-8s %-28s %-16s %-7s %s\n", "Offset", "Type", "Symbol", "Addend", "Field");
     for (const ElfImageRelocation& r : reloc->relocations) {
         const uint32_t type = r.type();
         // The unit-level types name no symbol; index 0 there means none.
@@ -559,7 +564,7 @@ std::string viewDebugReloc(const ElfImage& image) {
         const char* name = relocationTypeName(type);
         std::string typeText = name ? name : "";
         appendf(typeText, "%s(%u)", name ? " " : "", type);
-        appendf(out, "  %08X %-22s %-16s %+7d %s\n", r.r_offset, typeText.c_str(), symbol.c_str(), r.r_addend,
+        appendf(out, "  %08X %-28s %-16s %-7d %s\n", r.r_offset, typeText.c_str(), symbol.c_str(), r.r_addend,
                 field.c_str());
     }
     return out;
