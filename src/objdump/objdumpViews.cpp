@@ -86,10 +86,11 @@ constexpr Named kRelocationTypes[] = {
 
 constexpr Named kBindings[] = {{0, "LOCAL"}, {1, "GLOBAL"}, {2, "WEAK"}};
 
-// The low four bits of the info byte: the linkage the data directives and .GLOBAL,
-// .LOCAL and .WEAK give (the ABS variants are those of an absolute object).
-constexpr Named kKinds[] = {{0, "LOCAL"}, {1, "GLOBAL"},     {2, "WEAK"},   {4, "LOCAL_ABS"},
-                            {8, "ABS"},   {9, "GLOBAL_ABS"}, {13, "EXPORT"}};
+// The low four bits of the info byte: the linkage the data directives, .GLOBAL
+// (EXPORT or DO_NOT_EXPORT), .LOCAL and .WEAK give; the _ABS variants are those of an
+// absolute object.
+constexpr Named kKinds[] = {{0, "LOCAL"}, {1, "NOEXPORT"},     {2, "WEAK"},   {4, "LOCAL_ABS"},
+                            {8, "ABS"},   {9, "NOEXPORT_ABS"}, {13, "EXPORT"}};
 
 std::string flagLetters(uint32_t flags) {
     std::string letters;
