@@ -7,8 +7,8 @@
 #include <cstdio>
 #include <map>
 
-// The spellings of the FlagId values, as the flag operands of CPYF, BTST and PORTTST
-// are written (the tests hold them against the keyword table).
+// The flag operands of CPYF, BTST and PORTTST (the tests hold the names against the
+// keyword table).
 const char* const kDisasmFlagNames[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T",  "H",
                                           "F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
 

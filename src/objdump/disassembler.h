@@ -63,6 +63,9 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
 // The data section as data items: runs of bytes split at its labels, and pointer items.
 void listData(const ElfImage& image, const ObjectLayout& layout, SectionListing& out);
 
+// The spellings of the FlagId values 0 to 15, as flag operands are written.
+extern const char* const kDisasmFlagNames[16];
+
 // A relocated operand: the symbol it names and the offset as written in the source.
 struct OperandSymbol {
     const char* name = nullptr;
