@@ -251,7 +251,7 @@ int attachSymbols(const TextContext& c, uint32_t p, const DecodedInstruction& d,
         if (target < 0) return -1;
         words[target] = word;
         // Offsets from a text label are kept in words.
-        symbols[target] = {s->name.c_str(), text ? rel.r_addend * 2 : rel.r_addend,
+        symbols[target] = {s->name.c_str(), text ? int64_t{rel.r_addend} * 2 : int64_t{rel.r_addend},
                            static_cast<uint8_t>(rel.type())};
         symbolIndex[target] = rel.symbolIndex();
     }

@@ -69,7 +69,7 @@ extern const char* const kDisasmFlagNames[16];
 // A relocated operand: the symbol it names and the offset as written in the source.
 struct OperandSymbol {
     const char* name = nullptr;
-    int32_t offset = 0;
+    int64_t offset = 0;
     uint8_t type = 0; // the relocation type
 };
 

@@ -214,3 +214,25 @@ TEST_F(ObjdumpFiles, DamagedContentsAreShownWithoutFault) {
     }
     EXPECT_GT(readable, 500); // most damage is in the contents, which the reader accepts
 }
+
+// Relocation fields at their extremes: offsets and addends that no assembler writes.
+TEST_F(ObjdumpFiles, ExtremeRelocationFields) {
+    ElfImage image;
+    std::string error;
+    ASSERT_EQ(readElfImage(bytes.data(), bytes.size(), image, error), 0) << error;
+    const ElfImageSection* rel = findImageSection(image, ".rel.text");
+    ASSERT_NE(rel, nullptr);
+    const size_t table = rel->header.sh_offset, entries = rel->relocations.size();
+    for (uint32_t value : {0x80000000u, 0xA6000000u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+        std::vector<uint8_t> damaged = bytes;
+        for (size_t entry = 0; entry < entries; ++entry) {
+            const size_t at = table + 12 * entry;
+            for (int k = 0; k < 4; ++k) {
+                damaged[at + 8 + k] = static_cast<uint8_t>(value >> (8 * k));            // addend
+                if (entry % 2) damaged[at + k] = static_cast<uint8_t>(value >> (8 * k)); // offset
+            }
+        }
+        ASSERT_EQ(readElfImage(damaged.data(), damaged.size(), image, error), 0) << error;
+        runEveryView(image);
+    }
+}
