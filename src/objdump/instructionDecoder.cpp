@@ -8,11 +8,11 @@
 #include <bit>
 #include <memory>
 
-// The code words of one instruction are packed into 64 bits, word k at bits 16k..16k+15,
-// so a layout is a handful of masks.
 constexpr int8_t kIndirectBit = -1; // the operand's indirect flag
 constexpr int8_t kSignBit = -2;     // set when the operand value is negative
 
+// One input of a layout and the code bits it flips. The code words of an instruction
+// are packed into 64 bits, word k at bits 16k..16k+15, so a layout is a few masks.
 struct BitSource {
     uint8_t operand; // 0..2
     int8_t bit;      // bit of the operand value, kIndirectBit or kSignBit
@@ -62,8 +62,7 @@ Statement probeStatement(const DecodeForm& form) {
 // The packed words of a probe, or false when the encoder refuses it or changes length.
 bool encodeProbe(const DecodeForm& form, const Statement& st, uint64_t& packed) {
     InstructionWords words;
-    if (encodeWords(kOpcodeTable[form.id], st, words) != 0 || words.count == 0) return false;
-    if (form.words != 0 && words.count != form.words) return false;
+    if (encodeWords(kOpcodeTable[form.id], st, words) != 0 || words.count != form.words) return false;
     packed = pack(words.word, words.count);
     return true;
 }
@@ -79,10 +78,10 @@ void addSource(DecodeForm& form, int operand, int bit, uint64_t flipped) {
 // Learns the form's layout from the encoder; false when the form has no encoding.
 bool probe(DecodeForm& form) {
     Statement st = probeStatement(form);
-    if (!encodeProbe(form, st, form.base)) return false;
     InstructionWords words;
-    encodeWords(kOpcodeTable[form.id], st, words);
+    if (encodeWords(kOpcodeTable[form.id], st, words) != 0 || words.count == 0) return false;
     form.words = static_cast<uint8_t>(words.count);
+    form.base = pack(words.word, words.count);
     for (int o = 0; o < form.count; ++o) {
         Operand& op = st.operands[o];
         for (int bit = 0; bit < kMaxOperandBits; ++bit) {
@@ -163,8 +162,8 @@ struct FormKey {
 
 struct Catalogue {
     std::vector<std::unique_ptr<DecodeForm>> forms;
-    std::array<std::vector<const DecodeForm*>, 256>
-        byHighByte; // forms whose first word can have that high byte
+    // The forms whose first word can have each high byte.
+    std::array<std::vector<const DecodeForm*>, 256> byHighByte;
 
     Catalogue() {
         std::vector<std::unique_ptr<DecodeForm>> found;
@@ -195,6 +194,7 @@ struct Catalogue {
         const MnemonicInfo& info = kMnemonics[m];
         const FormSet& set = mnemonicForms(m);
         const bool branch = info.jumpKind != JUMP_NONE;
+        const size_t first = found.size(); // only this mnemonic's forms can share its keys
         for (int code = 0; code < kSignatureSpace; ++code) {
             if (!set.complete.test(static_cast<size_t>(code))) continue;
             WrittenForm written;
@@ -212,19 +212,19 @@ struct Catalogue {
             }
             if (key.id == INS_SP_LOAD && count == 1 && written.shape[0] == SHAPE_IMM_C)
                 key.id = kSpLoadImmediateId;
-            add(m, branch, key, written, found, keys);
+            add(m, branch, key, written, first, found, keys);
             if ((info.jumpKind == JUMP_PLAIN || info.jumpKind == JUMP_CALL) && written.shape[0] == SHAPE_I) {
                 WrittenForm through = written;
                 through.parenthesisedTarget = true;
                 key.id = info.jumpKind == JUMP_PLAIN ? kJumpIndirectId : kCallIndirectId;
-                add(m, branch, key, through, found, keys);
+                add(m, branch, key, through, first, found, keys);
             }
         }
     }
 
-    static void add(int m, bool branch, const FormKey& key, const WrittenForm& written,
+    static void add(int m, bool branch, const FormKey& key, const WrittenForm& written, size_t first,
                     std::vector<std::unique_ptr<DecodeForm>>& found, std::vector<FormKey>& keys) {
-        for (size_t i = 0; i < keys.size(); ++i) {
+        for (size_t i = first; i < keys.size(); ++i) {
             if (keys[i] == key) {
                 found[i]->written.push_back(written);
                 return;

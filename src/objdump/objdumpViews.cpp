@@ -297,7 +297,7 @@ std::string generatedName(char section, uint32_t offset) {
 }
 
 // The data directives of one listed section, with their labels.
-void writeSectionData(std::string& out, const SectionListing& listing, char prefix, bool code) {
+void writeSectionData(std::string& out, const SectionListing& listing, char prefix) {
     size_t label = 0;
     for (const ListingItem& item : listing.items) {
         // Labels before this item: all but the one the item's directive carries are
@@ -322,7 +322,6 @@ void writeSectionData(std::string& out, const SectionListing& listing, char pref
                     byteList(item.bytes, 0, item.bytes.size()).c_str());
         }
     }
-    (void)code;
     for (; label < listing.labels.size(); ++label) appendf(out, "%s:\n", listing.labels[label].name.c_str());
 }
 
@@ -387,7 +386,7 @@ std::string writeSource(const ElfImage& image, const std::string& objectName) {
         appendf(out, "%s.DATA\n", kIndent);
         if (layout.dataBase != 0) appendf(out, "%s.ORG %u\n", kIndent, layout.dataBase);
         writeWeak(out, image, data.unplaced);
-        writeSectionData(out, data, 'd', false);
+        writeSectionData(out, data, 'd');
     }
     writeBss(out, image, layout);
 
@@ -396,7 +395,7 @@ std::string writeSource(const ElfImage& image, const std::string& objectName) {
     appendf(out, "%s.TEXT\n", kIndent);
     if (layout.textBase != 0) appendf(out, "%s.ORG %u\n", kIndent, layout.textBase / 2);
     writeWeak(out, image, text.unplaced);
-    writeSectionData(out, text, 't', true);
+    writeSectionData(out, text, 't');
     writeLinkage(out, image);
     return out;
 }

@@ -157,26 +157,3 @@ TEST(DisasmDecoder, WordsWithoutAnInstruction) {
         EXPECT_TRUE(decode(words).empty()) << std::hex << words[0];
     EXPECT_EQ(decodeCandidates(nullptr, 2, nullptr, 0), 0);
 }
-
-// The field that a relocation patches is the operand's home word.
-TEST(DisasmDecoder, HomeWordsOfRelocatedFields) {
-    struct Home {
-        std::vector<uint16_t> words;
-        std::vector<int> homes;
-    };
-    const Home cases[] = {
-        {{0x2205, 0x0010}, {1, 0}},                    // LD8 address, immediate
-        {{0x2400, 0x0010, 0x1234}, {1, 2}},            // LD16
-        {{0x3406, 0x4004, 0x0004}, {2, 1, 0}},         // SHR16, count split over W0 and W2
-        {{0x5600, 0x0004, 0x0006, 0x0008}, {3, 1, 2}}, // AND three addresses
-        {{0xFA80, 0x0004}, {0}},                       // CALL: bit 16 in W0
-        {{0xC806, 0x0166}, {0, 1, 1}},                 // PORTTST port, bit, flag
-    };
-    for (const Home& c : cases) {
-        const std::vector<DecodedInstruction> found = decode(c.words);
-        ASSERT_FALSE(found.empty()) << std::hex << c.words[0];
-        ASSERT_EQ(found[0].operandCount, static_cast<int>(c.homes.size())) << std::hex << c.words[0];
-        for (size_t o = 0; o < c.homes.size(); ++o)
-            EXPECT_EQ(found[0].operands[o].homeWord, c.homes[o]) << std::hex << c.words[0] << " #" << o;
-    }
-}
