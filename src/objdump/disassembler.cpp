@@ -123,7 +123,8 @@ bool formatInstruction(const DecodedInstruction& d, const OperandSymbol* symbols
             const OperandSymbol* symbol = symbols && symbols[o].name ? &symbols[o] : nullptr;
             std::string operand;
             ok = writeOperand(d, o, form.shape[o], form.parenthesisedTarget, symbol, strict, operand);
-            line += std::string(" ") + operand;
+            line += ' ';
+            line += operand;
         }
         if (ok) {
             text = line;
