@@ -45,8 +45,9 @@ std::string immediate(int32_t value) {
 std::string symbolText(const OperandSymbol& s, bool withOffset) {
     std::string text = s.name;
     if (withOffset) {
+        // Offsets are summed modulo 2^32, so a negative one is written as its wrapped value.
         text += '+';
-        text += std::to_string(s.offset);
+        text += std::to_string(static_cast<uint32_t>(s.offset));
     }
     return text;
 }
@@ -71,7 +72,7 @@ bool writeOperand(const DecodedInstruction& d, int o, OperandShape shape, bool t
                                   : symbolText(*symbol, false);
                 return true;
             case SHAPE_B:
-                if (symbol->offset < 0 || throughPointer) return false;
+                if (throughPointer) return false;
                 out = op.indirect && !d.branch ? std::string("(") + symbolText(*symbol, true) + ")"
                                                : symbolText(*symbol, true);
                 return true;

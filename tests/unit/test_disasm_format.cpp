@@ -58,9 +58,9 @@ TEST(DisasmFormat, OperandsInTheAssemblersSyntax) {
         {"CPYMEM 0x10 (0x20) $-3", {0x7C03, 0x8020, 0x0010}, {}},
         {"SP_LOAD $0x1234", {0x0A00, 0x1234}, {}},
         {"SP_LOAD $top", {0x0A00, 0x1234}, {{"top", 0, 6}}, false},
-        // A "$name" carries no offset, and no shape writes a negative one.
+        // A "$name" carries no offset; a negative offset is written wrapped, as the front end sums them.
         {nullptr, {0x2205, 0x0010}, {none, {"p", 2, 11}}},
-        {nullptr, {0xFA00, 0x0000}, {{"start", -2, 4}}},
+        {"JUMP start+4294967294", {0xFA00, 0x0000}, {{"start", -2, 4}}},
         // A data address relocation must be a name, not "$name", when strict.
         {nullptr, {0x0A00, 0x1234}, {{"top", 0, 6}}},
     };
