@@ -484,11 +484,11 @@ int doFunctionEnd(Statement& st, AssemblerState* state, int pass) {
 
 int executeFILE(Statement* statement, AssemblerState* state, int pass) {
     if (!statement || !state) return -1;
-    std::string name = operandText(statement->fileName);
-    if (name.empty()) {
+    if (!statement->fileName) { // an empty name is still a name
         reportAt(state, 3007);
         return -1;
     }
+    std::string name = operandText(statement->fileName);
     if (recording(pass)) state->debugFileName = std::move(name);
     return 0;
 }

@@ -56,7 +56,7 @@ uint8_t valueByte(int32_t value, int64_t j) {
 }
 
 bool validMemberSizes(const Statement* st) {
-    return st->number >= 0 && st->number2 > 0 && st->size > 0;
+    return st->number >= 0 && st->number2 > 0 && st->size >= 0;
 }
 
 // Packs one member into the instance bytes; identifier values get pointer relocations at
@@ -79,6 +79,11 @@ int packMember(AssemblerState* state, const InstanceMember& member, std::vector<
             bytes[k] |= static_cast<uint8_t>(shiftRight(v, member.bitWidth - r));
             bytes[k + 1] |= static_cast<uint8_t>(shiftLeft(v, r - member.bitSize + 8));
         }
+        // Identifier values of a bit-field still tell the linker what to patch.
+        for (const std::string& name : member.names)
+            if (!name.empty() && addPointerRelocation(1, state, name.c_str(), static_cast<int32_t>(base + k),
+                                                      static_cast<int>(member.bitWidth / 8)) != 0)
+                return -1;
         return 0;
     }
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr int kMaxWords = 4;
-
 // The checks an operand may have to pass before anything is written.
 enum CheckKind : uint8_t { CHECK_NONE, CHECK_R8, CHECK_R16, CHECK_DIRECT };
 
@@ -21,8 +19,9 @@ struct Check {
     uint8_t operand = 0; // 0-based
 };
 
-// Reports the first failing check, in the order given; 0 when all pass.
-int runChecks(const AssemblerState* state, const Statement& st, std::initializer_list<Check> checks) {
+// The catalogue code of the first failing check, in the order given (3015 for a range,
+// 3014 for forbidden indirection); 0 when all pass.
+int runChecks(const Statement& st, std::initializer_list<Check> checks) {
     for (const Check& check : checks) {
         const Operand& op = st.operands[check.operand];
         const int32_t v = op.value;
@@ -40,10 +39,7 @@ int runChecks(const AssemblerState* state, const Statement& st, std::initializer
             case CHECK_NONE:
                 break;
         }
-        if (!ok) {
-            reportAt(state, check.kind == CHECK_DIRECT ? 3014 : 3015);
-            return -1;
-        }
+        if (!ok) return check.kind == CHECK_DIRECT ? 3014 : 3015;
     }
     return 0;
 }
@@ -79,12 +75,12 @@ constexpr uint32_t keep14(uint32_t x) {
 constexpr uint32_t kTwoOperandAddressStep[3] = {0x0A00, 0x0800, 0x0600};
 constexpr uint32_t kThreeOperandStep[3] = {0x0C00, 0x0A00, 0x0800};
 
+// The words an encoding step fills in; `set` keeps the low 16 bits of each.
 struct Words {
-    uint32_t w[kMaxWords] = {};
-    int count = 0;
+    InstructionWords& out;
     void set(std::initializer_list<uint32_t> words) {
-        count = 0;
-        for (uint32_t word : words) w[count++] = word & 0xFFFFu;
+        out.count = 0;
+        for (uint32_t word : words) out.word[out.count++] = static_cast<uint16_t>(word & 0xFFFFu);
     }
 };
 
@@ -121,15 +117,14 @@ void jumpWords(Words& out, uint32_t opcode, int32_t byteAddress) {
     out.set({(opcode & ~1u) | ((target >> 16) & 1u), low(target)});
 }
 
-// Returns -1 after a failed check; otherwise fills `out` (left empty for a form the
-// instruction does not have).
-int encodeOne(const AssemblerState* state, const OpcodeEntry& e, const Statement& st, const Ops& o,
-              Words& out) {
+// Returns the code of a failed check; otherwise 0 with `out` filled (left empty for a
+// form the instruction does not have).
+int encodeOne(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& out) {
     const uint32_t op = static_cast<uint32_t>(e.opcode);
     const uint32_t s14 = e.sizeClass >= 0 ? static_cast<uint32_t>(e.sizeClass) << 14 : 0;
     switch (instructionFamily(e.id)) {
         case FAM_WAIT:
-            if (runChecks(state, st, {direct(0)})) return -1;
+            if (const int code = runChecks(st, {direct(0)})) return code;
             out.set({0x0060u | (o.a & 0x1F)});
             break;
         case FAM_INT:
@@ -175,8 +170,7 @@ int encodeOne(const AssemblerState* state, const OpcodeEntry& e, const Statement
     return 0;
 }
 
-int encodeTwo(const AssemblerState* state, const OpcodeEntry& e, const Statement& st, const Ops& o,
-              Words& out) {
+int encodeTwo(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& out) {
     const uint32_t op = static_cast<uint32_t>(e.opcode);
     const int size = e.sizeClass;
     const uint32_t s14 = size >= 0 ? static_cast<uint32_t>(size) << 14 : 0;
@@ -191,22 +185,22 @@ int encodeTwo(const AssemblerState* state, const OpcodeEntry& e, const Statement
             out.set({0x0100u | ((o.a & 15) << 4) | (o.b & 15)});
             break;
         case FAM_TXL:
-            if (runChecks(state, st, {direct(1)})) return -1;
+            if (const int code = runChecks(st, {direct(1)})) return code;
             out.set({0xFD00u | o.ia, lo14(o.b), lo14(o.a)});
             break;
         case FAM_WRCODE:
             out.set({0xFD20u | o.ib, lo14(o.b), lo14(o.a)});
             break;
         case FAM_SP_RW:
-            if (runChecks(state, st, {r8(1), direct(0)})) return -1;
+            if (const int code = runChecks(st, {r8(1), direct(0)})) return code;
             out.set({op | (o.b & 0xFF), lo14(o.a) | s14});
             break;
         case FAM_LD:
             if (size == 0) {
-                if (runChecks(state, st, {r8(1)})) return -1;
+                if (const int code = runChecks(st, {r8(1)})) return code;
                 out.set({0x2200u | (o.b & 0xFF) | ia100, low(o.a)});
             } else if (size == 1) {
-                if (runChecks(state, st, {r16(1)})) return -1;
+                if (const int code = runChecks(st, {r16(1)})) return code;
                 out.set({0x2400u | ia100, low(o.a), low(o.b)});
             } else {
                 out.set({0x2600u | ia100, low(o.a), low(o.b), high(o.b)});
@@ -223,10 +217,10 @@ int encodeTwo(const AssemblerState* state, const OpcodeEntry& e, const Statement
                 addressForm(op + kTwoOperandAddressStep[size], 1);
             } else if (size == 0) {
                 // Six bits of the immediate in W0, the top two in bits 14-15 of W1.
-                if (runChecks(state, st, {r8(1)})) return -1;
+                if (const int code = runChecks(st, {r8(1)})) return code;
                 out.set({op | (o.b & 0x3F) | ia100, lo14(o.a) | ((o.b << 8) & 0xC000)});
             } else if (size == 1) {
-                if (runChecks(state, st, {r16(1)})) return -1;
+                if (const int code = runChecks(st, {r16(1)})) return code;
                 out.set({op | ia100, low(o.a), low(o.b)});
             } else {
                 out.set({op | ia100, low(o.a), low(o.b), high(o.b)});
@@ -239,33 +233,33 @@ int encodeTwo(const AssemblerState* state, const OpcodeEntry& e, const Statement
             } else if (size == 0) {
                 // The 8-bit form moves ADC, SUB and SBC (operations 1 to 3) into bits
                 // 14-15 of W1 and keeps the operation bits of W0 for the immediate.
-                if (runChecks(state, st, {r8(1)})) return -1;
+                if (const int code = runChecks(st, {r8(1)})) return code;
                 const uint32_t operation = (op >> 4) & 0xF;
                 const uint32_t m = operation < 4 ? operation << 14 : 0;
                 out.set({(op & 0xFF00) | (o.b & 0xFF) | ia100, lo14(o.a) | m});
             } else if (size == 1) {
-                if (runChecks(state, st, {r16(1)})) return -1;
+                if (const int code = runChecks(st, {r16(1)})) return code;
                 out.set({op | ia100, keep14(o.a), low(o.b)});
             } else {
                 out.set({op | ia100, keep14(o.a), low(o.b), high(o.b)});
             }
             break;
         case FAM_INCDEC:
-            if (runChecks(state, st, {r8(1)})) return -1;
+            if (const int code = runChecks(st, {r8(1)})) return code;
             out.set({op | (o.b & 0xFF) | ia100, lo14(o.a) | s14});
             break;
         case FAM_BTST:
             out.set({0x9400u | (o.b & 0x1F) | (o.ia << 9), lo14(o.a) | s14});
             break;
         case FAM_BCLRSET:
-            if (runChecks(state, st, {r8(1)})) return -1;
+            if (const int code = runChecks(st, {r8(1)})) return code;
             out.set({op | (o.b & 0x1F) | (o.ia << 5), lo14(o.a) | s14});
             break;
         case FAM_INV:
             if (o.memB) {
                 addressForm(0x4440u, 1);
             } else {
-                if (runChecks(state, st, {r8(1)})) return -1;
+                if (const int code = runChecks(st, {r8(1)})) return code;
                 out.set({0x4200u, lo14(o.a) | s14});
             }
             break;
@@ -273,24 +267,24 @@ int encodeTwo(const AssemblerState* state, const OpcodeEntry& e, const Statement
             addressForm(0x4400u, 1);
             break;
         case FAM_OUTPORT:
-            if (runChecks(state, st, {direct(0)})) return -1;
+            if (const int code = runChecks(st, {direct(0)})) return code;
             if (o.memB) {
                 out.set({0xB400u | (o.a & 0x1FF) | (o.ib << 9), low(o.b)});
             } else {
-                if (runChecks(state, st, {r8(1)})) return -1;
+                if (const int code = runChecks(st, {r8(1)})) return code;
                 out.set({0xB000u | (o.a & 0x1FF), low(o.b)});
             }
             break;
         case FAM_PORTLOGIC:
-            if (runChecks(state, st, {r8(1), direct(0)})) return -1;
+            if (const int code = runChecks(st, {r8(1), direct(0)})) return code;
             out.set({op | (o.a & 0x1FF), low(o.b)});
             break;
         case FAM_INPORT:
-            if (runChecks(state, st, {direct(0)})) return -1;
+            if (const int code = runChecks(st, {direct(0)})) return code;
             out.set({0xBC00u | (o.a & 0x1FF) | (o.ib << 9), low(o.b)});
             break;
         case FAM_PORTTST:
-            if (runChecks(state, st, {r8(1), direct(0)})) return -1;
+            if (const int code = runChecks(st, {r8(1), direct(0)})) return code;
             out.set({0xC800u | (o.a & 0x1FF), o.b & 0x1F});
             break;
         case FAM_CMP:
@@ -299,10 +293,10 @@ int encodeTwo(const AssemblerState* state, const OpcodeEntry& e, const Statement
             if (o.memB) {
                 out.set({0xE400u | (o.ib << 8) | o.ia, lo14(o.a) | s14, low(o.b)});
             } else if (size == 0) {
-                if (runChecks(state, st, {r8(1)})) return -1;
+                if (const int code = runChecks(st, {r8(1)})) return code;
                 out.set({0xDA00u | (o.b & 0xFF) | ia100, low(o.a)});
             } else if (size == 1) {
-                if (runChecks(state, st, {r16(1)})) return -1;
+                if (const int code = runChecks(st, {r16(1)})) return code;
                 out.set({0xDC00u | ia100, low(o.a), low(o.b)});
             } else {
                 out.set({0xDE00u | ia100, low(o.a), low(o.b), high(o.b)});
@@ -314,15 +308,14 @@ int encodeTwo(const AssemblerState* state, const OpcodeEntry& e, const Statement
     return 0;
 }
 
-int encodeThree(const AssemblerState* state, const OpcodeEntry& e, const Statement& st, const Ops& o,
-                Words& out) {
+int encodeThree(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& out) {
     const uint32_t op = static_cast<uint32_t>(e.opcode);
     const int size = e.sizeClass;
     const uint32_t s14 = size >= 0 ? static_cast<uint32_t>(size) << 14 : 0;
     const uint32_t ia100 = o.ia << 8;
     switch (instructionFamily(e.id)) {
         case FAM_CPYROM:
-            if (runChecks(state, st, {direct(1)})) return -1;
+            if (const int code = runChecks(st, {direct(1)})) return code;
             out.set({0x2C00u | ia100 | (o.c & 0xFF), lo14(o.b), lo14(o.a)});
             break;
         case FAM_CPYMEM: {
@@ -357,13 +350,13 @@ int encodeThree(const AssemblerState* state, const OpcodeEntry& e, const Stateme
             out.set({0x9400u | (o.b & 0x1F) | ((o.c & 15) << 5) | (o.ia << 9), lo14(o.a) | s14});
             break;
         case FAM_PORTLOGIC: {
-            if (runChecks(state, st, {r8(2), direct(0)})) return -1;
+            if (const int code = runChecks(st, {r8(2), direct(0)})) return code;
             const uint32_t opcode = e.id == 154 ? 0xC000u : 0xC400u; // ANDPORT, ORPORT
             out.set({opcode | (o.a & 0x1FF) | (o.ib << 9), low(o.c), low(o.b)});
             break;
         }
         case FAM_PORTTST:
-            if (runChecks(state, st, {r8(1), direct(0)})) return -1;
+            if (const int code = runChecks(st, {r8(1), direct(0)})) return code;
             out.set({0xC800u | (o.a & 0x1FF), (o.b & 0x1F) | ((o.c & 15) << 5)});
             break;
         default:
@@ -396,6 +389,31 @@ DataBlock* blockFor(AssemblerState* state, const OpcodeEntry& entry, int wordCou
 
 } // namespace
 
+int encodeWords(const OpcodeEntry& entry, const Statement& statement, InstructionWords& out) {
+    out = InstructionWords{};
+    const Ops ops = digest(statement);
+    Words words{out};
+    int result = 0;
+    switch (statement.operandCount) {
+        case 0:
+            words.set({static_cast<uint32_t>(entry.opcode)});
+            break;
+        case 1:
+            result = encodeOne(entry, statement, ops, words);
+            break;
+        case 2:
+            result = encodeTwo(entry, statement, ops, words);
+            break;
+        case 3:
+            result = encodeThree(entry, statement, ops, words);
+            break;
+        default:
+            break; // no statement carries more operands
+    }
+    if (result != 0) out = InstructionWords{};
+    return result;
+}
+
 int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement* statement) {
     if (!entry || !state || !statement) {
         report(5001, __LINE__, 0, "encoder.cpp");
@@ -404,26 +422,9 @@ int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement
 
     // The words are chosen first (a failed check writes nothing), so that the block is
     // picked knowing the instruction's true length.
-    const Statement& st = *statement;
-    const Ops ops = digest(st);
-    Words words;
-    int result = 0;
-    switch (st.operandCount) {
-        case 0:
-            words.set({static_cast<uint32_t>(entry->opcode)});
-            break;
-        case 1:
-            result = encodeOne(state, *entry, st, ops, words);
-            break;
-        case 2:
-            result = encodeTwo(state, *entry, st, ops, words);
-            break;
-        case 3:
-            result = encodeThree(state, *entry, st, ops, words);
-            break;
-        default:
-            break; // no statement carries more operands
-    }
+    InstructionWords words;
+    const int failure = encodeWords(*entry, *statement, words);
+    if (failure != 0) reportAt(state, failure);
 
     DataBlock* block = blockFor(state, *entry, words.count);
     if (!block) return -1;
@@ -433,12 +434,12 @@ int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement
         state->textLoc() += 1;
         block->used += 1;
     }
-    if (result != 0) return -1;
+    if (failure != 0) return -1;
 
     uint8_t* out = block->bytes.data() + block->used;
     for (int i = 0; i < words.count; ++i) {
-        *out++ = static_cast<uint8_t>(words.w[i] & 0xFF);
-        *out++ = static_cast<uint8_t>(words.w[i] >> 8);
+        *out++ = static_cast<uint8_t>(words.word[i] & 0xFF);
+        *out++ = static_cast<uint8_t>(words.word[i] >> 8);
     }
     block->used += 2 * words.count;
     return 0;

@@ -183,3 +183,15 @@ TEST_F(EncoderForms, WordsWrittenMatchPassOneLength) {
     EXPECT_EQ(idsSeen.size(), static_cast<size_t>(kInstructionCount)); // every mnemonic has a form
     EXPECT_GT(checked, 2000);
 }
+
+TEST(OpcodeTable, LookupEdgesAndSizesOfImpossibleStatements) {
+    EXPECT_EQ(lookupOpcodeTable(-1), nullptr);
+    EXPECT_EQ(lookupOpcodeTable(kInstructionCount), nullptr);
+    EXPECT_EQ(lookupOpcodeTable(kLabelStatementId), nullptr);
+    for (int id = 0; id < kInstructionCount; ++id) ASSERT_EQ(lookupOpcodeTable(id)->id, id);
+    EXPECT_EQ(instructionSize(instruction(kInstructionCount, {})), -1);
+    EXPECT_EQ(instructionSize(instruction(kLabelStatementId, {})), -1);
+    Statement tooMany = instruction(108, {addr(1), addr(2), addr(3)});
+    tooMany.operandCount = 4;
+    EXPECT_EQ(instructionSize(tooMany), -1);
+}

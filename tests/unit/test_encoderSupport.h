@@ -47,26 +47,12 @@ inline Statement instruction(int id, std::initializer_list<Operand> operands) {
     return st;
 }
 
-// The text section's contents as code words (the chain's blocks in order).
+// The text section's bytes (the chain's blocks in order).
 inline std::vector<uint8_t> textBytes(const AssemblerState& state) {
     std::vector<uint8_t> bytes;
     for (const DataBlock* b = state.sections[SEC_TEXT].head.get(); b; b = b->next.get())
         bytes.insert(bytes.end(), b->bytes.begin(), b->bytes.begin() + b->used);
     return bytes;
-}
-
-inline std::vector<uint16_t> textWords(const AssemblerState& state) {
-    std::vector<uint8_t> bytes = textBytes(state);
-    std::vector<uint16_t> words;
-    for (size_t i = 0; i + 1 < bytes.size(); i += 2)
-        words.push_back(static_cast<uint16_t>(bytes[i] | (bytes[i + 1] << 8)));
-    return words;
-}
-
-inline std::vector<int> diagnosticCodes() {
-    std::vector<int> codes;
-    for (const DiagnosticEntry& d : diagnostics()) codes.push_back(d.code);
-    return codes;
 }
 
 // A fresh assembler state (and symbol tables) with no diagnostics.

@@ -158,7 +158,7 @@ TEST_F(Lexer, PositionsCountTabsLinesAndNotSkippedCharacters) {
         int line, column; // after the first token
     } cases[] = {
         {"\tx", 0, 9},    {"abc\tx", 0, 3},        {";;;x", 0, 1},        {"# c\t\nx", 1, 1},
-        {"\n\nab", 2, 2}, {"  \"a\nbc\" x", 1, 3}, {"abcdefgh\tx", 0, 8},
+        {"\n\nab", 2, 2}, {"  \"a\nbc\" x", 1, 3}, {"abcdefgh\tx", 0, 8}, {"\"a\tb\" x", 0, 10},
     };
     for (const Case& c : cases) {
         scanLine = scanColumn = 0;

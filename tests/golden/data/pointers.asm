@@ -1,12 +1,13 @@
 # Identifier values are zeros plus pointer relocations: 16-bit items get type 7, 32-bit
 # items type 3, in .rel.data from the data section and in .rel.text from the text section.
-# The first .symtab entry has index 0, which the listing shows as `-`.
+# Names are found ignoring case. The first .symtab entry has index 0, which the listing
+# shows as `-`.
 main:   NOP
         .DATA
 table   .DW 2 main, value
 value   .DD 1 table
         .TEXT
-ptr     .DW 1 value
+ptr     .DW 1 VALUE
 #@sections .text .data .symtab .strtab .rel.text .rel.data .shstrtab
 #@text 0000 0000
 #@data 00 00 00 00 00 00 00 00

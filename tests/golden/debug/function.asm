@@ -2,7 +2,13 @@
 # group, return type "int"), its parameter, then its local variable. Its low_pc is
 # relocated against the function's .symtab entry; with code present the compile
 # unit's low_pc and stmt_list are relocated too. .FUNC_END gives the label its size.
-# (The data name comes first in .symtab, so the function's entry has index 1.)
+# (The data name comes first in .symtab, so the function's entry has index 1.) The
+# debug sections have types of their own and flag 64; .debug_info_reloc links to .symtab.
+#@shdr .debug_abbrev sh_type=0x80000003 sh_flags=64
+#@shdr .debug_info sh_type=0x80000002 sh_flags=64
+#@shdr .debug_line sh_type=0x80000001 sh_flags=64
+#@shdr .debug_info_reloc sh_type=0x80000005 sh_flags=64 sh_link=3 sh_entsize=12
+#@shdr .debug_raw_line sh_type=0x80000004 sh_flags=64
 #@args -d 1
 #@sections .text .data .symtab .strtab .debug_abbrev .debug_info .debug_line .debug_info_reloc .debug_raw_line .shstrtab
 #@sym seed 0 2 0x10 2

@@ -1,5 +1,6 @@
 # A variable whose offset operand is negative lives at the address of the label of
-# the same name: its location gets a type-21 relocation against that .symtab entry.
+# the same name (found ignoring case): its location gets a type-21 relocation against
+# that .symtab entry.
 # The "static" modifier word marks it with static_link.
 #@args -d 1
 #@sections .data .symtab .strtab .debug_abbrev .debug_info .debug_info_reloc .shstrtab
@@ -7,7 +8,7 @@
         .DATA
 first   .DW 1 0
 counter .DW 1 0
-        .VARIABLE "counter" 16 "short" SIGNED NORMAL -1 NORMAL 0 0 4 static
+        .VARIABLE "Counter" 16 "short" SIGNED NORMAL -1 NORMAL 0 0 4 static
 #@rel .debug_info_reloc 6 18 - 4
 #@rel .debug_info_reloc 328 21 counter 4
 #@section .debug_abbrev 01 11 01 03 08 25 08 1b 08 13 05 11 01 12 01 10 06 00 00 02 24 00 03 08
@@ -35,5 +36,5 @@ counter .DW 1 0
 #@section .debug_info 64 64 72 65 73 73 00 10 00 02 00 07 10 69 6e 74 61 64 64 72 65 73 73 00
 #@section .debug_info 10 00 02 00 07 11 63 68 61 72 72 6f 6d 00 20 00 04 00 07 12 73 68 6f 72
 #@section .debug_info 74 72 6f 6d 00 20 00 04 00 07 13 69 6e 74 72 6f 6d 00 20 00 04 00 07 14
-#@section .debug_info 63 6f 75 6e 74 65 72 00 01 00 00 00 04 00 00 00 ff ff ff ff 01 9e 00 00
+#@section .debug_info 43 6f 75 6e 74 65 72 00 01 00 00 00 04 00 00 00 ff ff ff ff 01 9e 00 00
 #@section .debug_info 00 00

@@ -3,3 +3,4 @@
         .DATA
 big     .DB 16384 0
 #@sym big 0 16384 0x10 1
+#@shdr .data sh_size=16384

@@ -1,0 +1,571 @@
+#include "objdump/debugViews.h"
+
+#include "objdump/objdumpViews.h"
+
+#include <map>
+#include <utility>
+
+namespace {
+
+// A bounds-checked reader: a read past the end yields 0 and marks the cursor bad.
+struct Cursor {
+    const std::vector<uint8_t>& bytes;
+    size_t pos = 0;
+    bool bad = false;
+
+    bool atEnd() const { return pos >= bytes.size(); }
+    uint64_t fixed(int width) {
+        if (bad || bytes.size() - pos < static_cast<size_t>(width) || pos > bytes.size()) {
+            bad = true;
+            return 0;
+        }
+        uint64_t value = 0;
+        for (int k = 0; k < width; ++k) value |= uint64_t{bytes[pos + k]} << (8 * k);
+        pos += static_cast<size_t>(width);
+        return value;
+    }
+    uint8_t u8() { return static_cast<uint8_t>(fixed(1)); }
+    uint16_t u16() { return static_cast<uint16_t>(fixed(2)); }
+    uint32_t u32() { return static_cast<uint32_t>(fixed(4)); }
+    uint64_t uleb() {
+        uint64_t value = 0;
+        for (int shift = 0; shift < 64; shift += 7) {
+            const uint8_t byte = u8();
+            if (bad) return 0;
+            value |= uint64_t{byte & 0x7Fu} << shift;
+            if (!(byte & 0x80)) return value;
+        }
+        bad = true; // longer than any 64-bit value
+        return 0;
+    }
+    int64_t sleb() {
+        int64_t value = 0;
+        int shift = 0;
+        uint8_t byte = 0;
+        do {
+            byte = u8();
+            if (bad || shift >= 64) {
+                bad = true;
+                return 0;
+            }
+            value |= static_cast<int64_t>(uint64_t{byte & 0x7Fu} << shift);
+            shift += 7;
+        } while (byte & 0x80);
+        if (shift < 64 && (byte & 0x40)) value |= static_cast<int64_t>(~uint64_t{0} << shift);
+        return value;
+    }
+    std::string str() {
+        std::string text;
+        while (!bad) {
+            const uint8_t c = u8();
+            if (bad || c == 0) break;
+            text += static_cast<char>(c);
+        }
+        return text;
+    }
+    void skip(uint64_t count) {
+        if (bad || count > bytes.size() - pos) {
+            bad = true;
+            return;
+        }
+        pos += static_cast<size_t>(count);
+    }
+};
+
+struct Named {
+    uint32_t value;
+    const char* name;
+};
+
+template <size_t N> const char* lookup(const Named (&table)[N], uint32_t value) {
+    for (const Named& n : table)
+        if (n.value == value) return n.name;
+    return nullptr;
+}
+
+constexpr Named kTags[] = {
+    {0x01, "DW_TAG_array_type"},     {0x04, "DW_TAG_enumeration_type"}, {0x05, "DW_TAG_formal_parameter"},
+    {0x0d, "DW_TAG_member"},         {0x0f, "DW_TAG_pointer_type"},     {0x11, "DW_TAG_compile_unit"},
+    {0x13, "DW_TAG_structure_type"}, {0x16, "DW_TAG_typedef"},          {0x17, "DW_TAG_union_type"},
+    {0x24, "DW_TAG_base_type"},      {0x26, "DW_TAG_const_type"},       {0x28, "DW_TAG_enumerator"},
+    {0x2e, "DW_TAG_subprogram"},     {0x34, "DW_TAG_variable"},         {0x35, "DW_TAG_volatile_type"},
+};
+
+constexpr Named kAttributes[] = {
+    {0x01, "DW_AT_sibling"},     {0x02, "DW_AT_location"},
+    {0x03, "DW_AT_name"},        {0x0b, "DW_AT_byte_size"},
+    {0x0c, "DW_AT_bit_offset"},  {0x0d, "DW_AT_bit_size"},
+    {0x10, "DW_AT_stmt_list"},   {0x11, "DW_AT_low_pc"},
+    {0x12, "DW_AT_high_pc"},     {0x13, "DW_AT_language"},
+    {0x1b, "DW_AT_comp_dir"},    {0x1c, "DW_AT_const_value"},
+    {0x25, "DW_AT_producer"},    {0x27, "DW_AT_prototyped"},
+    {0x2a, "DW_AT_return_addr"}, {0x38, "DW_AT_data_member_location"},
+    {0x3a, "DW_AT_decl_file"},   {0x3b, "DW_AT_decl_line"},
+    {0x3e, "DW_AT_encoding"},    {0x3f, "DW_AT_external"},
+    {0x48, "DW_AT_static_link"}, {0x49, "DW_AT_type"},
+};
+
+constexpr Named kForms[] = {
+    {0x01, "addr"},     {0x03, "block2"}, {0x04, "block4"}, {0x05, "data2"},  {0x06, "data4"},
+    {0x07, "data8"},    {0x08, "string"}, {0x09, "block"},  {0x0a, "block1"}, {0x0b, "data1"},
+    {0x0c, "flag"},     {0x0d, "sdata"},  {0x0e, "strp"},   {0x0f, "udata"},  {0x10, "ref_addr"},
+    {0x11, "ref1"},     {0x12, "ref2"},   {0x13, "ref4"},   {0x14, "ref8"},   {0x15, "ref_udata"},
+    {0x16, "indirect"},
+};
+
+constexpr Named kEncodings[] = {{5, "signed"}, {6, "signed char"}, {7, "unsigned"}, {8, "unsigned char"}};
+
+constexpr uint32_t kAtSibling = 0x01, kAtName = 0x03, kAtLanguage = 0x13, kAtEncoding = 0x3e, kAtType = 0x49;
+constexpr uint32_t kFormIndirect = 0x16;
+
+std::string nameOr(const char* name, uint32_t value) {
+    if (name) return name;
+    std::string text;
+    appendf(text, "0x%x", value);
+    return text;
+}
+
+struct Abbrev {
+    uint32_t tag = 0;
+    bool children = false;
+    std::vector<std::pair<uint32_t, uint32_t>> attributes; // (attribute, form)
+};
+
+// The abbreviations by code; false with `error` set when the section is damaged.
+bool readAbbrevs(const std::vector<uint8_t>& bytes, std::map<uint64_t, Abbrev>& out, std::string& error) {
+    Cursor c{bytes};
+    while (!c.atEnd()) {
+        const uint64_t code = c.uleb();
+        if (c.bad) break;
+        if (code == 0) continue; // the closing zero
+        Abbrev a;
+        a.tag = static_cast<uint32_t>(c.uleb());
+        a.children = c.u8() != 0;
+        for (;;) {
+            const uint64_t attribute = c.uleb();
+            const uint64_t form = c.uleb();
+            if (c.bad || (attribute == 0 && form == 0)) break;
+            a.attributes.emplace_back(static_cast<uint32_t>(attribute), static_cast<uint32_t>(form));
+        }
+        if (c.bad) break;
+        out[code] = std::move(a);
+    }
+    if (c.bad) error = std::string("truncated abbreviation at offset ") + std::to_string(c.pos);
+    return !c.bad;
+}
+
+struct DebugValue {
+    uint32_t attribute = 0;
+    uint32_t form = 0;
+    uint32_t offset = 0;
+    uint64_t number = 0;
+    std::string text;
+    bool isText = false;
+    bool isBlock = false;
+};
+
+struct DebugEntry {
+    uint32_t offset = 0;
+    uint64_t code = 0;
+    const Abbrev* abbrev = nullptr;
+    std::vector<DebugValue> values;
+    int depth = 0;
+};
+
+struct UnitHeader {
+    uint32_t unitLength = 0;
+    uint16_t version = 0;
+    uint32_t abbrevOffset = 0;
+    uint8_t addressSize = 0;
+};
+
+bool readValue(Cursor& c, uint32_t form, uint8_t addressSize, DebugValue& v, int depth = 0) {
+    switch (form) {
+        case 0x01:
+            v.number = c.fixed(addressSize == 0 || addressSize > 8 ? 4 : addressSize);
+            break;
+        case 0x0b:
+        case 0x0c:
+        case 0x11:
+            v.number = c.u8();
+            break;
+        case 0x05:
+        case 0x12:
+            v.number = c.u16();
+            break;
+        case 0x06:
+        case 0x0e:
+        case 0x10:
+        case 0x13:
+            v.number = c.u32();
+            break;
+        case 0x07:
+        case 0x14:
+            v.number = c.fixed(8);
+            break;
+        case 0x0d:
+            v.number = static_cast<uint64_t>(c.sleb());
+            break;
+        case 0x0f:
+        case 0x15:
+            v.number = c.uleb();
+            break;
+        case 0x08:
+            v.text = c.str();
+            v.isText = true;
+            break;
+        case 0x09:
+        case 0x0a:
+        case 0x03:
+        case 0x04: {
+            const uint64_t length = form == 0x09   ? c.uleb()
+                                    : form == 0x0a ? c.u8()
+                                    : form == 0x03 ? c.u16()
+                                                   : c.u32();
+            c.skip(length);
+            v.number = length;
+            v.isBlock = true;
+            break;
+        }
+        case kFormIndirect: {
+            const uint32_t actual = static_cast<uint32_t>(c.uleb());
+            if (depth > 4 || c.bad) return false;
+            v.form = actual;
+            return readValue(c, actual, addressSize, v, depth + 1);
+        }
+        default:
+            return false;
+    }
+    return !c.bad;
+}
+
+// The unit header and entries of .debug_info; false with `error` at the first problem
+// (the entries read so far are kept).
+bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, UnitHeader& header,
+                 std::vector<DebugEntry>& entries, std::string& error) {
+    const ElfImageSection* abbrevSection = findImageSection(image, ".debug_abbrev");
+    const ElfImageSection* info = findImageSection(image, ".debug_info");
+    if (!info) {
+        error = "no .debug_info section";
+        return false;
+    }
+    if (!abbrevSection) {
+        error = "no .debug_abbrev section";
+        return false;
+    }
+    if (!readAbbrevs(abbrevSection->bytes, abbrevs, error)) return false;
+    Cursor c{info->bytes};
+    header.unitLength = c.u32();
+    header.version = c.u16();
+    header.abbrevOffset = c.u32();
+    header.addressSize = c.u8();
+    if (c.bad) {
+        error = "the unit header is cut short";
+        return false;
+    }
+    // The entries of a group are indented under it.
+    std::vector<uint32_t> groupEnds;
+    while (!c.atEnd()) {
+        DebugEntry e;
+        e.offset = static_cast<uint32_t>(c.pos);
+        e.code = c.uleb();
+        if (c.bad) break;
+        if (e.code == 0) continue; // the section's closing zero
+        auto found = abbrevs.find(e.code);
+        if (found == abbrevs.end()) {
+            error = std::string("entry at offset ") + std::to_string(e.offset) +
+                    " uses unknown abbreviation " + std::to_string(e.code);
+            return false;
+        }
+        e.abbrev = &found->second;
+        bool hasSibling = false;
+        uint32_t sibling = static_cast<uint32_t>(info->bytes.size());
+        for (const auto& [attribute, form] : e.abbrev->attributes) {
+            DebugValue v;
+            v.attribute = attribute;
+            v.form = form;
+            v.offset = static_cast<uint32_t>(c.pos);
+            if (!readValue(c, form, header.addressSize, v)) {
+                error = c.bad ? std::string("entry at offset ") + std::to_string(e.offset) + " is cut short"
+                              : std::string("entry at offset ") + std::to_string(e.offset) +
+                                    " uses unknown form " + std::to_string(form);
+                entries.push_back(std::move(e));
+                return false;
+            }
+            if (attribute == kAtSibling) {
+                sibling = static_cast<uint32_t>(v.number);
+                hasSibling = true;
+            }
+            e.values.push_back(std::move(v));
+        }
+        while (!groupEnds.empty() && e.offset >= groupEnds.back()) groupEnds.pop_back();
+        e.depth = static_cast<int>(groupEnds.size());
+        // A sibling reference closes a group (functions have one without the children
+        // flag); an entry with children and no sibling reference runs to the end.
+        if ((e.abbrev->children || hasSibling) && sibling > e.offset) groupEnds.push_back(sibling);
+        entries.push_back(std::move(e));
+    }
+    if (c.bad) {
+        error = std::string("truncated entry at offset ") + std::to_string(c.pos);
+        return false;
+    }
+    return true;
+}
+
+std::string entryName(const DebugEntry& e) {
+    for (const DebugValue& v : e.values)
+        if (v.attribute == kAtName && v.isText) return v.text;
+    return {};
+}
+
+std::string formatValue(const DebugValue& v, const std::map<uint32_t, const DebugEntry*>& byOffset) {
+    std::string text;
+    if (v.isText) {
+        appendf(text, "\"%s\"", v.text.c_str());
+        return text;
+    }
+    if (v.isBlock) {
+        appendf(text, "[%llu bytes]", static_cast<unsigned long long>(v.number));
+        return text;
+    }
+    if (v.attribute == kAtType || v.attribute == kAtSibling) {
+        appendf(text, "<0x%llx>", static_cast<unsigned long long>(v.number));
+        if (v.attribute == kAtType) {
+            auto target = byOffset.find(static_cast<uint32_t>(v.number));
+            if (target == byOffset.end()) {
+                text += " (no entry there)";
+            } else {
+                const std::string name = entryName(*target->second);
+                appendf(
+                    text, " %s%s%s",
+                    nameOr(dwarfTagName(target->second->abbrev->tag), target->second->abbrev->tag).c_str(),
+                    name.empty() ? "" : " ", name.empty() ? "" : (std::string("\"") + name + "\"").c_str());
+            }
+        }
+        return text;
+    }
+    if (v.form == 0x01 || v.attribute == 0x11 || v.attribute == 0x12) {
+        appendf(text, "0x%llx", static_cast<unsigned long long>(v.number));
+        return text;
+    }
+    appendf(text, "%llu", static_cast<unsigned long long>(v.number));
+    if (v.form == 0x06 && v.number >= 0x80000000u)
+        appendf(text, " (%d)", static_cast<int32_t>(static_cast<uint32_t>(v.number)));
+    if (v.attribute == kAtEncoding && lookup(kEncodings, static_cast<uint32_t>(v.number)))
+        appendf(text, " (%s)", lookup(kEncodings, static_cast<uint32_t>(v.number)));
+    if (v.attribute == kAtLanguage && v.number == 1) text += " (C89)";
+    return text;
+}
+
+} // namespace
+
+const char* dwarfTagName(uint32_t tag) {
+    return lookup(kTags, tag);
+}
+const char* dwarfAttributeName(uint32_t attribute) {
+    return lookup(kAttributes, attribute);
+}
+const char* dwarfFormName(uint32_t form) {
+    return lookup(kForms, form);
+}
+
+std::string viewDebugInfo(const ElfImage& image) {
+    std::map<uint64_t, Abbrev> abbrevs;
+    UnitHeader header;
+    std::vector<DebugEntry> entries;
+    std::string error;
+    const bool ok = readEntries(image, abbrevs, header, entries, error);
+    std::string out;
+    const ElfImageSection* info = findImageSection(image, ".debug_info");
+    if (!info) return "No .debug_info section.\n";
+    appendf(out, "Contents of .debug_info (%zu bytes, %zu abbreviations):\n", info->bytes.size(),
+            abbrevs.size());
+    if (info->bytes.size() >= 11) {
+        appendf(out, "  unit_length %u (%s), version %u, abbrev_offset %u, address_size %u\n",
+                header.unitLength,
+                header.unitLength == info->bytes.size() ? "the whole section" : "not the section size",
+                header.version, header.abbrevOffset, header.addressSize);
+    }
+    std::map<uint32_t, const DebugEntry*> byOffset;
+    for (const DebugEntry& e : entries) byOffset[e.offset] = &e;
+    for (const DebugEntry& e : entries) {
+        const std::string indent(2 * static_cast<size_t>(e.depth), ' ');
+        appendf(out, "%s <0x%04x> [%llu] %s%s\n", indent.c_str(), e.offset,
+                static_cast<unsigned long long>(e.code),
+                nameOr(dwarfTagName(e.abbrev->tag), e.abbrev->tag).c_str(),
+                e.abbrev->children ? ", children" : "");
+        for (const DebugValue& v : e.values) {
+            appendf(out, "%s     %-26s %-7s %s\n", indent.c_str(),
+                    nameOr(dwarfAttributeName(v.attribute), v.attribute).c_str(),
+                    nameOr(dwarfFormName(v.form), v.form).c_str(), formatValue(v, byOffset).c_str());
+        }
+    }
+    if (!ok) appendf(out, "  error: %s\n", error.c_str());
+    return out;
+}
+
+std::vector<DebugAttributeAt> debugAttributeOffsets(const ElfImage& image) {
+    std::map<uint64_t, Abbrev> abbrevs;
+    UnitHeader header;
+    std::vector<DebugEntry> entries;
+    std::string error;
+    readEntries(image, abbrevs, header, entries, error);
+    std::vector<DebugAttributeAt> out;
+    for (const DebugEntry& e : entries)
+        for (const DebugValue& v : e.values) out.push_back({v.offset, e.offset, v.attribute, e.abbrev->tag});
+    return out;
+}
+
+std::string viewDebugLine(const ElfImage& image) {
+    std::string out;
+    const ElfImageSection* line = findImageSection(image, ".debug_line");
+    if (!line) {
+        out += "No .debug_line section.\n";
+    } else {
+        Cursor c{line->bytes};
+        appendf(out, "Contents of .debug_line (%zu bytes):\n", line->bytes.size());
+        const uint32_t unitLength = c.u32();
+        const uint16_t version = c.u16();
+        const uint32_t headerLength = c.u32();
+        const size_t programStart = c.pos + headerLength;
+        const uint8_t minLength = c.u8();
+        const uint8_t defaultIsStmt = c.u8();
+        const int8_t lineBase = static_cast<int8_t>(c.u8());
+        const uint8_t lineRange = c.u8();
+        const uint8_t opcodeBase = c.u8();
+        if (!c.bad) {
+            appendf(out, "  unit_length %u, version %u, header_length %u\n", unitLength, version,
+                    headerLength);
+            appendf(out,
+                    "  minimum_instruction_length %u, default_is_stmt %u, line_base %d, line_range %u, "
+                    "opcode_base %u\n",
+                    minLength, defaultIsStmt, lineBase, lineRange, opcodeBase);
+        }
+        std::string lengths;
+        for (int k = 1; k < opcodeBase && !c.bad; ++k) appendf(lengths, " %u", c.u8());
+        appendf(out, "  standard_opcode_lengths:%s\n", lengths.c_str());
+        out += "  include_directories:\n";
+        for (int k = 1; !c.bad; ++k) {
+            const std::string dir = c.str();
+            if (dir.empty()) break;
+            appendf(out, "    %d  %s\n", k, dir.c_str());
+        }
+        out += "  file_names:\n";
+        for (int k = 1; !c.bad; ++k) {
+            const std::string name = c.str();
+            if (name.empty()) break;
+            const uint64_t dir = c.uleb(), time = c.uleb(), length = c.uleb();
+            appendf(out, "    %d  %s  (directory %llu, time %llu, length %llu)\n", k, name.c_str(),
+                    static_cast<unsigned long long>(dir), static_cast<unsigned long long>(time),
+                    static_cast<unsigned long long>(length));
+        }
+        if (!c.bad && c.pos != programStart)
+            appendf(out, "  note: header_length says the program starts at %zu, the tables end at %zu\n",
+                    programStart, c.pos);
+        c.pos = programStart;
+        out += "  Line program:\n";
+        uint64_t address = 0;
+        int64_t row = 1;
+        bool ended = false;
+        while (!c.bad && !c.atEnd() && !ended) {
+            const size_t at = c.pos;
+            const uint8_t op = c.u8();
+            std::string text;
+            if (op == 0) {
+                const uint64_t length = c.uleb();
+                const size_t end = c.pos + length;
+                const uint8_t sub = length ? c.u8() : 0;
+                if (sub == 1) {
+                    appendf(text, "end_sequence");
+                    ended = true;
+                } else if (sub == 2) {
+                    address = c.fixed(static_cast<int>(length - 1 > 8 ? 8 : length - 1));
+                    appendf(text, "set_address 0x%llx", static_cast<unsigned long long>(address));
+                } else {
+                    appendf(text, "extended opcode %u (%llu bytes)", sub,
+                            static_cast<unsigned long long>(length));
+                }
+                if (!c.bad && c.pos < end) c.skip(end - c.pos);
+            } else if (op == 1) {
+                appendf(text, "copy                         row: address 0x%04llx line %lld",
+                        static_cast<unsigned long long>(address), static_cast<long long>(row));
+            } else if (op == 2) {
+                const uint64_t delta = c.uleb();
+                address += delta * minLength;
+                appendf(text, "advance_pc %llu (address 0x%llx)", static_cast<unsigned long long>(delta),
+                        static_cast<unsigned long long>(address));
+            } else if (op == 3) {
+                // The delta is written as the unsigned LEB128 of a 32-bit value.
+                const int32_t delta = static_cast<int32_t>(static_cast<uint32_t>(c.uleb()));
+                row += delta;
+                appendf(text, "advance_line %d (line %lld)", delta, static_cast<long long>(row));
+            } else if (op < opcodeBase) {
+                appendf(text, "standard opcode %u", op);
+                if (op == 4 || op == 5) appendf(text, " %llu", static_cast<unsigned long long>(c.uleb()));
+                if (op == 9) appendf(text, " %u", c.u16());
+            } else if (lineRange != 0) {
+                const int adjusted = op - opcodeBase;
+                address += static_cast<uint64_t>(adjusted / lineRange) * minLength;
+                row += lineBase + adjusted % lineRange;
+                appendf(text, "special opcode %u            row: address 0x%04llx line %lld", op,
+                        static_cast<unsigned long long>(address), static_cast<long long>(row));
+            } else {
+                appendf(text, "opcode %u with line_range 0", op);
+            }
+            if (!c.bad) appendf(out, "    [0x%04zx] %s\n", at, text.c_str());
+        }
+        if (c.bad) out += "  error: the section is cut short\n";
+    }
+
+    const ElfImageSection* raw = findImageSection(image, ".debug_raw_line");
+    if (!raw) {
+        out += "No .debug_raw_line section.\n";
+        return out;
+    }
+    appendf(out, "Contents of .debug_raw_line (%zu entries):\n", raw->bytes.size() / 8);
+    out += "  Address delta  Address     Line delta  Line\n";
+    Cursor c{raw->bytes};
+    int64_t row = 1;
+    while (c.bytes.size() - c.pos >= 8) {
+        const uint16_t words = c.u16();
+        const uint32_t address = c.u32();
+        const int16_t delta = static_cast<int16_t>(c.u16());
+        row += delta;
+        appendf(out, "  %6u words   0x%08x  %+10d  %lld\n", words, address, delta,
+                static_cast<long long>(row));
+    }
+    if (!c.atEnd()) appendf(out, "  error: %zu bytes left over\n", c.bytes.size() - c.pos);
+    return out;
+}
+
+std::string viewDebugReloc(const ElfImage& image) {
+    const ElfImageSection* reloc = findImageSection(image, ".debug_info_reloc");
+    if (!reloc) return "No .debug_info_reloc section.\n";
+    const std::vector<DebugAttributeAt> attributes = debugAttributeOffsets(image);
+    std::string out;
+    appendf(out, "Debug relocation section '.debug_info_reloc' contains %zu entries:\n",
+            reloc->relocations.size());
+    appendf(out, "  %-8s %-28s %-16s %-7s %s\n", "Offset", "Type", "Symbol", "Addend", "Field");
+    for (const ElfImageRelocation& r : reloc->relocations) {
+        const uint32_t type = r.type();
+        // The unit-level types name no symbol; index 0 there means none.
+        const bool named = type == 20 || type == 21;
+        std::string symbol = "-";
+        if (named)
+            symbol = r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name
+                                                            : symbolNumber(r.symbolIndex());
+        std::string field = r.r_offset == 6 ? "unit header debug_abbrev_offset" : "";
+        for (const DebugAttributeAt& a : attributes) {
+            if (a.valueOffset != r.r_offset) continue;
+            field = nameOr(dwarfAttributeName(a.attribute), a.attribute) + " of " +
+                    nameOr(dwarfTagName(a.tag), a.tag);
+            appendf(field, " <0x%x>", a.entryOffset);
+        }
+        const char* name = relocationTypeName(type);
+        std::string typeText = name ? name : "";
+        appendf(typeText, "%s(%u)", name ? " " : "", type);
+        appendf(out, "  %08X %-28s %-16s %-7d %s\n", r.r_offset, typeText.c_str(), symbol.c_str(), r.r_addend,
+                field.c_str());
+    }
+    return out;
+}

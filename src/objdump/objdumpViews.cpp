@@ -1,0 +1,401 @@
+#include "objdump/objdumpViews.h"
+
+#include "objdump/disassembler.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <unordered_set>
+#include <vector>
+
+void appendf(std::string& out, const char* format, ...) {
+    char small[256];
+    va_list args;
+    va_start(args, format);
+    va_list again;
+    va_copy(again, args);
+    const int n = std::vsnprintf(small, sizeof small, format, args);
+    va_end(args);
+    if (n < 0) {
+        va_end(again);
+        return;
+    }
+    if (static_cast<size_t>(n) < sizeof small) {
+        out.append(small, static_cast<size_t>(n));
+    } else {
+        std::vector<char> big(static_cast<size_t>(n) + 1);
+        std::vsnprintf(big.data(), big.size(), format, again);
+        out.append(big.data(), static_cast<size_t>(n));
+    }
+    va_end(again);
+}
+
+namespace {
+
+struct Named {
+    uint32_t value;
+    const char* name;
+};
+
+template <size_t N> const char* lookup(const Named (&table)[N], uint32_t value) {
+    for (const Named& n : table)
+        if (n.value == value) return n.name;
+    return nullptr;
+}
+
+constexpr Named kSectionTypes[] = {
+    {0, "NULL"},
+    {1, "PROGBITS"},
+    {2, "SYMTAB"},
+    {3, "STRTAB"},
+    {4, "RELA"},
+    {8, "NOBITS"},
+    {9, "REL"},
+    {0x70000000, "LOPROC"},
+    {0x7FFFFFFF, "HIPROC"},
+    {0x80000000, "LOUSER"},
+    {0x80000001, "DEBUG_LINE"},
+    {0x80000002, "DEBUG_INFO"},
+    {0x80000003, "DEBUG_ABBREV"},
+    {0x80000004, "DEBUG_RAW_LINE"},
+    {0x80000005, "DEBUG_RELOC"},
+};
+
+// What the linker patches, by relocation type (the debug types are in .debug_info_reloc).
+constexpr Named kRelocationTypes[] = {
+    {1, "R_PORT"},
+    {2, "R_CODE"},
+    {3, "R_POINTER32"},
+    {4, "R_CODE_ADDEND"},
+    {6, "R_DATA"},
+    {7, "R_POINTER16"},
+    {8, "R_DATA_ADDEND"},
+    {9, "R_PORTTST_BIT"},
+    {10, "R_BIT5"},
+    {11, "R_IMM8"},
+    {12, "R_IMM16"},
+    {13, "R_IMM32"},
+    {14, "R_IMM8_SPLIT"},
+    {15, "R_SHIFT_COUNT"},
+    {16, "R_CPYMEM_COUNT"},
+    {18, "R_DEBUG_ABBREV_OFFSET"},
+    {19, "R_DEBUG_CU_LOW_PC"},
+    {20, "R_DEBUG_FUNC_LOW_PC"},
+    {21, "R_DEBUG_VAR_LOCATION"},
+    {22, "R_DEBUG_STMT_LIST"},
+};
+
+constexpr Named kBindings[] = {{0, "LOCAL"}, {1, "GLOBAL"}, {2, "WEAK"}};
+
+// The low four bits of the info byte: the linkage the data directives, .GLOBAL
+// (EXPORT or DO_NOT_EXPORT), .LOCAL and .WEAK give; the _ABS variants are those of an
+// absolute object.
+constexpr Named kKinds[] = {{0, "LOCAL"}, {1, "NOEXPORT"},     {2, "WEAK"},   {4, "LOCAL_ABS"},
+                            {8, "ABS"},   {9, "NOEXPORT_ABS"}, {13, "EXPORT"}};
+
+std::string flagLetters(uint32_t flags) {
+    std::string letters;
+    if (flags & 1) letters += 'W';
+    if (flags & 2) letters += 'A';
+    if (flags & 4) letters += 'X';
+    if (flags & 0x40) letters += 'I';
+    if (flags & 0xF0000000u) letters += 'p';
+    return letters;
+}
+
+std::string numberOr(const char* name, uint32_t value) {
+    if (name) return name;
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%X", value);
+    return text;
+}
+
+const ElfImageSection* symbolTable(const ElfImage& image) {
+    return image.symtabIndex > 0 ? &image.sections[static_cast<size_t>(image.symtabIndex)] : nullptr;
+}
+
+} // namespace
+
+const char* sectionTypeName(uint32_t type) {
+    return lookup(kSectionTypes, type);
+}
+const char* relocationTypeName(uint32_t type) {
+    return lookup(kRelocationTypes, type);
+}
+const char* symbolBindingName(uint8_t info) {
+    return lookup(kBindings, info >> 4);
+}
+const char* symbolKindName(uint8_t info) {
+    return lookup(kKinds, info & 0xF);
+}
+
+std::string symbolNumber(uint32_t index) {
+    std::string text;
+    appendf(text, "#%u", index);
+    return text;
+}
+
+std::string sectionIndexName(const ElfImage& image, uint32_t index) {
+    if (index == 0) return "UND";
+    if (index == 0xFFF1) return "ABS";
+    if (index < image.sections.size() && !image.sections[index].name.empty())
+        return image.sections[index].name;
+    return std::to_string(index);
+}
+
+std::string viewFileHeader(const ElfImage& image) {
+    const ElfFileHeader& h = image.header;
+    std::string out = "File header:\n";
+    appendf(out, "  Type:            %u (%s)\n", h.e_type,
+            h.e_type == 1   ? "relocatable"
+            : h.e_type == 2 ? "executable"
+                            : "other");
+    appendf(out, "  Machine:         0x%04X\n", h.e_machine);
+    appendf(out, "  Version:         %u\n", h.e_version);
+    appendf(out, "  Entry point:     0x%X (byte address of the single text origin, 0 without one)\n",
+            h.e_entry);
+    appendf(out, "  Flags:           0x%X\n", h.e_flags);
+    appendf(out, "  Section headers: %u at offset %u, names in section %u\n", h.e_shnum, h.e_shoff,
+            h.e_shstrndx);
+    return out;
+}
+
+std::string viewSectionHeaders(const ElfImage& image) {
+    std::string out = "Sections:\n";
+    appendf(out, "  [Nr] %-18s %-15s %-8s %-8s %-8s %-6s %4s %4s %5s %3s\n", "Name", "Type", "Offset", "Size",
+            "Flags", "", "Link", "Info", "Align", "Ent");
+    for (size_t i = 1; i < image.sections.size(); ++i) {
+        const ElfImageSection& s = image.sections[i];
+        const ElfSectionHeader& h = s.header;
+        appendf(out, "  [%2zu] %-18s %-15s %08X %08X %08X %-6s %4u %4u %5u %3u\n", i, s.name.c_str(),
+                numberOr(sectionTypeName(h.sh_type), h.sh_type).c_str(), h.sh_offset, h.sh_size, h.sh_flags,
+                flagLetters(h.sh_flags).c_str(), h.sh_link, h.sh_info, h.sh_addralign, h.sh_entsize);
+    }
+    out += "Flags: W write, A alloc, X execute, I info link (debug sections), p processor bits\n";
+    return out;
+}
+
+std::string viewSymbols(const ElfImage& image) {
+    const ElfImageSection* symtab = symbolTable(image);
+    if (!symtab) return "No symbol table.\n";
+    std::string out;
+    appendf(out, "Symbol table '%s' contains %zu entries (text values are word addresses):\n",
+            symtab->name.c_str(), image.symbols.size());
+    appendf(out, "  %5s %-8s %6s %-4s %-6s %-10s %-10s %s\n", "Num", "Value", "Size", "Info", "Bind", "Kind",
+            "Section", "Name");
+    for (size_t k = 0; k < image.symbols.size(); ++k) {
+        const ElfImageSymbol& s = image.symbols[k];
+        appendf(out, "  %5zu %08X %6u 0x%02X %-6s %-10s %-10s %s\n", k, s.st_value, s.st_size, s.st_info,
+                numberOr(symbolBindingName(s.st_info), s.st_info >> 4).c_str(),
+                numberOr(symbolKindName(s.st_info), s.st_info & 0xF).c_str(),
+                sectionIndexName(image, s.st_shndx).c_str(), s.name.c_str());
+    }
+    return out;
+}
+
+std::string viewRelocations(const ElfImage& image) {
+    std::string out;
+    bool any = false;
+    for (size_t i = 1; i < image.sections.size(); ++i) {
+        const ElfImageSection& s = image.sections[i];
+        if (s.header.sh_type != ELF_SHT_RELA && s.header.sh_type != ELF_SHT_REL) continue;
+        any = true;
+        appendf(out, "Relocation section '%s' (section %zu) contains %zu entries:\n", s.name.c_str(), i,
+                s.relocations.size());
+        appendf(out, "  %-13s %-8s %-16s %-20s %s\n", "Offset", "Info", "Type", "Symbol", "Addend");
+        for (const ElfImageRelocation& r : s.relocations) {
+            const uint32_t type = r.type();
+            // Pointer items give byte offsets; instruction fields, code word offsets.
+            const char* unit = type == 3 || type == 7 ? "byte" : "word";
+            const uint32_t symbol = r.symbolIndex();
+            const std::string name =
+                symbol < image.symbols.size() ? image.symbols[symbol].name : symbolNumber(symbol);
+            appendf(out, "  %08X %-4s %08X %-16s %-20s %+d\n", r.r_offset, unit, r.r_info,
+                    numberOr(relocationTypeName(type), type).c_str(), name.c_str(), r.r_addend);
+        }
+    }
+    if (!any) out = "No relocations.\n";
+    return out;
+}
+
+namespace {
+
+void appendBytesOf(std::string& out, const ListingItem& item, size_t from, size_t count) {
+    for (size_t k = from; k < from + count && k < item.bytes.size(); ++k)
+        appendf(out, "%02X ", item.bytes[k]);
+}
+
+std::string byteList(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
+    std::string list;
+    for (size_t k = from; k < from + count && k < bytes.size(); ++k)
+        appendf(list, k == from ? "0x%02X" : ", 0x%02X", bytes[k]);
+    return list;
+}
+
+const char* pointerDirective(const ListingItem& item) {
+    return item.pointerWidth == 4 ? ".DD" : item.pointerWidth == 2 ? ".DW" : ".DB";
+}
+
+} // namespace
+
+std::string viewDisassembly(const ElfImage& image) {
+    const ObjectLayout layout = objectLayout(image);
+    if (layout.text < 0) return "No .text section.\n";
+    SectionListing listing;
+    listText(image, layout, listing);
+    std::string out;
+    appendf(out, "Disassembly of section .text (word addresses%s):\n",
+            layout.textBase ? ", from the text origin" : "");
+    size_t label = 0;
+    auto labelsUpTo = [&](uint32_t offset) {
+        while (label < listing.labels.size() && listing.labels[label].offset <= offset) {
+            const ListingLabel& l = listing.labels[label++];
+            appendf(out, "\n%04X <%s>:\n", (listing.base + l.offset) / 2, l.name.c_str());
+        }
+    };
+    for (const ListingItem& item : listing.items) {
+        labelsUpTo(item.offset);
+        const uint32_t word = (listing.base + item.offset) / 2;
+        if (item.kind == ITEM_INSTRUCTION) {
+            std::string words;
+            for (size_t k = 0; k + 1 < item.bytes.size(); k += 2)
+                appendf(words, "%04X ", item.bytes[k] | (item.bytes[k + 1] << 8));
+            appendf(out, "  %04X:  %-21s %s\n", word, words.c_str(), item.text.c_str());
+        } else if (item.kind == ITEM_POINTER) {
+            std::string bytes;
+            appendBytesOf(bytes, item, 0, item.bytes.size());
+            appendf(out, "  %04X:  %-21s %s %s\n", word, bytes.c_str(), pointerDirective(item),
+                    item.text.c_str());
+        } else {
+            // Eight bytes a line; the address of a line that starts on an odd byte is
+            // shown with a "+".
+            for (size_t k = 0; k < item.bytes.size(); k += 8) {
+                const uint32_t at = listing.base + item.offset + static_cast<uint32_t>(k);
+                std::string bytes;
+                appendBytesOf(bytes, item, k, 8);
+                appendf(out, "  %04X%s  %-21s .DB %s\n", at / 2, at % 2 ? "+" : ":", bytes.c_str(),
+                        byteList(item.bytes, k, 8).c_str());
+            }
+        }
+    }
+    labelsUpTo(UINT32_MAX);
+    if (!listing.unplaced.empty()) {
+        out += "\nText symbols without a place in the section:";
+        for (const std::string& name : listing.unplaced) out += std::string(" ") + name;
+        out += "\n";
+    }
+    return out;
+}
+
+namespace {
+
+constexpr const char* kIndent = "        ";
+
+std::string generatedName(char section, uint32_t offset) {
+    char text[16];
+    std::snprintf(text, sizeof text, "@%c%04X", section, offset);
+    return text;
+}
+
+// The data directives of one listed section, with their labels.
+void writeSectionData(std::string& out, const SectionListing& listing, char prefix) {
+    size_t label = 0;
+    for (const ListingItem& item : listing.items) {
+        // Labels before this item: all but the one the item's directive carries are
+        // label lines.
+        std::string carried;
+        while (label < listing.labels.size() && listing.labels[label].offset <= item.offset) {
+            const ListingLabel& l = listing.labels[label++];
+            if (item.kind != ITEM_INSTRUCTION && carried.empty() && l.offset == item.offset && l.data)
+                carried = l.name;
+            else
+                appendf(out, "%s:\n", l.name.c_str());
+        }
+        if (item.kind == ITEM_INSTRUCTION) {
+            appendf(out, "%s%s\n", kIndent, item.text.c_str());
+            continue;
+        }
+        if (carried.empty()) carried = generatedName(prefix, item.offset);
+        if (item.kind == ITEM_POINTER) {
+            appendf(out, "%-7s %s 1 %s\n", carried.c_str(), pointerDirective(item), item.text.c_str());
+        } else {
+            appendf(out, "%-7s .DB %zu %s\n", carried.c_str(), item.bytes.size(),
+                    byteList(item.bytes, 0, item.bytes.size()).c_str());
+        }
+    }
+    for (; label < listing.labels.size(); ++label) appendf(out, "%s:\n", listing.labels[label].name.c_str());
+}
+
+void writeWeak(std::string& out, const ElfImage& image, const std::vector<std::string>& unplaced) {
+    std::unordered_set<std::string> pending(unplaced.begin(), unplaced.end());
+    std::string names;
+    for (const ElfImageSymbol& s : image.symbols) {
+        if ((s.st_info & 0xF) != 2 || pending.erase(s.name) == 0) continue;
+        if (!names.empty()) names += ", ";
+        names += s.name;
+    }
+    if (!names.empty()) appendf(out, "%s.WEAK %s\n", kIndent, names.c_str());
+}
+
+void writeBss(std::string& out, const ElfImage& image, const ObjectLayout& layout) {
+    if (layout.bss < 0) return;
+    const uint32_t size =
+        static_cast<uint32_t>(image.sections[static_cast<size_t>(layout.bss)].header.sh_size);
+    std::vector<const ElfImageSymbol*> names;
+    for (const ElfImageSymbol& s : image.symbols)
+        if (s.st_shndx == layout.bss && s.st_value < size) names.push_back(&s);
+    std::stable_sort(names.begin(), names.end(), [](const ElfImageSymbol* a, const ElfImageSymbol* b) {
+        return a->st_value < b->st_value;
+    });
+    uint32_t at = 0;
+    for (size_t k = 0; k < names.size(); ++k) {
+        if (names[k]->st_value > at) {
+            appendf(out, "%s.BSS %s %u\n", kIndent, generatedName('b', at).c_str(), names[k]->st_value - at);
+            at = names[k]->st_value;
+        }
+        if (names[k]->st_value < at) continue; // a second name at one address has no room
+        const uint32_t end = k + 1 < names.size() ? names[k + 1]->st_value : size;
+        appendf(out, "%s.BSS %s %u\n", kIndent, names[k]->name.c_str(), end - at);
+        at = end;
+    }
+    if (at < size) appendf(out, "%s.BSS %s %u\n", kIndent, generatedName('b', at).c_str(), size - at);
+}
+
+void writeLinkage(std::string& out, const ElfImage& image) {
+    std::string exported, hidden;
+    for (const ElfImageSymbol& s : image.symbols) {
+        const uint8_t kind = s.st_info & 0xF;
+        if (kind == 13) exported += (exported.empty() ? "" : ", ") + s.name;
+        if (kind == 1 || kind == 9) hidden += (hidden.empty() ? "" : ", ") + s.name;
+    }
+    if (!exported.empty()) appendf(out, "%s.GLOBAL EXPORT %s\n", kIndent, exported.c_str());
+    if (!hidden.empty()) appendf(out, "%s.GLOBAL DO_NOT_EXPORT %s\n", kIndent, hidden.c_str());
+}
+
+} // namespace
+
+std::string writeSource(const ElfImage& image, const std::string& objectName) {
+    const ObjectLayout layout = objectLayout(image);
+    std::string out;
+    appendf(out, "# Assembly source rebuilt from %s by zorlan-objdump; assemble it with -c.\n",
+            objectName.c_str());
+    if (layout.textBase != 0) appendf(out, "%s.ABS\n", kIndent);
+
+    SectionListing data;
+    listData(image, layout, data);
+    if (layout.data >= 0 || !data.unplaced.empty()) {
+        appendf(out, "%s.DATA\n", kIndent);
+        if (layout.dataBase != 0) appendf(out, "%s.ORG %u\n", kIndent, layout.dataBase);
+        writeWeak(out, image, data.unplaced);
+        writeSectionData(out, data, 'd');
+    }
+    writeBss(out, image, layout);
+
+    SectionListing text;
+    listText(image, layout, text);
+    appendf(out, "%s.TEXT\n", kIndent);
+    if (layout.textBase != 0) appendf(out, "%s.ORG %u\n", kIndent, layout.textBase / 2);
+    writeWeak(out, image, text.unplaced);
+    writeSectionData(out, text, 't');
+    writeLinkage(out, image);
+    return out;
+}

@@ -1,0 +1,7 @@
+# ORPORT takes no indirect port.
+    ORPORT (5) $3
+#@exit 4
+#@noobj
+#@out Assembling encoding/checks/orport_indirect.asm
+#@out 1 errors, 0 warnings and 0 informational messages
+#@out Assembler: encoding/checks/orport_indirect.asm line 2: (error) A3014 indirect access is not allowed

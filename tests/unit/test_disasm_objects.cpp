@@ -1,0 +1,236 @@
+// zorlan-objdump on good, damaged and foreign files: the command line, the diagnostics
+// and exit statuses, and every view on objects with damaged contents.
+#include "driver/Zorlan.h"
+#include "objdump/debugViews.h"
+#include "objdump/objdumpMain.h"
+#include "objdump/objdumpViews.h"
+#include "objfile/elfReader.h"
+#include "testSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Code, data, pointers, bss, linkage and every debug section.
+const char* const kSource = "        .FILE \"t.c\"\n"
+                            "        .DATA\n"
+                            "count   .DB 1 3\n"
+                            "table   .DW 2 start, count\n"
+                            "        .BSS buffer 4\n"
+                            "        .TEXT\n"
+                            "start:\n"
+                            "        .FUNCTION \"start\" extern\n"
+                            "        .RETURN \"int\" 16 SIGNED NORMAL 0 NORMAL 0 0\n"
+                            "        .VARIABLE \"i\" 16 \"int\" SIGNED NORMAL 2 NORMAL 0 0 4\n"
+                            "        .LINE 3\n"
+                            "        LD8 count $10\n"
+                            "        .LINE 4\n"
+                            "        JNZ start+2\n"
+                            "        RTS\n"
+                            "        .FUNC_END \"start\"\n"
+                            "ptr     .DW 1 start\n"
+                            "        .GLOBAL EXPORT start\n";
+
+struct ToolRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ToolRun runTool(std::vector<std::string> args) {
+    args.insert(args.begin(), "zorlan-objdump");
+    std::vector<char*> argv;
+    for (std::string& a : args) argv.push_back(a.data());
+    char *outText = nullptr, *errText = nullptr;
+    size_t outSize = 0, errSize = 0;
+    FILE* out = open_memstream(&outText, &outSize);
+    FILE* err = open_memstream(&errText, &errSize);
+    ToolRun run;
+    run.status = objdumpMain(static_cast<int>(argv.size()), argv.data(), out, err);
+    std::fclose(out);
+    std::fclose(err);
+    run.out.assign(outText, outSize);
+    run.err.assign(errText, errSize);
+    std::free(outText);
+    std::free(errText);
+    return run;
+}
+
+class ObjdumpFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir = fs::temp_directory_path() / ("zorlan-objdump-" + std::to_string(::getpid()) + "-" +
+                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(dir);
+        const std::string source = (dir / "t.asm").string();
+        object = (dir / "t.obj").string();
+        std::ofstream(source) << kSource;
+        const char* argv[] = {"zorlan", "-q", "-d", "1", "-o", object.c_str(), source.c_str()};
+        CapturedOutput quiet;
+        ASSERT_EQ(zorlanMain(7, argv), 0) << quiet.text();
+        std::ifstream in(object, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), {});
+    }
+    void TearDown() override { fs::remove_all(dir); }
+
+    std::string write(const std::string& name, const std::vector<uint8_t>& content) {
+        const std::string path = (dir / name).string();
+        std::ofstream(path, std::ios::binary)
+            .write(reinterpret_cast<const char*>(content.data()),
+                   static_cast<std::streamsize>(content.size()));
+        return path;
+    }
+
+    fs::path dir;
+    std::string object;
+    std::vector<uint8_t> bytes;
+};
+
+// Every view of an image; each must say something, whatever the contents.
+void runEveryView(const ElfImage& image) {
+    EXPECT_FALSE(viewFileHeader(image).empty());
+    EXPECT_FALSE(viewSectionHeaders(image).empty());
+    EXPECT_FALSE(viewSymbols(image).empty());
+    EXPECT_FALSE(viewRelocations(image).empty());
+    EXPECT_FALSE(viewDisassembly(image).empty());
+    EXPECT_FALSE(viewDebugInfo(image).empty());
+    EXPECT_FALSE(viewDebugLine(image).empty());
+    EXPECT_FALSE(viewDebugReloc(image).empty());
+    EXPECT_FALSE(writeSource(image, "t.obj").empty());
+}
+
+} // namespace
+
+TEST_F(ObjdumpFiles, CommandLine) {
+    struct Case {
+        std::vector<std::string> args;
+        int status;
+        const char* errorText; // in the diagnostics; null for none
+    };
+    const Case cases[] = {
+        {{}, kObjdumpUsage, "no view chosen"},
+        {{"-d"}, kObjdumpUsage, "no input file"},
+        {{"-q", object}, kObjdumpUsage, "invalid option -- 'q'"},
+        {{"--frobnicate", object}, kObjdumpUsage, "unrecognised option '--frobnicate'"},
+        {{"--debug=lines", object}, kObjdumpUsage, "unknown debug section kind 'lines'"},
+        {{"--help"}, kObjdumpOk, nullptr},
+        {{"-H"}, kObjdumpOk, nullptr},
+        {{"-dt", "--debug=line,reloc", object}, kObjdumpOk, nullptr},
+        {{"-x", "--debug=all", "--", object}, kObjdumpOk, nullptr},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = runTool(c.args);
+        EXPECT_EQ(run.status, c.status) << run.err;
+        if (c.errorText)
+            EXPECT_NE(run.err.find(c.errorText), std::string::npos) << run.err;
+        else
+            EXPECT_EQ(run.err, "");
+    }
+    EXPECT_NE(runTool({"--help"}).out.find("Usage: zorlan-objdump"), std::string::npos);
+    const ToolRun all = runTool({"-x", "-d", "--debug=all", object});
+    for (const char* part :
+         {"File header:", "Sections:", "Symbol table", "Relocation section '.rel.text'",
+          "Disassembly of section .text", "Contents of .debug_info", "Contents of .debug_line",
+          "Contents of .debug_raw_line", "Debug relocation section"})
+        EXPECT_NE(all.out.find(part), std::string::npos) << part;
+    // The rebuilt source has no heading, so it can go straight to the assembler.
+    EXPECT_EQ(runTool({"--reassemble", object}).out.rfind("# Assembly source rebuilt", 0), 0u);
+}
+
+TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
+    std::vector<uint8_t> foreign = bytes;
+    foreign[18] = 0x3E; // another machine
+    foreign[19] = 0x00;
+    std::vector<uint8_t> bigEndian = bytes;
+    bigEndian[5] = 2;
+    struct Case {
+        std::string path;
+        const char* diagnostic;
+    };
+    const Case cases[] = {
+        {(dir / "none.obj").string(), "cannot open"},
+        {write("text.obj", {'h', 'e', 'l', 'l', 'o', '\n'}), "file too short for an ELF header"},
+        {write("zeros.obj", std::vector<uint8_t>(64, 0)), "bad ELF magic"},
+        {write("foreign.obj", foreign), "not a Merrow object (machine 0x3E, expected 0xF261)"},
+        {write("big.obj", bigEndian), "not a little-endian ELF file"},
+        {write("cut.obj", std::vector<uint8_t>(bytes.begin(), bytes.end() - 1)),
+         "runs past the end of the file"},
+    };
+    for (const Case& c : cases) {
+        const ToolRun run = runTool({"-h", c.path});
+        EXPECT_EQ(run.status, kObjdumpBadFile) << c.path;
+        EXPECT_EQ(run.err.rfind("zorlan-objdump: " + c.path + ": ", 0), 0u) << run.err;
+        EXPECT_NE(run.err.find(c.diagnostic), std::string::npos) << run.err;
+        EXPECT_EQ(run.out, "");
+    }
+    // A bad file among good ones: the good ones are still shown, the status tells.
+    const ToolRun mixed = runTool({"-h", object, (dir / "none.obj").string(), object});
+    EXPECT_EQ(mixed.status, kObjdumpBadFile);
+    size_t shown = 0;
+    for (size_t at = mixed.out.find("Sections:"); at != std::string::npos;
+         at = mixed.out.find("Sections:", at + 1))
+        ++shown;
+    EXPECT_EQ(shown, 2u);
+}
+
+// Every proper prefix of an object is refused (the section headers come last).
+TEST_F(ObjdumpFiles, EveryTruncationIsRefused) {
+    ElfImage image;
+    std::string error;
+    ASSERT_EQ(readElfImage(bytes.data(), bytes.size(), image, error), 0) << error;
+    runEveryView(image);
+    for (size_t size = 0; size < bytes.size(); ++size)
+        EXPECT_EQ(readElfImage(bytes.data(), size, image, error), -1) << "size " << size;
+}
+
+// Damaged contents that still read as an object: every view copes, none crashes (the
+// sanitizer build checks the reads).
+TEST_F(ObjdumpFiles, DamagedContentsAreShownWithoutFault) {
+    std::mt19937 rng(99);
+    int readable = 0;
+    for (int trial = 0; trial < 1500; ++trial) {
+        std::vector<uint8_t> damaged = bytes;
+        const int changes = 1 + static_cast<int>(rng() % 8);
+        for (int k = 0; k < changes; ++k) {
+            const size_t at = rng() % damaged.size();
+            damaged[at] = static_cast<uint8_t>(rng() % 3 == 0 ? 0xFF : rng());
+        }
+        ElfImage image;
+        std::string error;
+        if (readElfImage(damaged.data(), damaged.size(), image, error) != 0) continue;
+        if (checkMerrowObject(image, error) != 0) continue;
+        ++readable;
+        runEveryView(image);
+    }
+    EXPECT_GT(readable, 500); // most damage is in the contents, which the reader accepts
+}
+
+// Relocation fields at their extremes: offsets and addends that no assembler writes.
+TEST_F(ObjdumpFiles, ExtremeRelocationFields) {
+    ElfImage image;
+    std::string error;
+    ASSERT_EQ(readElfImage(bytes.data(), bytes.size(), image, error), 0) << error;
+    const ElfImageSection* rel = findImageSection(image, ".rel.text");
+    ASSERT_NE(rel, nullptr);
+    const size_t table = rel->header.sh_offset, entries = rel->relocations.size();
+    for (uint32_t value : {0x80000000u, 0xA6000000u, 0x7FFFFFFFu, 0xFFFFFFFFu}) {
+        for (size_t field : {size_t{8}, size_t{0}}) { // every addend, then every offset
+            std::vector<uint8_t> damaged = bytes;
+            for (size_t entry = 0; entry < entries; ++entry)
+                for (size_t k = 0; k < 4; ++k)
+                    damaged[table + 12 * entry + field + k] = static_cast<uint8_t>(value >> (8 * k));
+            ASSERT_EQ(readElfImage(damaged.data(), damaged.size(), image, error), 0) << error;
+            runEveryView(image);
+        }
+    }
+}
