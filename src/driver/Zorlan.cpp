@@ -447,25 +447,58 @@ bool writesInPlace(const std::string& name) {
     return stat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
+// Where the object really goes: through a symbolic link to its target, so that the link
+// stays a link.
+std::string objectTarget(const std::string& name) {
+    struct stat info;
+    if (lstat(name.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
+        if (char* resolved = realpath(name.c_str(), nullptr)) {
+            std::string target = resolved;
+            std::free(resolved);
+            return target;
+        }
+    }
+    return name;
+}
+
+// A short temporary name beside the target, so that even a target name near the file
+// name limit leaves room for it.
+std::string temporaryName(const std::string& target) {
+    size_t slash = target.rfind('/');
+    std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
+    return directory + ".zorlan" + std::to_string(getpid()) + ".tmp";
+}
+
 // Writes the object file. A failure that the writer did not report itself is reported
 // as 3009, so that a run without an object never ends with status 0.
 void writeObject(Run& run) {
     AssemblerState* state = run.state.get();
     const int errorsBefore = errorCount();
-    const bool inPlace = writesInPlace(run.outputName);
-    std::string temporary = inPlace ? run.outputName : run.outputName + ".tmp" + std::to_string(getpid());
+    const std::string target = objectTarget(run.outputName);
+    bool inPlace = writesInPlace(target);
+    std::string temporary = inPlace ? target : temporaryName(target);
     int fd = createObjectFile(temporary.c_str());
+    if (fd < 0 && !inPlace) {
+        // A directory we may not create files in can still hold a writable object.
+        inPlace = true;
+        temporary = target;
+        fd = createObjectFile(temporary.c_str());
+    }
     if (fd < 0) {
         reportAt(state, 3009);
         return;
     }
+    // An object that is replaced keeps the permissions it had.
+    struct stat previous;
+    if (!inPlace && stat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode))
+        fchmod(fd, previous.st_mode & 07777);
     state->objectFd = fd;
     int written = writeToFile(state, run.outputName.c_str());
     if (state->objectFd >= 0) {
         closeObjectFile(state->objectFd);
         state->objectFd = -1;
     }
-    bool done = written == 1 && (inPlace || std::rename(temporary.c_str(), run.outputName.c_str()) == 0);
+    bool done = written == 1 && (inPlace || std::rename(temporary.c_str(), target.c_str()) == 0);
     if (!done && !inPlace) std::remove(temporary.c_str());
     if (!done && errorCount() == errorsBefore) reportAt(state, 3009);
 }
@@ -532,8 +565,9 @@ int assemble(Run& run, int argc, const char* const* argv) {
     }
 
     // Pre-scan: .ABS anywhere in the main file enables .ORG for the whole run. A file that
-    // does not contain the text ".ABS" cannot hold the directive.
-    if (run.mainSource.find(".ABS") != std::string::npos) {
+    // does not contain the text ".ABS" cannot hold the directive, and the scan has nothing
+    // else to show, except the messages of the -u rule, which every scan prints.
+    if (underscorePrefix || run.mainSource.find(".ABS") != std::string::npos) {
         restartMainInput(run);
         Statement& st = currentStatement();
         for (;;) {

@@ -234,3 +234,31 @@ TEST(ObjectOutput, FailedWriteKeepsThePreviousObject) {
     EXPECT_EQ(readFile(out), "previous object");
     EXPECT_EQ(dir.entries(), (std::vector<std::string>{"listing.txt", "out.obj", "prog.asm"}));
 }
+
+// A replaced object keeps its permissions, a link to an object stays a link, and an output
+// name near the file name limit still leaves room for the temporary file.
+TEST(ObjectOutput, ReplacingKeepsModesLinksAndLongNames) {
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    std::string source = dir.write("prog.asm", "        NOP\n");
+    std::string plain = dir.write("plain.obj", "old");
+    ASSERT_EQ(chmod(plain.c_str(), 0644), 0);
+    EXPECT_EQ(assemble(source, plain).status, 0);
+    struct stat info;
+    ASSERT_EQ(stat(plain.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    EXPECT_NE(readFile(plain), "old");
+
+    std::string target = dir.write("target.obj", "old");
+    std::string link = dir.file("link.obj");
+    ASSERT_EQ(symlink("target.obj", link.c_str()), 0);
+    EXPECT_EQ(assemble(source, link).status, 0);
+    EXPECT_TRUE(isSymlink(link));
+    EXPECT_EQ(readFile(target), readFile(plain));
+
+    std::string longName = dir.file(std::string(251, 'o') + ".obj");
+    RunResult r = assemble(source, longName);
+    EXPECT_EQ(r.status, 0) << r.listing;
+    EXPECT_EQ(readFile(longName), readFile(plain));
+    EXPECT_EQ(dir.entries().size(), 5u) << "no temporary file is left behind";
+}
