@@ -9,7 +9,6 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <unordered_map>
 #include <vector>
 
 #include "frontend/lexer.h"
@@ -190,12 +189,9 @@ struct AssemblerState {
     int32_t debugInfoOffset = 0;
     int32_t debugRelocCapacity = kBlockCapacity;
 
-    // `.symtab` entries in order of definition, and the first entry of each name:
-    // exact names, and names folded to upper case for case-insensitive lookups.
+    // `.symtab` entries in order of definition.
     std::vector<ElfSymbolEntry> symtab;
     bool symtabCreated = false;
-    std::unordered_map<std::string, int32_t> symtabIndexExact;
-    std::unordered_map<std::string, int32_t> symtabIndexFolded;
     // The first entry of each name, exact and folded, indexed by name hash over the
     // `.strtab` names themselves: no name is copied for the index.
     NameIndex<int32_t, -1> symtabExactNames;
