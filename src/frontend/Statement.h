@@ -121,6 +121,10 @@ struct Statement {
 
     // Sets every field to its cleared value (the argument area keeps its storage).
     void clear();
+    // The same for a statement known to hold nothing but instruction fields (kind,
+    // status, id and operands), as an instruction or label line parsed into a cleared
+    // statement does: the directive fields are left as they are, cleared already.
+    void clearInstruction();
 };
 
 // The one statement of the process, overwritten by every parse.
