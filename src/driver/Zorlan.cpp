@@ -134,6 +134,15 @@ int closeOpenRange(Run& run) {
 
 enum HandleResult { HANDLED = 0, FAILED = -1, END_RUN = -2 };
 
+// Readies the statement for the next parse. An instruction or label was parsed into a
+// cleared statement and its handling only reads it, so it holds instruction fields alone.
+void clearHandled(Statement& st) {
+    if (st.kind == SK_INSTRUCTION)
+        st.clearInstruction();
+    else
+        st.clear();
+}
+
 int g_endStatus = 0; // the status when a handler asks to end the run
 
 HandleResult defineLabel(Run& run, Statement& st) {
@@ -287,7 +296,7 @@ int runPassOne(Run& run) {
             assemblyFailed = 1;
             break;
         }
-        st.clear();
+        clearHandled(st);
     }
     return kStatusOk;
 }
@@ -434,7 +443,7 @@ bool runPassTwo(Run& run) {
         }
         if (st.status == SS_EMPTY) continue;
         if (handlePassTwo(run, st) != HANDLED) return false;
-        st.clear();
+        clearHandled(st);
     }
 }
 
@@ -571,6 +580,7 @@ int assemble(Run& run, int argc, const char* const* argv) {
         restartMainInput(run);
         Statement& st = currentStatement();
         for (;;) {
+            st.clear();
             parseStatement();
             if (st.status == SS_END_OF_INPUT) break;
             if (st.kind == SK_DIRECTIVE && st.id == DIR_ABS && st.status == SS_COMPLETE) {

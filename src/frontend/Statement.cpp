@@ -45,6 +45,22 @@ void Statement::clear() {
     size = 0;
 }
 
+void Statement::clearInstruction() {
+    kind = SK_NONE;
+    status = SS_NONE;
+    reserved = 0;
+    id = 0;
+    operandCount = 0;
+    for (Operand& op : operands) {
+        op.kind = OPK_IMMEDIATE;
+        op.indirect = 0;
+        op.labelImmediate = 0;
+        op.offset = 0;
+        op.value = 0;
+        op.text.clear();
+    }
+}
+
 namespace {
 // Built before main: reading it needs no first-use check, and it is read for every token.
 Statement theStatement;

@@ -729,9 +729,9 @@ int32_t flagId(const WrittenOperand& w) {
     return w.number;
 }
 
-// The instruction statement of an accepted form; the operands are classified here.
+// The instruction statement of an accepted form; the operands are classified here. The
+// statement arrives cleared, so only the fields an instruction has are written.
 void buildInstruction(Statement& st, const MnemonicInfo& m, const WrittenOperand* written, int n) {
-    st.clear();
     st.kind = SK_INSTRUCTION;
     st.id = m.id;
     st.operandCount = n;
@@ -837,7 +837,6 @@ void labelStatement(Statement& st) {
     std::string_view name = la.text;
     name.remove_suffix(1); // the colon
     while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
-    st.clear();
     st.kind = SK_INSTRUCTION;
     st.id = kLabelStatementId;
     st.operandCount = 0;

@@ -3,7 +3,10 @@
 
 #include <cstddef>
 
-// Parses one statement from the scanner's input into currentStatement(); always 1.
+// Parses one statement from the scanner's input into currentStatement(); always 1. The
+// statement must arrive cleared (an empty line sets only its status): instruction and
+// label lines write just their own fields, so that clearing them again is cheap (see
+// Statement::clearInstruction).
 int parseStatement();
 
 // The next free cell of the argument area while a list is read.

@@ -412,7 +412,6 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
             const unsigned idHigh = in.byte();
             effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
             effects.scanColumn = in.int32();
-            st.clear();
             st.kind = SK_INSTRUCTION;
             st.status = SS_COMPLETE;
             st.id = static_cast<int32_t>(idLow | idHigh << 8);
@@ -436,7 +435,6 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
             effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
             effects.scanColumn = in.int32();
             if (tag == T_LABEL) {
-                st.clear();
                 st.kind = SK_INSTRUCTION;
                 st.status = SS_COMPLETE;
                 st.id = kLabelStatementId;

@@ -46,7 +46,7 @@ class StatementRecording {
     // Restarts reading from the first statement.
     void rewind();
     bool atEnd() const { return read_ >= size_; }
-    // Rebuilds the next statement into `st` (cleared first). An operand written "$name"
+    // Rebuilds the next statement into `st`, which arrives cleared. An operand written "$name"
     // comes back cleared, with its bit set in `labelOperands` and the name in
     // `names[i]`: the caller classifies it again. False when none is left.
     bool next(Statement& st, ParseEffects& effects, unsigned& labelOperands, std::string* names);
