@@ -51,3 +51,4 @@ const char* symtabEntryName(const AssemblerState* state, int32_t index);
 
 // Folds a name the way symbol tables compare names without -c (upper case, ASCII).
 std::string foldName(const std::string& name);
+void foldNameInPlace(std::string& name);
