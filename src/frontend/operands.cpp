@@ -11,7 +11,6 @@ namespace {
 // What the last successful $name lookup found; a forward reference copies it.
 int32_t lastLookupKind = OPK_IMMEDIATE;
 int32_t lastLookupLabel = 0;
-std::string lookupName; // NUL-terminated copy for the symbol tables
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -26,8 +25,9 @@ int hexValue(char c) {
     return (c | 0x20) - 'a' + 10;
 }
 
-const Symbol* findIn(const std::unique_ptr<SymbolTable>& table) {
-    return table ? stLookupSymbol(lookupName.c_str(), table.get()) : nullptr;
+// Names come from the scanner's identifiers, which hold no NUL: the view is the whole name.
+const Symbol* findIn(const std::unique_ptr<SymbolTable>& table, std::string_view name, uint32_t hash) {
+    return stFindSymbol(name, hash, table.get());
 }
 
 } // namespace
@@ -122,16 +122,16 @@ bool parseBasePlusOffset(std::string_view text, Operand& op) {
 }
 
 void classifyLabelImmediate(std::string_view name, Operand& op) {
-    lookupName.assign(name);
+    const uint32_t hash = stNameHash(name);
     op.indirect = 0;
-    if (findIn(labelTable) || findIn(externTable)) {
+    if (findIn(labelTable, name, hash) || findIn(externTable, name, hash)) {
         op.kind = lastLookupKind = OPK_SYMBOL;
         op.labelImmediate = lastLookupLabel = 1;
         op.value = 0;
         op.text.assign(name);
         return;
     }
-    if (const Symbol* constant = findIn(constTable)) {
+    if (const Symbol* constant = findIn(constTable, name, hash)) {
         op.kind = lastLookupKind = OPK_IMMEDIATE;
         op.labelImmediate = lastLookupLabel = 0;
         op.value = constant->value;
@@ -151,5 +151,4 @@ void classifyLabelImmediate(std::string_view name, Operand& op) {
 void resetOperandLookups() {
     lastLookupKind = OPK_IMMEDIATE;
     lastLookupLabel = 0;
-    lookupName.clear();
 }

@@ -308,21 +308,23 @@ int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEnt
         Operand& op = statement->operands[i];
         if (op.kind != OPK_SYMBOL) continue;
         const char* name = op.text.c_str();
+        // Operand names are identifiers, which hold no NUL: the text is the whole name.
+        const uint32_t hash = stNameHash(op.text);
         // A "$label" operand stands for the label's address as an immediate; any other
         // symbol operand is an address.
         const int32_t resolvedKind = op.labelImmediate == 1 ? OPK_IMMEDIATE : OPK_DIRECT;
-        if (const Symbol* label = stLookupSymbol(name, labelTable.get())) {
+        if (const Symbol* label = stFindSymbol(op.text, hash, labelTable.get())) {
             op.kind = resolvedKind;
             op.value = label->value;
             // Code is addressed in words, so offsets from a text label are halved.
             const int32_t addend = label->isData == 0 ? op.offset >> 1 : op.offset;
             if (relocate(state, statement, entry, name, i + 1, addend, label) != 0) result = -1;
-        } else if (const Symbol* external = stLookupSymbol(name, externTable.get())) {
+        } else if (const Symbol* external = stFindSymbol(op.text, hash, externTable.get())) {
             op.kind = OPK_IMMEDIATE;
             op.value = external->value;
             const int32_t addend = external->isData == 0 ? op.offset >> 1 : op.offset;
             if (relocateText(state, statement, entry, name, i + 1, addend) != 0) result = -1;
-        } else if (const Symbol* constant = stLookupSymbol(name, constTable.get())) {
+        } else if (const Symbol* constant = stFindSymbol(op.text, hash, constTable.get())) {
             op.kind = resolvedKind;
             op.value = constant->value;
         } else {

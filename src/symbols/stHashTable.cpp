@@ -32,7 +32,7 @@ int stInsertSymbol(Symbol& symbol, SymbolTable* table) {
         logMisuse(__LINE__, "Invalid function parameters.\n");
         return -1;
     }
-    if (!caseSensitive) symbol.name = foldName(symbol.name);
+    if (!caseSensitive) foldNameInPlace(symbol.name);
     const std::string& key = symbol.name;
     const uint32_t hash = nameHash(key, !caseSensitive);
     Symbol* found = table->index.find(hash, [&key](const Symbol* s) { return s->name == key; });
@@ -50,8 +50,8 @@ int stInsertSymbol(Symbol& symbol, SymbolTable* table) {
     if (found) {
         *found = symbol;
     } else {
-        auto node = table->symbols.emplace(key, symbol).first;
-        table->index.insert(hash, &node->second);
+        Symbol& stored = table->symbols.emplace_back(symbol);
+        table->index.insert(hash, &stored);
     }
     return 0;
 }
@@ -67,6 +67,16 @@ const Symbol* stLookupSymbol(const char* name, const SymbolTable* table) {
     const bool fold = !caseSensitive;
     return table->index.find(nameHash(wanted, fold),
                              [wanted, fold](const Symbol* s) { return sameName(s->name, wanted, fold); });
+}
+
+uint32_t stNameHash(std::string_view name) {
+    return nameHash(name, !caseSensitive);
+}
+
+const Symbol* stFindSymbol(std::string_view name, uint32_t hash, const SymbolTable* table) {
+    if (!table || table->bucketCount < 1 || table->symbols.empty()) return nullptr;
+    const bool fold = !caseSensitive;
+    return table->index.find(hash, [name, fold](const Symbol* s) { return sameName(s->name, name, fold); });
 }
 
 void stDestroyTable(std::unique_ptr<SymbolTable>& table) {

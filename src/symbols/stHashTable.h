@@ -1,9 +1,10 @@
 // The chained symbol hash table behind the four name tables.
 #pragma once
 
+#include <deque>
 #include <memory>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 
 #include "symbols/nameIndex.h"
 #include "symbols/stSymbolTable.h"
@@ -13,9 +14,10 @@
 // definition of a name stays in force.
 struct SymbolTable {
     int32_t bucketCount = 0;
-    std::unordered_map<std::string, Symbol> symbols;
-    // The same symbols by name hash (the map's nodes never move), so that a lookup
-    // hashes the name as given and builds no folded copy.
+    // One record per name, in insertion order; a deque never moves its elements, so the
+    // index can point at them.
+    std::deque<Symbol> symbols;
+    // The records by name hash: a lookup hashes the name as given and builds no folded copy.
     NameIndex<Symbol*, nullptr> index;
 };
 
@@ -26,6 +28,11 @@ std::unique_ptr<SymbolTable> stCreateTable(int bucketCount);
 int stInsertSymbol(Symbol& symbol, SymbolTable* table);
 // The symbol of that name (ignoring case without -c), or null.
 const Symbol* stLookupSymbol(const char* name, const SymbolTable* table);
+// The hash the tables find `name` by (folded without -c), for stFindSymbol.
+uint32_t stNameHash(std::string_view name);
+// stLookupSymbol for a name whose stNameHash is known: a name looked up in several tables
+// is hashed once. `table` may be null.
+const Symbol* stFindSymbol(std::string_view name, uint32_t hash, const SymbolTable* table);
 void stDestroyTable(std::unique_ptr<SymbolTable>& table);
 
 // The bucket the original chained table would use: the sum of the first 64 bytes as

@@ -20,9 +20,13 @@ constexpr int kSymbolBuckets = 127;
 
 std::string foldName(const std::string& name) {
     std::string folded = name;
-    for (char& c : folded)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    foldNameInPlace(folded);
     return folded;
+}
+
+void foldNameInPlace(std::string& name) {
+    for (char& c : name)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
 }
 
 int createSymbolTables() {
