@@ -8,6 +8,7 @@
 #include "frontend/Statement.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
+#include "frontend/sourceText.h"
 #include "isa/encoder.h"
 #include "isa/opcodeTable.h"
 #include "objfile/fileIO.h"
@@ -49,7 +50,7 @@ struct Run {
     std::unique_ptr<AssemblerState> state;
     std::string inputName;
     std::string outputName;
-    std::string mainSource; // the input file's bytes, read once and scanned by every pass
+    SourceText mainSource; // the input file's bytes, read once and scanned by every pass
 
     // Label ranges of pass one: word counts of finished ranges and the open range.
     std::vector<int32_t> functionSizeList;
@@ -79,20 +80,9 @@ int endRun(Run& run, int status) {
     return status;
 }
 
-// Reads the input file once; every pass scans these bytes. A directory is no source.
-SourceRead readWholeFile(const std::string& name, std::string& bytes) {
-    FILE* stream = std::fopen(name.c_str(), "rb");
-    if (!stream) return SourceRead::Failed;
-    struct stat info;
-    SourceRead result = SourceRead::Failed;
-    if (fstat(fileno(stream), &info) == 0 && !S_ISDIR(info.st_mode)) result = readSource(stream, bytes);
-    std::fclose(stream);
-    return result;
-}
-
 // Points the scanner at the main file's bytes from their beginning.
 void restartMainInput(Run& run) {
-    lexerStartText(run.mainSource);
+    lexerStartText(run.mainSource.view());
 }
 
 void reportPending(AssemblerState* state) {
@@ -407,7 +397,7 @@ int preparePassTwo(Run& run) {
         // Pass two replays what pass one parsed and scans nothing: the source's memory is
         // free for the object's sections.
         lexerStartText({});
-        std::string().swap(run.mainSource);
+        run.mainSource.release();
     }
     fileIndex = 1;
 
@@ -549,7 +539,7 @@ int assemble(Run& run, int argc, const char* const* argv) {
         reportAt(state, 3007);
         return endRun(run, kStatusUsage);
     }
-    switch (readWholeFile(run.inputName, run.mainSource)) {
+    switch (run.mainSource.load(run.inputName)) {
         case SourceRead::Ok:
             break;
         case SourceRead::TooLarge:
@@ -576,7 +566,7 @@ int assemble(Run& run, int argc, const char* const* argv) {
     // Pre-scan: .ABS anywhere in the main file enables .ORG for the whole run. A file that
     // does not contain the text ".ABS" cannot hold the directive, and the scan has nothing
     // else to show, except the messages of the -u rule, which every scan prints.
-    if (underscorePrefix || run.mainSource.find(".ABS") != std::string::npos) {
+    if (underscorePrefix || run.mainSource.view().find(".ABS") != std::string_view::npos) {
         restartMainInput(run);
         Statement& st = currentStatement();
         for (;;) {

@@ -2,6 +2,7 @@
 
 #include "frontend/Statement.h"
 
+#include <atomic>
 #include <cstring>
 
 // Each statement is a mask of the fields that differ from a cleared record, then those
@@ -229,7 +230,12 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
         size_ = static_cast<size_t>(out.position() - bytes_.get());
         return true;
     }
-    if (st.kind != SK_INSTRUCTION || st.status != SS_COMPLETE) return false;
+    // The parser stored these two fields one by one a moment ago. Compared together they
+    // become one wide load, which cannot take its bytes from two pending stores and waits
+    // for both to reach the cache; the fence keeps them two loads.
+    const int32_t kind = st.kind;
+    std::atomic_signal_fence(std::memory_order_seq_cst);
+    if (kind != SK_INSTRUCTION || st.status != SS_COMPLETE) return false;
     // Both forms are built on a cleared record, so only the instruction fields can differ.
     if (st.id == kLabelStatementId) {
         const std::string& name = st.operands[0].text;
