@@ -1,4 +1,4 @@
-// The chained symbol hash table behind the four name tables.
+// The symbol hash table behind the four name tables: records kept once, found through a name index.
 #pragma once
 
 #include <deque>
