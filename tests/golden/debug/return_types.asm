@@ -22,44 +22,25 @@ r4:
         NOP
         .FUNC_END "r4"
 #@sections .text .symtab .strtab .debug_abbrev .debug_info .debug_info_reloc .shstrtab
-#@section .debug_abbrev 01 11 01 03 08 25 08 1b 08 13 05 11 01 12 01 10 06 00 00 02 24 00 03 08
-#@section .debug_abbrev 0d 05 0b 05 3e 0b 00 00 03 24 00 03 08 0d 05 0b 05 3e 0b 00 00 04 24 00
-#@section .debug_abbrev 03 08 0d 05 0b 05 3e 0b 00 00 05 24 00 03 08 0d 05 0b 05 3e 0b 00 00 06
-#@section .debug_abbrev 24 00 03 08 0d 05 0b 05 3e 0b 00 00 07 24 00 03 08 0d 05 0b 05 3e 0b 00
-#@section .debug_abbrev 00 08 24 00 03 08 0d 05 0b 05 3e 0b 00 00 09 24 00 03 08 0d 05 0b 05 3e
-#@section .debug_abbrev 0b 00 00 0a 24 00 03 08 0d 05 0b 05 3e 0b 00 00 0b 24 00 03 08 0d 05 0b
-#@section .debug_abbrev 05 3e 0b 00 00 0c 24 00 03 08 0d 05 0b 05 3e 0b 00 00 0d 24 00 03 08 0d
-#@section .debug_abbrev 05 0b 05 3e 0b 00 00 0e 24 00 03 08 0d 05 0b 05 3e 0b 00 00 0f 24 00 03
-#@section .debug_abbrev 08 0d 05 0b 05 3e 0b 00 00 10 24 00 03 08 0d 05 0b 05 3e 0b 00 00 11 24
-#@section .debug_abbrev 00 03 08 0d 05 0b 05 3e 0b 00 00 12 24 00 03 08 0d 05 0b 05 3e 0b 00 00
-#@section .debug_abbrev 13 24 00 03 08 0d 05 0b 05 3e 0b 00 00 14 2e 00 03 08 11 01 12 01 27 0c
-#@section .debug_abbrev 2a 06 01 13 49 13 00 00 15 01 00 0b 05 49 13 00 00 16 01 00 0b 05 49 13
-#@section .debug_abbrev 00 00 17 0f 00 0b 05 49 13 00 00 18 2e 00 03 08 11 01 12 01 3f 0c 27 0c
-#@section .debug_abbrev 2a 06 01 13 49 13 00 00 19 26 00 49 13 00 00 1a 01 00 0b 05 49 13 00 00
-#@section .debug_abbrev 1b 01 00 0b 05 49 13 00 00 1c 2e 00 03 08 11 01 12 01 27 0c 2a 06 01 13
-#@section .debug_abbrev 49 13 00 00 1d 35 00 49 13 00 00 1e 0f 00 0b 05 49 13 00 00 1f 0f 00 0b
-#@section .debug_abbrev 05 49 13 00 00 20 2e 00 03 08 11 01 12 01 27 0c 2a 06 01 13 49 13 00 00
-#@section .debug_abbrev 00
+#@section .debug_abbrev 01 11 01 03 08 25 08 1b 08 13 05 11 01 12 01 10 06 00 00
+#@section .debug_abbrev *234
+#@section .debug_abbrev 14 2e 00 03 08 11 01 12 01 27 0c 2a 06 01 13 49 13 00 00 15 01 00 0b 05
+#@section .debug_abbrev 49 13 00 00 16 01 00 0b 05 49 13 00 00 17 0f 00 0b 05 49 13 00 00 18 2e
+#@section .debug_abbrev 00 03 08 11 01 12 01 3f 0c 27 0c 2a 06 01 13 49 13 00 00 19 26 00 49 13
+#@section .debug_abbrev 00 00 1a 01 00 0b 05 49 13 00 00 1b 01 00 0b 05 49 13 00 00 1c 2e 00 03
+#@section .debug_abbrev 08 11 01 12 01 27 0c 2a 06 01 13 49 13 00 00 1d 35 00 49 13 00 00 1e 0f
+#@section .debug_abbrev 00 0b 05 49 13 00 00 1f 0f 00 0b 05 49 13 00 00 20 2e 00 03 08 11 01 12
+#@section .debug_abbrev 01 27 0c 2a 06 01 13 49 13 00 00 00
 #@section .debug_info d8 01 00 00 02 00 00 00 00 00 04 01 6d 61 69 6e 2e 63 00 51 75 69 6c 6c
-#@section .debug_info 6f 6e 69 78 00 2e 00 01 00 00 00 00 00 03 00 00 00 00 00 00 00 02 76 6f
-#@section .debug_info 69 64 00 00 00 00 00 05 03 63 68 61 72 00 08 00 01 00 06 04 75 6e 73 69
-#@section .debug_info 67 6e 65 64 20 63 68 61 72 00 08 00 01 00 08 05 6c 6f 6e 67 00 20 00 04
-#@section .debug_info 00 05 06 75 6e 73 69 67 6e 65 64 20 6c 6f 6e 67 00 20 00 04 00 07 07 69
-#@section .debug_info 6e 74 00 20 00 04 00 05 08 75 6e 73 69 67 6e 65 64 20 69 6e 74 00 20 00
-#@section .debug_info 04 00 07 09 70 6f 72 74 00 08 00 01 00 05 0a 73 68 6f 72 74 00 10 00 02
-#@section .debug_info 00 05 0b 75 6e 73 69 67 6e 65 64 20 73 68 6f 72 74 00 10 00 02 00 07 0c
-#@section .debug_info 61 64 64 72 65 73 73 00 10 00 02 00 07 0d 72 6f 6d 00 20 00 04 00 07 0e
-#@section .debug_info 63 68 61 72 61 64 64 72 65 73 73 00 10 00 02 00 07 0f 73 68 6f 72 74 61
-#@section .debug_info 64 64 72 65 73 73 00 10 00 02 00 07 10 69 6e 74 61 64 64 72 65 73 73 00
-#@section .debug_info 10 00 02 00 07 11 63 68 61 72 72 6f 6d 00 20 00 04 00 07 12 73 68 6f 72
-#@section .debug_info 74 72 6f 6d 00 20 00 04 00 07 13 69 6e 74 72 6f 6d 00 20 00 04 00 07 14
-#@section .debug_info 72 31 00 00 00 00 00 01 00 00 00 01 00 00 00 00 65 01 00 00 50 01 00 00
-#@section .debug_info 15 02 00 57 01 00 00 16 02 00 5e 01 00 00 17 02 00 76 00 00 00 18 72 32
-#@section .debug_info 00 00 00 00 00 01 00 00 00 01 01 00 00 00 00 92 01 00 00 7f 01 00 00 19
-#@section .debug_info 84 01 00 00 1a 02 00 8b 01 00 00 1b 02 00 76 00 00 00 1c 72 33 00 00 00
-#@section .debug_info 00 00 01 00 00 00 01 00 00 00 00 be 01 00 00 ab 01 00 00 1d b0 01 00 00
-#@section .debug_info 1e 02 00 b7 01 00 00 1f 02 00 76 00 00 00 20 72 34 00 00 00 00 00 03 00
-#@section .debug_info 00 00 01 00 00 00 00 d7 01 00 00 76 00 00 00 00
+#@section .debug_info 6f 6e 69 78 00 2e 00 01 00 00 00 00 00 03 00 00 00 00 00 00 00
+#@section .debug_info *266
+#@section .debug_info 14 72 31 00 00 00 00 00 01 00 00 00 01 00 00 00 00 65 01 00 00 50 01 00
+#@section .debug_info 00 15 02 00 57 01 00 00 16 02 00 5e 01 00 00 17 02 00 76 00 00 00 18 72
+#@section .debug_info 32 00 00 00 00 00 01 00 00 00 01 01 00 00 00 00 92 01 00 00 7f 01 00 00
+#@section .debug_info 19 84 01 00 00 1a 02 00 8b 01 00 00 1b 02 00 76 00 00 00 1c 72 33 00 00
+#@section .debug_info 00 00 00 01 00 00 00 01 00 00 00 00 be 01 00 00 ab 01 00 00 1d b0 01 00
+#@section .debug_info 00 1e 02 00 b7 01 00 00 1f 02 00 76 00 00 00 20 72 34 00 00 00 00 00 03
+#@section .debug_info 00 00 00 01 00 00 00 00 d7 01 00 00 76 00 00 00 00
 #@sym r1 0 0 0x20 1
 #@sym r2 0 0 0x20 1
 #@sym r3 0 0 0x20 1
