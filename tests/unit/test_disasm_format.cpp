@@ -9,12 +9,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -90,21 +86,10 @@ namespace {
 // Assembles a source in a scratch directory and lists the object's text section.
 class TextListing : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir = fs::temp_directory_path() / ("zorlan-listing-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     SectionListing list(const std::string& source) {
-        const std::string asmPath = (dir / "t.asm").string(), objPath = (dir / "t.obj").string();
-        std::ofstream(asmPath) << source;
-        const char* argv[] = {"zorlan", "-q", "-o", objPath.c_str(), asmPath.c_str()};
-        {
-            CapturedOutput quiet;
-            EXPECT_EQ(zorlanMain(5, argv), 0) << quiet.text();
-        }
+        const std::string asmPath = dir.write("t.asm", source), objPath = dir.file("t.obj");
+        const RunResult run = runZorlan({"-q", "-o", objPath.c_str(), asmPath.c_str()});
+        EXPECT_EQ(run.status, 0) << run.output;
         std::string error;
         EXPECT_EQ(readElfFile(objPath.c_str(), image, error), 0) << error;
         SectionListing listing;
@@ -127,7 +112,7 @@ class TextListing : public ::testing::Test {
         return out;
     }
 
-    fs::path dir;
+    ScratchDir dir;
     ElfImage image;
 };
 

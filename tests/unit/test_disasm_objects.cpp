@@ -10,14 +10,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
-#include <filesystem>
-#include <fstream>
 #include <iterator>
 #include <random>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -69,29 +65,20 @@ ToolRun runTool(std::vector<std::string> args) {
 class ObjdumpFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("zorlan-objdump-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
-        const std::string source = (dir / "t.asm").string();
-        object = (dir / "t.obj").string();
-        std::ofstream(source) << kSource;
-        const char* argv[] = {"zorlan", "-q", "-d", "1", "-o", object.c_str(), source.c_str()};
-        CapturedOutput quiet;
-        ASSERT_EQ(zorlanMain(7, argv), 0) << quiet.text();
-        std::ifstream in(object, std::ios::binary);
-        bytes.assign(std::istreambuf_iterator<char>(in), {});
+        ASSERT_TRUE(dir.ok());
+        const std::string source = dir.write("t.asm", kSource);
+        object = dir.file("t.obj");
+        const RunResult run = runZorlan({"-q", "-d", "1", "-o", object.c_str(), source.c_str()});
+        ASSERT_EQ(run.status, 0) << run.output;
+        const std::string text = readFile(object);
+        bytes.assign(text.begin(), text.end());
     }
-    void TearDown() override { fs::remove_all(dir); }
 
     std::string write(const std::string& name, const std::vector<uint8_t>& content) {
-        const std::string path = (dir / name).string();
-        std::ofstream(path, std::ios::binary)
-            .write(reinterpret_cast<const char*>(content.data()),
-                   static_cast<std::streamsize>(content.size()));
-        return path;
+        return dir.write(name, std::string(content.begin(), content.end()));
     }
 
-    fs::path dir;
+    ScratchDir dir;
     std::string object;
     std::vector<uint8_t> bytes;
 };
@@ -158,7 +145,7 @@ TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
         const char* diagnostic;
     };
     const Case cases[] = {
-        {(dir / "none.obj").string(), "cannot open"},
+        {dir.file("none.obj"), "cannot open"},
         {write("text.obj", {'h', 'e', 'l', 'l', 'o', '\n'}), "file too short for an ELF header"},
         {write("zeros.obj", std::vector<uint8_t>(64, 0)), "bad ELF magic"},
         {write("foreign.obj", foreign), "not a Merrow object (machine 0x3E, expected 0xF261)"},
@@ -174,7 +161,7 @@ TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
         EXPECT_EQ(run.out, "");
     }
     // A bad file among good ones: the good ones are still shown, the status tells.
-    const ToolRun mixed = runTool({"-h", object, (dir / "none.obj").string(), object});
+    const ToolRun mixed = runTool({"-h", object, dir.file("none.obj"), object});
     EXPECT_EQ(mixed.status, kObjdumpBadFile);
     size_t shown = 0;
     for (size_t at = mixed.out.find("Sections:"); at != std::string::npos;

@@ -12,15 +12,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <random>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -122,11 +119,7 @@ const char* const kPrelude[] = {
 constexpr int kPreludeLines = sizeof(kPrelude) / sizeof(kPrelude[0]);
 
 std::string assemble(const std::vector<const char*>& args) {
-    std::vector<const char*> words{"zorlan"};
-    words.insert(words.end(), args.begin(), args.end());
-    CapturedOutput out;
-    zorlanMain(static_cast<int>(words.size()), words.data());
-    return out.text();
+    return runZorlan(args).output;
 }
 
 // The body lines the listing reports errors on.
@@ -159,11 +152,10 @@ std::vector<std::string> relocations(const ElfImage& image) {
 } // namespace
 
 TEST(DisasmRoundTrip, EveryFormWithNumbersAndNames) {
-    const fs::path dir =
-        fs::temp_directory_path() / (std::string("zorlan-disasm-") + std::to_string(::getpid()));
-    fs::create_directories(dir);
-    const std::string source = (dir / "forms.asm").string(), object = (dir / "forms.obj").string();
-    const std::string rebuilt = (dir / "rebuilt.asm").string(), again = (dir / "rebuilt.obj").string();
+    ScratchDir dir;
+    ASSERT_TRUE(dir.ok());
+    const std::string source = dir.file("forms.asm"), object = dir.file("forms.obj");
+    const std::string rebuilt = dir.file("rebuilt.asm"), again = dir.file("rebuilt.obj");
 
     // Lines the assembler refuses (a name where no relocation exists, a value out of
     // range) are dropped until the source assembles.
@@ -206,5 +198,4 @@ TEST(DisasmRoundTrip, EveryFormWithNumbersAndNames) {
         ADD_FAILURE() << "relocation " << k << ": " << relA[k] << " became " << relB[k];
         break;
     }
-    if (!::testing::Test::HasFailure()) fs::remove_all(dir);
 }

@@ -7,47 +7,24 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <vector>
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct RunResult {
-    int status;
-    std::string output;
-};
-
-RunResult runZorlan(std::vector<const char*> words) {
-    words.insert(words.begin(), "zorlan");
-    CapturedOutput out;
-    int status = zorlanMain(static_cast<int>(words.size()), words.data());
-    return {status, out.text()};
-}
-
 class DriverRun : public ::testing::Test {
   protected:
+    // Runs happen inside the scratch directory, so that names are as a user types them.
     void SetUp() override {
-        dir = fs::temp_directory_path() / ("zorlan-driver-" + std::to_string(::getpid()) + "-" +
-                                           ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dir);
+        ASSERT_TRUE(dir.ok());
         previous = fs::current_path();
-        fs::current_path(dir);
+        fs::current_path(dir.path());
     }
-    void TearDown() override {
-        fs::current_path(previous);
-        fs::remove_all(dir);
-    }
-    static void write(const std::string& name, const std::string& text) { std::ofstream(name) << text; }
-    static std::string read(const std::string& name) {
-        std::ifstream in(name);
-        std::stringstream text;
-        text << in.rdbuf();
-        return text.str();
-    }
-    fs::path dir;
+    void TearDown() override { fs::current_path(previous); }
+    void write(const std::string& name, const std::string& text) const { dir.write(name, text); }
+    static std::string read(const std::string& name) { return readFile(name); }
+    ScratchDir dir;
     fs::path previous;
 };
 

@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <dirent.h>
-#include <fstream>
 #include <functional>
 #include <string>
 #include <sys/resource.h>
@@ -20,53 +18,8 @@
 
 namespace {
 
-// A scratch directory that removes the files it was given, and then itself.
-class ScratchDir {
-  public:
-    ScratchDir() {
-        char pattern[] = "/tmp/zorlan-limits-XXXXXX";
-        const char* made = mkdtemp(pattern);
-        path_ = made ? made : "";
-    }
-    ~ScratchDir() {
-        for (const std::string& name : entries()) unlink((path_ + "/" + name).c_str());
-        rmdir(path_.c_str());
-    }
-    ScratchDir(const ScratchDir&) = delete;
-    ScratchDir& operator=(const ScratchDir&) = delete;
-
-    std::string file(const std::string& name) const { return path_ + "/" + name; }
-    std::string write(const std::string& name, const std::string& text) const {
-        std::ofstream(file(name), std::ios::binary) << text;
-        return file(name);
-    }
-    std::vector<std::string> entries() const {
-        std::vector<std::string> names;
-        if (DIR* dir = opendir(path_.c_str())) {
-            while (dirent* e = readdir(dir))
-                if (std::string(e->d_name) != "." && std::string(e->d_name) != "..")
-                    names.push_back(e->d_name);
-            closedir(dir);
-        }
-        std::sort(names.begin(), names.end());
-        return names;
-    }
-    bool ok() const { return !path_.empty(); }
-
-  private:
-    std::string path_;
-};
-
-struct RunResult {
-    int status;
-    std::string listing;
-};
-
 RunResult assemble(const std::string& source, const std::string& object) {
-    std::vector<const char*> argv = {"zorlan", "-q", "-o", object.c_str(), source.c_str()};
-    CapturedOutput out;
-    int status = zorlanMain(static_cast<int>(argv.size()), argv.data());
-    return {status, out.text()};
+    return runZorlan({"-q", "-o", object.c_str(), source.c_str()});
 }
 
 std::string diagnostic(const std::string& file, int line, int code, const char* text) {
@@ -78,11 +31,6 @@ std::string diagnostic(const std::string& file, int line, int code, const char* 
 bool isSymlink(const std::string& path) {
     struct stat info;
     return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 // n items "1,1,...,1".
@@ -160,7 +108,7 @@ TEST(GeneratedSources, LimitsEndInACatalogueDiagnostic) {
         RunResult r = assemble(source, dir.file("out.obj"));
         EXPECT_EQ(r.status, c.status) << c.what;
         // Listings may hold a million-character name: show only their beginning.
-        EXPECT_TRUE(r.listing == c.listing(source)) << c.what << ": " << r.listing.substr(0, 300);
+        EXPECT_TRUE(r.output == c.listing(source)) << c.what << ": " << r.output.substr(0, 300);
         bool written = access(dir.file("out.obj").c_str(), F_OK) == 0;
         EXPECT_EQ(written, c.status == 0) << c.what;
     }
@@ -192,9 +140,9 @@ TEST(ObjectOutput, DevicesAndDirectoriesAreNeverReplaced) {
         RunResult r = assemble(source, out);
         EXPECT_EQ(r.status, c.status) << c.what;
         if (c.listing.empty())
-            EXPECT_EQ(r.listing, "") << c.what;
+            EXPECT_EQ(r.output, "") << c.what;
         else
-            EXPECT_NE(r.listing.find(c.listing), std::string::npos) << c.what << ": " << r.listing;
+            EXPECT_NE(r.output.find(c.listing), std::string::npos) << c.what << ": " << r.output;
         EXPECT_EQ(dir.entries(), (std::vector<std::string>{"out.obj", "prog.asm"})) << c.what;
         if (c.target)
             EXPECT_TRUE(isSymlink(out)) << c.what;
@@ -258,7 +206,7 @@ TEST(ObjectOutput, ReplacingKeepsModesLinksAndLongNames) {
 
     std::string longName = dir.file(std::string(251, 'o') + ".obj");
     RunResult r = assemble(source, longName);
-    EXPECT_EQ(r.status, 0) << r.listing;
+    EXPECT_EQ(r.status, 0) << r.output;
     EXPECT_EQ(readFile(longName), readFile(plain));
     EXPECT_EQ(dir.entries().size(), 5u) << "no temporary file is left behind";
 }
