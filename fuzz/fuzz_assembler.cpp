@@ -1,8 +1,8 @@
 // libFuzzer target: arbitrary bytes are assembled as a source file. The first byte
 // selects the switches (-d 1, -c, -u, and -l for the trace log), so every mode is
 // covered by one corpus.
+#include "core/messages.h"
 #include "driver/Zorlan.h"
-#include "driver/messages.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -4,7 +4,7 @@
 //   golden_runner <zorlan-executable> <golden-dir> <relative .asm path>
 //
 // Exit status 0 when every expectation holds, 1 when one fails, 2 on bad usage.
-#include "objfile/elfReader.h"
+#include "format/elfReader.h"
 #include "support/runnerSupport.h"
 
 #include <algorithm>

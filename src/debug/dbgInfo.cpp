@@ -4,12 +4,12 @@
 // exists, and so are the sibling offsets of groups.
 #include "debug/dbgInfo.h"
 
+#include "core/messages.h"
 #include "debug/addAttributes.h"
 #include "debug/dbgRelocation.h"
 #include "debug/dbgUtil.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
-#include "driver/messages.h"
 
 namespace {
 

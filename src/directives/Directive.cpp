@@ -7,13 +7,13 @@
 // the bytes and relocation entries.
 #include "directives/Directive.h"
 
+#include "core/Statement.h"
+#include "core/messages.h"
 #include "directives/DirectiveDebug.h"
 #include "directives/DirectiveHandlers.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
-#include "driver/messages.h"
-#include "frontend/Statement.h"
 #include "frontend/lexer.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"

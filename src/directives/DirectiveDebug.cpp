@@ -6,12 +6,12 @@
 // in the symbol table depend on them.
 #include "directives/DirectiveDebug.h"
 
+#include "core/Statement.h"
+#include "core/messages.h"
 #include "debug/dbgUtil.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
-#include "driver/messages.h"
-#include "frontend/Statement.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"

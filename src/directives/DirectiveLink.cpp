@@ -1,10 +1,10 @@
 // Section and linkage directives: .SECTION and .BSS create and select sections; .GLOBAL,
 // .LOCAL and .WEAK set the linkage of names. Pass one checks and defines names; pass two
 // rewrites the linkage bits of `.symtab` entries made earlier and opens section blocks.
+#include "core/Statement.h"
 #include "directives/Directive.h"
 #include "directives/DirectiveHandlers.h"
 #include "driver/initAsm.h"
-#include "frontend/Statement.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"

@@ -1,10 +1,10 @@
 // Structure instances: .DATA_DEF opens a labelled block of bytes, each .DATA_INIT describes
 // one member by bit offset and bit width, and .DATA_DEF_END packs the members (bit-fields
 // may share bytes) and lays the bytes down in the current section.
+#include "core/Statement.h"
 #include "directives/Directive.h"
 #include "directives/DirectiveHandlers.h"
 #include "driver/initAsm.h"
-#include "frontend/Statement.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stSymbolTable.h"
 

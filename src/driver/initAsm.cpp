@@ -1,8 +1,8 @@
 #include "driver/initAsm.h"
 
+#include "core/messages.h"
 #include "debug/dbgInfo.h"
 #include "debug/dbgUtil.h"
-#include "driver/messages.h"
 #include "isa/keywordTable.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stSymbolTable.h"

@@ -1,6 +1,6 @@
 #include "driver/interface.h"
 
-#include "driver/messages.h"
+#include "core/messages.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "driver/ver.h"
 
 #include "buildInfo.h"
-#include "driver/messages.h"
+#include "core/messages.h"
 
 void printVersion() {
     FILE* out = zorlanStdout();

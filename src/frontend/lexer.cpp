@@ -6,11 +6,11 @@
 // being counted in the column.
 #include "frontend/lexer.h"
 
+#include "core/Statement.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
-#include "frontend/Statement.h"
-#include "frontend/mnemonics.h"
 #include "frontend/token.h"
+#include "isa/mnemonics.h"
 
 #include <algorithm>
 #include <array>

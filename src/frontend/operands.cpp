@@ -1,6 +1,6 @@
 #include "frontend/operands.h"
 
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
 

@@ -11,17 +11,17 @@
 //   and the pending code stays as it was.
 #include "frontend/parser.h"
 
+#include "core/Statement.h"
+#include "core/messages.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
-#include "driver/messages.h"
-#include "frontend/Statement.h"
 #include "frontend/lexer.h"
-#include "frontend/mnemonics.h"
 #include "frontend/operands.h"
 #include "frontend/statementRecord.h"
 #include "frontend/token.h"
 #include "isa/keywordTable.h"
+#include "isa/mnemonics.h"
 #include "isa/opcodeTable.h"
 
 #include <cstdio>

@@ -1,6 +1,6 @@
 #include "frontend/statementRecord.h"
 
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 
 #include <atomic>
 #include <cstring>

@@ -24,7 +24,7 @@ enum TokenKind : int {
     TOK_DIRECTIVE,        // number: the DirectiveId of the keyword
     TOK_EXPORT,
     TOK_DO_NOT_EXPORT,
-    TOK_MNEMONIC, // number: index into the mnemonic table (frontend/mnemonics.h)
+    TOK_MNEMONIC, // number: index into the mnemonic table (isa/mnemonics.h)
     TOK_FLAG,     // number: the FlagId; text: the flag name
     TOK_DFLAG,    // text: "signed" or "unsigned"
     TOK_PORT,

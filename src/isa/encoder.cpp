@@ -1,11 +1,8 @@
 #include "isa/encoder.h"
 
-#include "driver/initAsm.h"
-#include "driver/messages.h"
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 #include "isa/instructionFamily.h"
 #include "isa/opcodeTable.h"
-#include "symbols/sectionHandler.h"
 
 #include <initializer_list>
 
@@ -365,28 +362,6 @@ int encodeThree(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& 
     return 0;
 }
 
-DataBlock* newTextBlock(AssemblerState* state) {
-    auto block = createDataBlock(static_cast<int32_t>(state->textLoc()), state->blockCapacity);
-    DataBlock* added = block ? appendBlock(state, SEC_TEXT, std::move(block)) : nullptr;
-    if (!added) reportAt(state, 3000);
-    return added;
-}
-
-// The text block the next instruction goes into: the first block on demand, and a new
-// one once the table length of the instruction would fill the current block. A few forms
-// are longer than their table length; should one of them (with its pad byte) not fit
-// the rest of the block, it starts a new block too rather than overrun the buffer. Null
-// after reporting 3000.
-DataBlock* blockFor(AssemblerState* state, const OpcodeEntry& entry, int wordCount) {
-    DataBlock* block = state->sections[SEC_TEXT].tail;
-    if (!block && !(block = newTextBlock(state))) return nullptr;
-    const size_t needed =
-        static_cast<size_t>(block->used) + (state->textLoc() & 1) + 2 * static_cast<size_t>(wordCount);
-    if (block->used + 2 * entry.words >= block->capacity || needed > block->bytes.size())
-        block = newTextBlock(state);
-    return block;
-}
-
 } // namespace
 
 int encodeWords(const OpcodeEntry& entry, const Statement& statement, InstructionWords& out) {
@@ -412,35 +387,4 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
     }
     if (result != 0) out = InstructionWords{};
     return result;
-}
-
-int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement* statement) {
-    if (!entry || !state || !statement) {
-        report(5001, __LINE__, 0, "encoder.cpp");
-        return -1;
-    }
-
-    // The words are chosen first (a failed check writes nothing), so that the block is
-    // picked knowing the instruction's true length.
-    InstructionWords words;
-    const int failure = encodeWords(*entry, *statement, words);
-    if (failure != 0) reportAt(state, failure);
-
-    DataBlock* block = blockFor(state, *entry, words.count);
-    if (!block) return -1;
-    // Every instruction starts at an even byte address; the pad byte stays zero. It is
-    // added even when a check failed.
-    if (state->textLoc() & 1) {
-        state->textLoc() += 1;
-        block->used += 1;
-    }
-    if (failure != 0) return -1;
-
-    uint8_t* out = block->bytes.data() + block->used;
-    for (int i = 0; i < words.count; ++i) {
-        *out++ = static_cast<uint8_t>(words.word[i] & 0xFF);
-        *out++ = static_cast<uint8_t>(words.word[i] >> 8);
-    }
-    block->used += 2 * words.count;
-    return 0;
 }

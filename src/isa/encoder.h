@@ -3,12 +3,8 @@
 
 #include <cstdint>
 
-struct AssemblerState;
 struct OpcodeEntry;
 struct Statement;
-
-// Appends the instruction's words to the text section; 0, or -1 after reporting.
-int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement* statement);
 
 constexpr int kMaxInstructionWords = 4;
 

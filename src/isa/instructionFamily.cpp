@@ -1,6 +1,6 @@
 #include "isa/instructionFamily.h"
 
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 #include "isa/opcodeTable.h"
 
 namespace {

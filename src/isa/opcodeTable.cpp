@@ -1,6 +1,6 @@
 #include "isa/opcodeTable.h"
 
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 #include "isa/instructionFamily.h"
 
 // One row per instruction id: {id, base opcode, words, size class, name}.

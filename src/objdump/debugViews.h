@@ -6,7 +6,7 @@
 // file-table fields in single bytes.
 #pragma once
 
-#include "objfile/elfReader.h"
+#include "format/elfReader.h"
 
 #include <cstdint>
 #include <string>

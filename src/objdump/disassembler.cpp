@@ -1,6 +1,6 @@
 #include "objdump/disassembler.h"
 
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 #include "isa/encoder.h"
 
 #include <algorithm>

@@ -4,8 +4,8 @@
 // render these listings.
 #pragma once
 
+#include "format/elfReader.h"
 #include "objdump/instructionDecoder.h"
-#include "objfile/elfReader.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "objdump/instructionDecoder.h"
 
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 #include "isa/encoder.h"
 #include "isa/opcodeTable.h"
 

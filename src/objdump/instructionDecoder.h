@@ -5,7 +5,7 @@
 // encoder turns it back into exactly the same words.
 #pragma once
 
-#include "frontend/mnemonics.h"
+#include "isa/mnemonics.h"
 
 #include <cstdint>
 #include <vector>

@@ -1,8 +1,8 @@
 #include "objdump/objdumpMain.h"
 
+#include "format/elfReader.h"
 #include "objdump/debugViews.h"
 #include "objdump/objdumpViews.h"
-#include "objfile/elfReader.h"
 
 #include <cstring>
 #include <string>

@@ -2,7 +2,7 @@
 // disassembly, and the object written back as assembly source. Each returns its text.
 #pragma once
 
-#include "objfile/elfReader.h"
+#include "format/elfReader.h"
 
 #include <cstdarg>
 #include <cstdint>

@@ -3,11 +3,11 @@
 // depend on it are corrected, so the object only describes what it holds.
 #include "objfile/fileIO.h"
 
+#include "core/messages.h"
 #include "debug/dbgInfo.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
-#include "driver/messages.h"
-#include "objfile/elfLib.h"
+#include "format/elfLib.h"
 #include "symbols/sectionHandler.h"
 
 #include <algorithm>

@@ -39,6 +39,10 @@ void renumberSymbolSections(AssemblerState* state, int removed);
 // Makes a section current by name (user sections); its number, or -1.
 int setCurrentSection(AssemblerState* state, const char* name);
 
+// Appends an instruction's words to the text section (pass two, after resolution); 0,
+// or -1 after reporting.
+int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement* statement);
+
 // ---- Resolution and relocation ----
 
 // Pass two, before encoding: replaces symbol operands by their values and records

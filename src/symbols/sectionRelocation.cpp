@@ -1,7 +1,7 @@
 // Pass-two resolution of symbol operands and the `.rel.text` entries they leave.
+#include "core/Statement.h"
+#include "core/messages.h"
 #include "driver/initAsm.h"
-#include "driver/messages.h"
-#include "frontend/Statement.h"
 #include "isa/instructionFamily.h"
 #include "isa/opcodeTable.h"
 #include "symbols/sectionHandler.h"

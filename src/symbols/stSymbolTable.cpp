@@ -1,8 +1,8 @@
 #include "symbols/stSymbolTable.h"
 
+#include "core/messages.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
-#include "driver/messages.h"
 #include "symbols/stHashTable.h"
 
 #include <algorithm>

@@ -7,7 +7,7 @@
 // assembles that with -c and compares the two objects' .text bytes and .rel.text
 // entries (by symbol name). A source that leaves no object is reported as skipped
 // (exit status 77).
-#include "objfile/elfReader.h"
+#include "format/elfReader.h"
 #include "support/runnerSupport.h"
 
 #include <cerrno>

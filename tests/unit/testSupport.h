@@ -1,8 +1,8 @@
 // Helpers shared by the unit tests.
 #pragma once
 
+#include "core/messages.h"
 #include "driver/Zorlan.h"
-#include "driver/messages.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 // The instruction decoder: every operand form the front end accepts decodes back to
 // words the encoder reproduces, and the readings of ambiguous words come in the
 // preferred order.
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 #include "isa/encoder.h"
 #include "isa/opcodeTable.h"
 #include "objdump/instructionDecoder.h"

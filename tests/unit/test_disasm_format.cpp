@@ -2,9 +2,9 @@
 // they name, and the text listing's split of code, data and labels.
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
+#include "format/elfReader.h"
 #include "isa/keywordTable.h"
 #include "objdump/disassembler.h"
-#include "objfile/elfReader.h"
 #include "testSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 // zorlan-objdump on good, damaged and foreign files: the command line, the diagnostics
 // and exit statuses, and every view on objects with damaged contents.
 #include "driver/Zorlan.h"
+#include "format/elfReader.h"
 #include "objdump/debugViews.h"
 #include "objdump/objdumpMain.h"
 #include "objdump/objdumpViews.h"
-#include "objfile/elfReader.h"
 #include "testSupport.h"
 
 #include <gtest/gtest.h>

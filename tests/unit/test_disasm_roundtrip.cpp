@@ -1,13 +1,13 @@
 // The whole way round in one process: a source with every accepted operand form of every
 // mnemonic, written with numbers and with symbols, is assembled, written back as source
 // by the disassembler, assembled again (with -c) and compared.
+#include "core/Statement.h"
 #include "driver/Zorlan.h"
-#include "frontend/Statement.h"
-#include "frontend/mnemonics.h"
+#include "format/elfReader.h"
 #include "isa/encoder.h"
+#include "isa/mnemonics.h"
 #include "isa/opcodeTable.h"
 #include "objdump/objdumpViews.h"
-#include "objfile/elfReader.h"
 #include "testSupport.h"
 
 #include <gtest/gtest.h>

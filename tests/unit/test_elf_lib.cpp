@@ -1,6 +1,6 @@
 // The ELF library's packed layout, and the reader's checks on damaged files.
-#include "objfile/elfLib.h"
-#include "objfile/elfReader.h"
+#include "format/elfLib.h"
+#include "format/elfReader.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

@@ -2,6 +2,7 @@
 // exactly as many words as pass one counted, before and after resolution.
 #include "isa/encoder.h"
 #include "isa/opcodeTable.h"
+#include "symbols/sectionHandler.h"
 #include "test_encoderSupport.h"
 
 #include <set>

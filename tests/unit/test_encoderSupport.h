@@ -1,10 +1,10 @@
 // Helpers shared by the instruction-set tests: hand-built statements and a fresh state.
 #pragma once
 
+#include "core/Statement.h"
+#include "core/messages.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
-#include "driver/messages.h"
-#include "frontend/Statement.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The scanner: token boundaries, keyword and number rules, strings, positions, input.
-#include "frontend/mnemonics.h"
 #include "frontend/token.h"
+#include "isa/mnemonics.h"
 #include "isa/opcodeTable.h"
 #include "test_parser_support.h"
 

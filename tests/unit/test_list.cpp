@@ -1,5 +1,5 @@
 // The generic list as stack and as queue.
-#include "driver/LIST.h"
+#include "core/LIST.h"
 
 #include <gtest/gtest.h>
 

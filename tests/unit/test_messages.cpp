@@ -1,5 +1,5 @@
 // The catalogue, the counters and the format of the closing listing.
-#include "driver/messages.h"
+#include "core/messages.h"
 #include "testSupport.h"
 
 #include <gtest/gtest.h>

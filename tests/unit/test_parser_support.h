@@ -2,10 +2,10 @@
 // statements back.
 #pragma once
 
+#include "core/Statement.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
-#include "frontend/Statement.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
 #include "symbols/stSymbolTable.h"

@@ -1,4 +1,4 @@
-#include "driver/LIST.h"
+#include "core/LIST.h"
 
 #include <cstdio>
 #include <new>

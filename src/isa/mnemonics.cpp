@@ -1,4 +1,4 @@
-#include "frontend/mnemonics.h"
+#include "isa/mnemonics.h"
 
 #include <cstring>
 #include <string_view>

@@ -1,4 +1,4 @@
-#include "objfile/elfReader.h"
+#include "format/elfReader.h"
 
 #include <cstdio>
 #include <cstring>

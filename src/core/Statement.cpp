@@ -1,4 +1,4 @@
-#include "frontend/Statement.h"
+#include "core/Statement.h"
 
 // Clearing runs at least once per source line, so it resets field by field: the
 // operand texts and the argument area keep their storage, and nothing is constructed.

@@ -4,7 +4,7 @@
 // buffer's bounds first; a damaged file gives an error text, never a read out of bounds.
 #pragma once
 
-#include "objfile/elfLib.h"
+#include "format/elfLib.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "objfile/elfLib.h"
+#include "format/elfLib.h"
 
 #include <cerrno>
 #include <climits>
