@@ -23,9 +23,9 @@ double millisecondsSince(std::chrono::steady_clock::time_point start) {
 
 int main(int argc, char** argv) {
     int count = argc > 1 ? std::atoi(argv[1]) : 100000;
-    resetProcessState();
+    RunContext context;
     std::unique_ptr<AssemblerState> state;
-    if (initAssemblerState(state) != 0) return 1;
+    if (initAssemblerState(context, state) != 0) return 1;
 
     std::vector<std::string> names;
     names.reserve(static_cast<size_t>(count));
@@ -40,13 +40,13 @@ int main(int argc, char** argv) {
         Symbol symbol;
         symbol.name = names[static_cast<size_t>(i)];
         symbol.value = symbol.address = 2 * i;
-        stInsertSymbol(symbol, labelTable.get());
+        stInsertSymbol(symbol, state->labelTable.get());
     }
     double insertMs = millisecondsSince(start);
 
     start = std::chrono::steady_clock::now();
     long long sum = 0;
-    for (const std::string& name : names) sum += stLookupSymbol(name.c_str(), labelTable.get())->value;
+    for (const std::string& name : names) sum += stLookupSymbol(name.c_str(), state->labelTable.get())->value;
     double lookupMs = millisecondsSince(start);
 
     start = std::chrono::steady_clock::now();
@@ -66,7 +66,5 @@ int main(int argc, char** argv) {
     }
     std::printf("%d names: insert %.2f ms, lookup %.2f ms, .symtab entries %.2f ms, .symtab index %.2f ms\n",
                 count, insertMs, lookupMs, addMs, findMs);
-    releaseAssemblerState(state);
-    destroySymbolTables();
     return 0;
 }

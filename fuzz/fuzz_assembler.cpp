@@ -1,7 +1,6 @@
 // libFuzzer target: arbitrary bytes are assembled as a source file. The first byte
 // selects the switches (-d 1, -c, -u, and -l for the trace log), so every mode is
 // covered by one corpus.
-#include "core/messages.h"
 #include "driver/Zorlan.h"
 
 #include <cstdint>
@@ -49,9 +48,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     if (data[0] & 8) argv.insert(argv.end(), {"-l", log.c_str()});
     argv.push_back(source.c_str());
 
-    setZorlanStdout(devNull());
-    zorlanMain(static_cast<int>(argv.size()), argv.data());
-    setZorlanStdout(nullptr);
+    zorlanMain(static_cast<int>(argv.size()), argv.data(), devNull());
     std::remove(object.c_str());
     std::remove(log.c_str());
     return 0;

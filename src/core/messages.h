@@ -1,11 +1,20 @@
-// Diagnostics: the message catalogue, the collected diagnostics and the closing listing.
+// Diagnostics: the message catalogue, the diagnostics one run collects and the closing
+// listing.
 #pragma once
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <vector>
 
 enum Severity { SEV_OK = 0, SEV_ERROR = 1, SEV_WARNING = 2, SEV_INFO = 3, SEV_INTERNAL = 4 };
+
+// Every catalogue code by name; the value is the number the listing prints.
+enum class Diag : int32_t {
+#define DIAG(name, code, severity, text) name = code,
+#include "core/diagnostics.def"
+#undef DIAG
+};
 
 struct CatalogueEntry {
     int severity;
@@ -13,8 +22,18 @@ struct CatalogueEntry {
     const char* text; // printf-style; at most one "%s"
 };
 
-constexpr int kCatalogueSize = 69;
-extern const CatalogueEntry kMessageCatalogue[kCatalogueSize];
+constexpr int kCatalogueSize = 0
+#define DIAG(name, code, severity, text) +1
+#include "core/diagnostics.def"
+#undef DIAG
+    ;
+
+// The catalogue in lookup order.
+inline constexpr CatalogueEntry kMessageCatalogue[kCatalogueSize] = {
+#define DIAG(name, code, severity, text) {severity, code, text},
+#include "core/diagnostics.def"
+#undef DIAG
+};
 
 // Looks a code up in the catalogue (first match in table order); null when absent.
 const CatalogueEntry* findCatalogueEntry(int code);
@@ -29,25 +48,28 @@ struct DiagnosticEntry {
     bool fileNameIsNull = false; // printed as "(null)"
 };
 
-// Records one diagnostic. Codes outside the catalogue are ignored. `arg` fills the
-// text's "%s" placeholder, if it has one; a null fileName is listed as "(null)".
-void report(int code, int line, int auxNumber, const char* fileName, const char* arg = nullptr);
+// The diagnostics of one run, in report order, and their counts by severity.
+struct DiagnosticList {
+    std::vector<DiagnosticEntry> entries;
+    int errors = 0; // errors and internal errors
+    int warnings = 0;
+    int infos = 0;
+    // When the run's trace log is the listing's file, the listing is appended to it
+    // instead of replacing it, so the trace survives the run.
+    bool listingAppends = false;
+};
 
-// Lists the diagnostics: the count line (unless quiet), then one line per entry.
-// With a log name the listing goes into that file, else to zorlanStdout().
-void printReport(const char* logName, int quiet);
+// Records one diagnostic. `arg` fills the text's "%s" placeholder, if it has one; a
+// null fileName is listed as "(null)". A number outside the catalogue is ignored.
+void report(DiagnosticList& list, Diag code, int line, int auxNumber, const char* fileName,
+            const char* arg = nullptr);
+void report(DiagnosticList& list, int code, int line, int auxNumber, const char* fileName,
+            const char* arg = nullptr);
 
-int errorCount(); // errors plus internal errors
-int warningCount();
-int infoCount();
-const std::vector<DiagnosticEntry>& diagnostics();
+// Lists the diagnostics: the count line (unless quiet), then one line per entry. With a
+// log name the listing goes into that file, else to `out`.
+void printReport(const DiagnosticList& list, FILE* out, const char* logName, int quiet);
 
-// When the trace log of this run is the listing's file, the listing is appended to it
-// instead of replacing it, so the trace survives the run.
-void setListingAppends(bool append);
-
-void resetDiagnostics();
-
-// The stream that stands for standard output (tests may redirect it).
-FILE* zorlanStdout();
-void setZorlanStdout(FILE* stream);
+inline int errorCount(const DiagnosticList& list) {
+    return list.errors;
+}

@@ -25,11 +25,10 @@ const AttributeForm kAttributeForms[] = {
     {DW_AT_static_link, DW_FORM_flag},  {DW_AT_type, DW_FORM_ref4},
 };
 
-void addPair(AssemblerState* state, int32_t attribute, int32_t form) {
-    DebugInfoBuilder& b = *state->debugInfoBuilder;
+void addPair(DebugInfoBuilder& b, int32_t attribute, int32_t form) {
     appendUleb128(b.abbrev, static_cast<uint32_t>(attribute));
     appendUleb128(b.abbrev, static_cast<uint32_t>(form));
-    state->attrCtr++;
+    b.attrCtr++;
 }
 
 int32_t here(const DebugInfoBuilder& b) {
@@ -44,23 +43,20 @@ int32_t attributeForm(int32_t attribute) {
     return 0;
 }
 
-int32_t beginEntry(AssemblerState* state, int32_t tag, bool hasChildren) {
-    DebugInfoBuilder& b = *state->debugInfoBuilder;
-    appendUleb128(b.abbrev, static_cast<uint32_t>(state->abbrevCtr));
+int32_t beginEntry(DebugInfoBuilder& b, int32_t tag, bool hasChildren) {
+    appendUleb128(b.abbrev, static_cast<uint32_t>(b.abbrevCtr));
     appendUleb128(b.abbrev, static_cast<uint32_t>(tag));
     b.abbrev.push_back(hasChildren ? 1 : 0);
     int32_t offset = here(b);
-    appendUleb128(b.info, static_cast<uint32_t>(state->dbgCtr));
+    appendUleb128(b.info, static_cast<uint32_t>(b.dbgCtr));
     b.currentEntry = offset;
     b.entryName.reset();
-    state->debugInfoOffset = here(b);
     return offset;
 }
 
-int32_t addAttribute(AssemblerState* state, int32_t attribute, uint32_t value) {
-    DebugInfoBuilder& b = *state->debugInfoBuilder;
+int32_t addAttribute(DebugInfoBuilder& b, int32_t attribute, uint32_t value) {
     int32_t form = attributeForm(attribute);
-    addPair(state, attribute, form);
+    addPair(b, attribute, form);
     int32_t offset = here(b);
     switch (form) {
         case DW_FORM_data1:
@@ -74,22 +70,18 @@ int32_t addAttribute(AssemblerState* state, int32_t attribute, uint32_t value) {
             appendU32(b.info, value);
             break; // addr (4-byte addresses), data4, ref4
     }
-    state->debugInfoOffset = here(b);
     return offset;
 }
 
-int32_t addStringAttribute(AssemblerState* state, int32_t attribute, const std::string& text) {
-    DebugInfoBuilder& b = *state->debugInfoBuilder;
-    addPair(state, attribute, DW_FORM_string);
+int32_t addStringAttribute(DebugInfoBuilder& b, int32_t attribute, const std::string& text) {
+    addPair(b, attribute, DW_FORM_string);
     int32_t offset = here(b);
     appendCString(b.info, text);
     if (attribute == DW_AT_name && !b.entryName) b.entryName = text;
-    state->debugInfoOffset = here(b);
     return offset;
 }
 
-void endEntry(AssemblerState* state) {
-    DebugInfoBuilder& b = *state->debugInfoBuilder;
+void endEntry(DebugInfoBuilder& b) {
     b.abbrev.push_back(0);
     b.abbrev.push_back(0);
     // Type look-ups find the first completed entry of a name, so a later entry of the
@@ -98,6 +90,6 @@ void endEntry(AssemblerState* state) {
         b.entryByName.try_emplace(std::move(*b.entryName), b.currentEntry);
         b.entryName.reset();
     }
-    state->abbrevCtr++;
-    state->dbgCtr++;
+    b.abbrevCtr++;
+    b.dbgCtr++;
 }

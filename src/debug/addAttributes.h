@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-struct AssemblerState;
+struct DebugInfoBuilder;
 
 // DWARF 2 tags used by the builder.
 enum DwarfTag {
@@ -65,12 +65,12 @@ enum DwarfForm {
 // The form an attribute is always written in; 0 for an attribute the builder does not use.
 int32_t attributeForm(int32_t attribute);
 
-// Starts the next entry of state->debugInfoBuilder: its abbreviation (code, tag,
+// Starts the next entry of the builder: its abbreviation (code, tag,
 // children flag) and its first value, the code as ULEB128. Returns the entry's offset.
-int32_t beginEntry(AssemblerState* state, int32_t tag, bool hasChildren);
+int32_t beginEntry(DebugInfoBuilder& b, int32_t tag, bool hasChildren);
 // Adds a numeric attribute in its form's width; returns the value's offset.
-int32_t addAttribute(AssemblerState* state, int32_t attribute, uint32_t value);
+int32_t addAttribute(DebugInfoBuilder& b, int32_t attribute, uint32_t value);
 // Adds a string attribute; a name attribute also names the entry for type look-ups.
-int32_t addStringAttribute(AssemblerState* state, int32_t attribute, const std::string& text);
+int32_t addStringAttribute(DebugInfoBuilder& b, int32_t attribute, const std::string& text);
 // Closes the abbreviation and advances the entry counters.
-void endEntry(AssemblerState* state);
+void endEntry(DebugInfoBuilder& b);

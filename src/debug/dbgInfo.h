@@ -9,6 +9,7 @@
 #include <vector>
 
 struct AssemblerState;
+struct DebugDirectives;
 
 // A value in .debug_info that is written once every entry exists: a type named before
 // its entry was built (`typeName` set) or a sibling offset known only after the group.
@@ -29,6 +30,14 @@ constexpr int32_t kResolveByName = 0xFFFF;
 // byte buffers: every value's offset is final the moment it is written, so entry
 // offsets serve as type references before the build ends.
 struct DebugInfoBuilder {
+    DebugInfoBuilder(AssemblerState* state, const DebugDirectives& declarations)
+        : state(state), declarations(declarations) {}
+
+    AssemblerState* state; // the object the entries describe
+    const DebugDirectives& declarations;
+    int32_t abbrevCtr = 1; // the next abbreviation code
+    int32_t dbgCtr = 1;    // the next entry's number (its abbreviation code)
+    int32_t attrCtr = 1;   // attributes added so far plus one (for the trace)
     std::vector<uint8_t> abbrev;
     std::vector<uint8_t> info; // starts with the 11-byte compile-unit header
     std::vector<PendingRef> pendingRefs;
@@ -40,10 +49,10 @@ struct DebugInfoBuilder {
 
 // Builds .debug_abbrev, .debug_info and the debug relocations; negative on failure,
 // which leaves the three empty.
-int buildDebugInfo(AssemblerState* state);
+int buildDebugInfo(AssemblerState* state, const DebugDirectives& declarations);
 
 // Builds .debug_line and .debug_raw_line from the .LINE records; 0, or -1.
-int buildLineProgram(AssemblerState* state);
+int buildLineProgram(AssemblerState* state, const DebugDirectives& declarations);
 
 // Writes the recorded debug descriptions to the trace log.
-void dumpDebugDescriptions(const AssemblerState* state);
+void dumpDebugDescriptions(const AssemblerState* state, const DebugDirectives& declarations);

@@ -24,11 +24,9 @@ void traceEncoded(const AssemblerState* state, const std::vector<uint8_t>& progr
 
 } // namespace
 
-int buildLineProgram(AssemblerState* state) {
+int buildLineProgram(AssemblerState* state, const DebugDirectives& declarations) {
     if (!state) return -1;
-    static const std::vector<LineEntry> kNoLines;
-    const std::vector<LineEntry>& lines =
-        state->debugDirectives ? state->debugDirectives->lineList : kNoLines;
+    const std::vector<LineEntry>& lines = declarations.lineList;
     logTrace(state, "Line Number Entries BEGIN\n");
     logTrace(state, "Number of entries: %zu\n", lines.size());
 
@@ -60,10 +58,10 @@ int buildLineProgram(AssemblerState* state) {
     appendU8(out, static_cast<uint32_t>(static_cast<int64_t>(largest) - smallest + 1));
     appendU8(out, kOpcodeBase);
     out.insert(out.end(), kOpcodeBase - 1, 0); // standard_opcode_lengths
-    for (const DebugFile& f : state->debugFileList) appendCString(out, f.directory);
+    for (const DebugFile& f : state->debugFileList.items) appendCString(out, f.directory);
     appendU8(out, 0);
-    for (size_t i = 0; i < state->debugFileList.size(); ++i) {
-        appendCString(out, state->debugFileList[i].baseName);
+    for (size_t i = 0; i < state->debugFileList.items.size(); ++i) {
+        appendCString(out, state->debugFileList.items[i].baseName);
         appendUleb128(out, static_cast<uint32_t>(i + 1)); // directory index
         appendU8(out, 0);                                 // modification time
         appendU8(out, 0);                                 // length

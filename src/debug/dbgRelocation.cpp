@@ -41,13 +41,13 @@ int addDebugRelocation(AssemblerState* state, int32_t offset, int needsSymbol, i
     if (needsSymbol == 1) {
         const char* symbol = name ? name : "";
         if (!state->symtabCreated) {
-            reportAt(state, 3005, symbol);
+            reportAt(state, Diag::SymbolNotDeclared, symbol);
             return -1;
         }
         index = findSymtabIndex(state, symbol, false);
         if (index < 0) {
             logTrace(state, "[ERR] Label is not found in the symbol table\n");
-            reportAt(state, 3010);
+            reportAt(state, Diag::SymbolNotInSymtab);
             return -1;
         }
     }

@@ -1,12 +1,9 @@
 #include "debug/dbgUtil.h"
 
+#include <string_view>
+
 #include "debug/dbgInfo.h"
 #include "driver/initAsm.h"
-
-DebugDirectives& debugDirectives(AssemblerState* state) {
-    if (!state->debugDirectives) state->debugDirectives = std::make_unique<DebugDirectives>();
-    return *state->debugDirectives;
-}
 
 void appendUleb128(std::vector<uint8_t>& out, uint32_t value) {
     do {
@@ -130,13 +127,27 @@ void dumpNode(const AssemblerState* state, const DebugDeclNode& node, int depth)
 
 } // namespace
 
-void dumpDebugDescriptions(const AssemblerState* state) {
-    if (!tracing(state) || !state->debugDirectives) return;
-    const DebugDirectives& d = *state->debugDirectives;
+void dumpDebugDescriptions(const AssemblerState* state, const DebugDirectives& d) {
+    if (!tracing(state)) return;
     logTrace(state, "Dumping .ENUMVAR BEGIN\n");
     for (const DebugDeclNode& node : d.declList) dumpNode(state, node, 0);
     logTrace(state, "Dumping .ENUMVAR END\n");
     logTrace(state, "Dumping .LINE BEGIN\n");
     for (const LineEntry& e : d.lineList) logTrace(state, "line: %d address: %d\n", e.line, e.address);
     logTrace(state, "Dumping .LINE END\n");
+}
+
+SplitPath splitPath(const char* path) {
+    SplitPath parts;
+    if (!path) return parts;
+    std::string_view text = path;
+    if (text.find('\\') != std::string_view::npos) {
+        size_t baseStart = text.find_last_of("\\/") + 1;
+        parts.directory.emplace(text.substr(0, baseStart));
+        parts.baseName.emplace(text.substr(baseStart));
+    } else {
+        parts.directory.emplace(".");
+        parts.baseName.emplace(text);
+    }
+    return parts;
 }

@@ -144,8 +144,8 @@ struct LineEntry {
     int32_t address = 0; // even text byte address
 };
 
-// Everything the debug directives of one run build. Lives in the assembler state, so a
-// new run starts clean.
+// Everything the debug directives of one run build, read by the debug-information and
+// line-program builders. One per run.
 struct DebugDirectives {
     std::vector<DebugDeclNode> declList; // completed declarations in directive order
     bool declListCreated = false;
@@ -163,9 +163,6 @@ struct DebugDirectives {
     int32_t openFunctionLine = 0;
 };
 
-// The state's directive records, created on first use.
-DebugDirectives& debugDirectives(AssemblerState* state);
-
 // ---- Byte helpers (little-endian, as every debug table is) ----
 
 void appendUleb128(std::vector<uint8_t>& out, uint32_t value);
@@ -177,6 +174,15 @@ void patchU16(std::vector<uint8_t>& out, size_t at, uint32_t value);
 void patchU32(std::vector<uint8_t>& out, size_t at, uint32_t value);
 // Appends the text and its terminating zero byte.
 void appendCString(std::vector<uint8_t>& out, const std::string& text);
+
+// Splits a path into directory and base name: with a backslash anywhere, the directory
+// runs up to and including the last backslash or slash; otherwise it is ".". A null
+// path gives neither part.
+struct SplitPath {
+    std::optional<std::string> directory;
+    std::optional<std::string> baseName;
+};
+SplitPath splitPath(const char* path);
 
 // Removes one leading and one trailing double quote, as operands are written.
 std::string stripQuotes(const std::string& text);

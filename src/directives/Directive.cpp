@@ -7,13 +7,14 @@
 // the bytes and relocation entries.
 #include "directives/Directive.h"
 
+#include "core/LIST.h"
 #include "core/Statement.h"
 #include "core/messages.h"
+#include "debug/dbgUtil.h"
 #include "directives/DirectiveDebug.h"
 #include "directives/DirectiveHandlers.h"
-#include "driver/Zorlan.h"
 #include "driver/initAsm.h"
-#include "driver/interface.h"
+#include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
@@ -26,8 +27,6 @@
 #include <sys/stat.h>
 #include <vector>
 
-int64_t lastOrgTextLoc = -1;
-
 namespace {
 
 constexpr int kMaxIncludeDepth = 64;
@@ -38,43 +37,39 @@ constexpr int kMaxIncludeDepth = 64;
 constexpr int kMaxIncludesPerPass = 16384;
 constexpr int64_t kMaxIncludedBytesPerPass = int64_t{64} << 20;
 
-int includesThisPass = 0;
-int64_t includedBytesThisPass = 0;
 // No section can come near this; a larger request in pass two is a corrupted count.
 constexpr int64_t kMaxSectionBytes = int64_t{1} << 30;
 // The relocation arrays start with room for the pass-one estimate, within reason.
 constexpr int32_t kMaxRelocationReserve = 1 << 16;
 
-using Handler = int (*)(Statement*, AssemblerState*, int);
+using Handler = int (*)(Statement*, DirectiveContext&, int);
 
 bool inText(const AssemblerState* state) {
     return state->currentSection == SEC_TEXT;
 }
 
-int failWith(const AssemblerState* state, int code, const char* arg = nullptr) {
-    reportAt(state, code, arg);
-    return -1;
-}
-
 // ---- Location-counter directives ----
 
-int executeTEXT(Statement*, AssemblerState* state, int) {
+int executeTEXT(Statement*, DirectiveContext& dc, int) {
+    AssemblerState* state = &dc.state;
     state->currentSection = SEC_TEXT;
     return 0;
 }
 
-int executeDATA(Statement*, AssemblerState* state, int) {
+int executeDATA(Statement*, DirectiveContext& dc, int) {
+    AssemblerState* state = &dc.state;
     state->currentSection = SEC_DATA;
     return 0;
 }
 
-int executeABS(Statement*, AssemblerState* state, int) {
+int executeABS(Statement*, DirectiveContext& dc, int) {
+    AssemblerState* state = &dc.state;
     state->relocatable = 0;
     state->absOrgStage += 1;
     return 0;
 }
 
-int executeLOC(Statement*, AssemblerState*, int) {
+int executeLOC(Statement*, DirectiveContext&, int) {
     return 0;
 }
 
@@ -100,17 +95,19 @@ int executeAlignment(AssemblerState* state, int pass, bool wantOdd) {
         if (!tail || tail->capacity - tail->used < 2) {
             tail = appendBlock(state, section,
                                createDataBlock(static_cast<int32_t>(before), state->blockCapacity));
-            if (!tail) return failWith(state, 5000);
+            if (!tail) return failWith(state, Diag::OutOfMemory);
         }
         tail->used += static_cast<int32_t>(counter - before);
     }
     return 0;
 }
 
-int executeEVEN(Statement*, AssemblerState* state, int pass) {
+int executeEVEN(Statement*, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     return executeAlignment(state, pass, false);
 }
-int executeODD(Statement*, AssemblerState* state, int pass) {
+int executeODD(Statement*, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     return executeAlignment(state, pass, true);
 }
 
@@ -185,7 +182,7 @@ int dataPassTwo(AssemblerState* state, const DataValues& values, int64_t count, 
     int section = uninitialised ? SEC_BSS : state->currentSection;
     if (uninitialised) logTrace(state, "This .%s is for .BSS\n", dataKeyword(elementSize));
     int64_t bytes = count * elementSize;
-    if (bytes > kMaxSectionBytes) return failWith(state, 3020);
+    if (bytes > kMaxSectionBytes) return failWith(state, Diag::MemoryOverflow);
 
     std::vector<uint8_t> buffer;
     if (!uninitialised) {
@@ -218,8 +215,8 @@ int dataPassTwo(AssemblerState* state, const DataValues& values, int64_t count, 
 
 int executeData(Statement* st, AssemblerState* state, int pass, int elementSize, const DataValues& values,
                 int64_t count) {
-    if (!st->name) return failWith(state, 1001);
-    if (count < 1) return failWith(state, 2018);
+    if (!st->name) return failWith(state, Diag::InvalidDirectiveSyntax);
+    if (count < 1) return failWith(state, Diag::InvalidSize);
     bool uninitialised = values.literal == nullptr && st->uninitialised == 1;
     if (pass == 0) {
         bool identifiers = values.literal == nullptr && (st->flags & kFlagNames);
@@ -234,13 +231,16 @@ int executeDataList(Statement* st, AssemblerState* state, int pass, int elementS
     return executeData(st, state, pass, elementSize, values, st->count);
 }
 
-int executeDB(Statement* st, AssemblerState* state, int pass) {
+int executeDB(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     return executeDataList(st, state, pass, 1);
 }
-int executeDW(Statement* st, AssemblerState* state, int pass) {
+int executeDW(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     return executeDataList(st, state, pass, 2);
 }
-int executeDD(Statement* st, AssemblerState* state, int pass) {
+int executeDD(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     return executeDataList(st, state, pass, 4);
 }
 
@@ -262,10 +262,12 @@ int executeString(Statement* st, AssemblerState* state, int pass, bool zeroTermi
     return result;
 }
 
-int executeASCII(Statement* st, AssemblerState* state, int pass) {
+int executeASCII(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     return executeString(st, state, pass, false);
 }
-int executeASCIIZ(Statement* st, AssemblerState* state, int pass) {
+int executeASCIIZ(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     return executeString(st, state, pass, true);
 }
 
@@ -274,8 +276,9 @@ int32_t firstNumber(const Statement* st) {
 }
 
 // .CONST: one big-endian word in the data section, whatever section is current.
-int executeCONST(Statement* st, AssemblerState* state, int pass) {
-    if (!st->name) return failWith(state, 1001);
+int executeCONST(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!st->name) return failWith(state, Diag::InvalidDirectiveSyntax);
     int64_t& counter = state->dataLoc();
     if (pass == 0) {
         defineDataLabel(state, *st->name, static_cast<int32_t>(counter), 1);
@@ -289,7 +292,7 @@ int executeCONST(Statement* st, AssemblerState* state, int pass) {
     if (tail &&
         (tail->capacity - tail->used < 3 || tail->used + 2 > static_cast<int32_t>(tail->bytes.size())))
         tail = appendBlock(state, SEC_DATA, createDataBlock(address, state->blockCapacity));
-    if (!tail) return failWith(state, 5000);
+    if (!tail) return failWith(state, Diag::OutOfMemory);
     uint32_t value = static_cast<uint32_t>(firstNumber(st));
     tail->bytes[static_cast<size_t>(tail->used)] = static_cast<uint8_t>(value >> 8);
     tail->bytes[static_cast<size_t>(tail->used) + 1] = static_cast<uint8_t>(value);
@@ -299,13 +302,15 @@ int executeCONST(Statement* st, AssemblerState* state, int pass) {
 }
 
 // .EQU: a named constant; operands that name it need no relocation.
-int executeEQU(Statement* st, AssemblerState* state, int pass) {
-    if (!st->name) return failWith(state, 1001);
+int executeEQU(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!st->name) return failWith(state, Diag::InvalidDirectiveSyntax);
     if (pass != 0) return 0;
     Symbol symbol;
     symbol.name = *st->name;
     symbol.value = firstNumber(st);
-    if (stInsertSymbol(symbol, constTable.get()) != 0) reportAt(state, 3016, symbol.name.c_str());
+    if (stInsertSymbol(symbol, state->constTable.get()) != 0)
+        reportAt(state, Diag::DuplicateSymbol, symbol.name.c_str());
     return 0;
 }
 
@@ -326,7 +331,8 @@ FILE* openSource(const std::string& path) {
     return stream;
 }
 
-int executeINCLUDE(Statement* st, AssemblerState* state, int pass) {
+int executeINCLUDE(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     // The name is the text after the first double quote, without its last character.
     std::string name;
     if (st->fileName) {
@@ -337,54 +343,56 @@ int executeINCLUDE(Statement* st, AssemblerState* state, int pass) {
     logTrace(state, "INCLUDE file: %s\n", name.c_str());
 
     // A file that includes itself, directly or not, stops at this depth instead of looping.
-    if (state->includeStack.size() >= static_cast<size_t>(kMaxIncludeDepth) || name.empty() ||
-        includesThisPass >= kMaxIncludesPerPass)
-        return failWith(state, 5006, name.c_str());
+    if (listCount(dc.frontEnd.includeStack) >= kMaxIncludeDepth || name.empty() ||
+        dc.includesThisPass >= kMaxIncludesPerPass)
+        return failWith(state, Diag::CannotOpenFile, name.c_str());
 
     std::string path = name;
     FILE* stream = openSource(path);
+    const std::vector<std::string>& includeDirs = state->run.switches.includeDirs;
     for (size_t i = 0; !stream && i < includeDirs.size(); ++i) {
         path = includeDirs[i] + "/" + name;
         stream = openSource(path);
     }
-    if (!stream) return failWith(state, 5006, name.c_str());
+    if (!stream) return failWith(state, Diag::CannotOpenFile, name.c_str());
     std::string bytes;
     SourceRead read = readSource(stream, bytes);
     std::fclose(stream);
-    if (read == SourceRead::Failed) return failWith(state, 5006, name.c_str());
-    includesThisPass += 1;
-    includedBytesThisPass += static_cast<int64_t>(bytes.size());
-    if (read == SourceRead::TooLarge || includedBytesThisPass > kMaxIncludedBytesPerPass)
-        return failWith(state, 3020);
+    if (read == SourceRead::Failed) return failWith(state, Diag::CannotOpenFile, name.c_str());
+    dc.includesThisPass += 1;
+    dc.includedBytesThisPass += static_cast<int64_t>(bytes.size());
+    if (read == SourceRead::TooLarge || dc.includedBytesThisPass > kMaxIncludedBytesPerPass)
+        return failWith(state, Diag::MemoryOverflow);
 
     if (pass == 1) {
         SplitPath parts = splitPath(name.c_str());
-        if (!parts.directory || !parts.baseName) return failWith(state, 3008);
-        state->debugFileList.push_back(DebugFile{std::move(*parts.directory), std::move(*parts.baseName)});
-        state->debugFileListCreated = true;
+        if (!parts.directory || !parts.baseName) return failWith(state, Diag::MissingFile);
+        listAdd(state->debugFileList, DebugFile{std::move(*parts.directory), std::move(*parts.baseName)},
+                LIST_END);
     }
 
     IncludeContext context;
-    context.savedLine = state->lineNumber;
-    context.savedInput = lexerDetachInput();
-    context.savedFileName = std::move(state->fileName);
-    context.savedFileIndex = fileIndex;
-    state->includeStack.push_back(std::move(context));
-    state->fileName = path;
-    scanLine = 0;
-    fileIndex += 1;
-    lexerStartOwned(std::move(bytes));
+    context.savedLine = state->run.lineNumber;
+    context.savedInput = lexerDetachInput(dc.frontEnd.lexer);
+    context.savedFileName = std::move(state->run.fileName);
+    context.savedFileIndex = state->run.flags.fileIndex;
+    listAdd(dc.frontEnd.includeStack, std::move(context), LIST_FRONT);
+    state->run.fileName = path;
+    dc.frontEnd.lexer.scanLine = 0;
+    state->run.flags.fileIndex += 1;
+    lexerStartOwned(dc.frontEnd.lexer, std::move(bytes));
     return 0;
 }
 
-int executeENDP(Statement*, AssemblerState* state, int) {
+int executeENDP(Statement*, DirectiveContext& dc, int) {
+    AssemblerState* state = &dc.state;
     logTrace(state, "executeENDP BEGIN\n");
     int result = 0;
     if (!inText(state)) {
-        reportAt(state, 3018);
+        reportAt(state, Diag::DirectiveOnlyInText);
         result = -1;
     } else {
-        endOfSource = 1;
+        state->run.flags.endOfSource = 1;
     }
     logTrace(state, "executeENDP END ret = %d\n", result);
     return result;
@@ -438,21 +446,23 @@ void defineDataLabel(AssemblerState* state, const std::string& name, int32_t val
     symbol.address = value;
     symbol.value = value;
     symbol.isData = isData;
-    if (stInsertSymbol(symbol, labelTable.get()) != 0) reportAt(state, 3016, symbol.name.c_str());
+    if (stInsertSymbol(symbol, state->labelTable.get()) != 0)
+        reportAt(state, Diag::DuplicateSymbol, symbol.name.c_str());
 }
 
 int appendSectionBytes(AssemblerState* state, int section, const uint8_t* bytes, int64_t size,
                        int elementSize) {
-    if (section < 0 || section >= kMaxSections || elementSize < 1) return failWith(state, 5001);
+    if (section < 0 || section >= kMaxSections || elementSize < 1)
+        return failWith(state, Diag::InternalError);
     DataBlock* tail = ensureTailBlock(state, section);
-    if (!tail) return failWith(state, 5000);
+    if (!tail) return failWith(state, Diag::OutOfMemory);
     int64_t& counter = state->locationCounters[section];
     if (section == SEC_TEXT && (counter & 1)) {
         // A zero pad byte puts the data on a word boundary.
         if (tail->used >= tail->capacity) {
             tail = appendBlock(state, section,
                                createDataBlock(static_cast<int32_t>(counter), state->blockCapacity));
-            if (!tail) return failWith(state, 5000);
+            if (!tail) return failWith(state, Diag::OutOfMemory);
         }
         tail->used += 1;
         counter += 1;
@@ -465,12 +475,12 @@ int appendSectionBytes(AssemblerState* state, int section, const uint8_t* bytes,
     }
     // Too big for the tail block: new blocks, each holding as many whole elements as fit.
     int64_t perBlock = (state->blockCapacity / elementSize) * elementSize;
-    if (perBlock < 1) return failWith(state, 5001);
+    if (perBlock < 1) return failWith(state, Diag::InternalError);
     for (int64_t written = 0; written < size;) {
         int64_t chunk = std::min(perBlock, size - written);
         DataBlock* block = appendBlock(
             state, section, createDataBlock(static_cast<int32_t>(counter + written), state->blockCapacity));
-        if (!block) return failWith(state, 5000);
+        if (!block) return failWith(state, Diag::OutOfMemory);
         if (bytes) std::memcpy(block->bytes.data(), bytes + written, static_cast<size_t>(chunk));
         block->used = static_cast<int32_t>(chunk);
         written += chunk;
@@ -482,10 +492,10 @@ std::string argumentText(const ArgCell& cell) {
     return cell.isText ? cell.text : std::to_string(cell.number);
 }
 
-bool applyDataIdentifierRule(std::string& name) {
-    if (!underscorePrefix) return true;
+bool applyDataIdentifierRule(const AssemblerState* state, std::string& name) {
+    if (!state->run.switches.underscorePrefix) return true;
     if (name.empty() || name[0] != '_') {
-        std::fputs("Data identifier should start with _\n", zorlanStdout());
+        std::fputs("Data identifier should start with _\n", state->run.out);
         return false;
     }
     name.erase(0, 1);
@@ -499,32 +509,33 @@ void addToEstimate(int32_t& estimate, int64_t amount) {
 
 // ---- Public interface ----
 
-int directiveExecute(Statement* statement, AssemblerState* state, int pass) {
-    if (!statement || !state || pass < 0 || pass > 1) return -1;
+int directiveExecute(Statement* statement, DirectiveContext& dc, int pass) {
+    if (!statement || pass < 0 || pass > 1) return -1;
     int id = statement->id;
     Handler handler = (id >= 0 && id <= kHighestDirectiveId) ? kHandlers[id] : nullptr;
-    if (!handler) return failWith(state, 1002);
-    return handler(statement, state, pass);
+    if (!handler) return failWith(&dc.state, Diag::UnsupportedDirective);
+    return handler(statement, dc, pass);
 }
 
-int executeORG(Statement* statement, AssemblerState* state, int pass) {
+int executeORG(Statement* statement, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     int64_t n = statement->number;
     if (state->currentSection == SEC_TEXT) {
         // Without .ABS anywhere in the source the text origin cannot move.
-        if (!absoluteMode) return 0;
-        if (2 * n < state->textLoc()) return failWith(state, 3013);
+        if (!state->run.flags.absoluteMode) return 0;
+        if (2 * n < state->textLoc()) return failWith(state, Diag::OrgOverlap);
         if (state->absOrgStage == 1) {
             state->textStartAddress = state->textLoc() != 0 ? static_cast<int32_t>(n) : 0;
             state->absOrgStage += 1;
         }
-        if (pass == 0) lastOrgTextLoc = state->textLoc();
+        if (pass == 0) dc.lastOrgTextLoc = state->textLoc();
         state->textLoc() = 2 * n;
         if (pass == 0) {
             state->orgRelativeLoc = state->orgCount == 0 ? 0 : 2 * n;
             state->orgCount += 1;
         }
     } else if (state->currentSection == SEC_DATA) {
-        if (n < state->dataLoc()) return failWith(state, 3013);
+        if (n < state->dataLoc()) return failWith(state, Diag::OrgOverlap);
         state->dataLoc() = n;
         if (state->absOrgStage == 1) {
             state->dataStartAddress = static_cast<int32_t>(n);
@@ -545,7 +556,7 @@ int executeORG(Statement* statement, AssemblerState* state, int pass) {
     bool hadBlocks = state->sections[section].tail != nullptr;
     auto block =
         createDataBlock(static_cast<int32_t>(state->locationCounters[section]), state->blockCapacity);
-    if (!appendBlock(state, section, std::move(block))) return failWith(state, 5000);
+    if (!appendBlock(state, section, std::move(block))) return failWith(state, Diag::OutOfMemory);
     if (section == SEC_TEXT) {
         if (hadBlocks)
             state->orgRelativeLoc = 2 * n;
@@ -570,11 +581,11 @@ int addPointerRelocation(int isSymbol, AssemblerState* state, const char* name, 
         table.reserve(static_cast<size_t>(std::clamp<int64_t>(estimate, 0, kMaxRelocationReserve)));
         created = true;
     }
-    if (!state->symtabCreated) return failWith(state, 5005);
+    if (!state->symtabCreated) return failWith(state, Diag::NoSymtabEntry);
     int32_t index = findSymtabIndex(state, name, false);
     if (index < 0) {
         logTrace(state, "Label is not found in the symbol table\n");
-        return failWith(state, 3010);
+        return failWith(state, Diag::SymbolNotInSymtab);
     }
     if (width != 2 && width != 4) return 0; // only 16- and 32-bit pointers are relocated
 
@@ -589,16 +600,14 @@ int addPointerRelocation(int isSymbol, AssemblerState* state, const char* name, 
     return 0;
 }
 
-void resetDirectivesForPassTwo() {
-    lastOrgTextLoc = -1;
-    resetStructInstance();
-    includesThisPass = 0;
-    includedBytesThisPass = 0;
-}
+DirectiveContext::DirectiveContext(AssemblerState& state, FrontEnd& frontEnd, DebugDirectives& debug)
+    : state(state), frontEnd(frontEnd), debug(debug) {}
 
-void resetDirectiveState() {
-    lastOrgTextLoc = -1;
-    resetStructInstance();
-    includesThisPass = 0;
-    includedBytesThisPass = 0;
+DirectiveContext::~DirectiveContext() = default;
+
+void resetDirectivesForPassTwo(DirectiveContext& dc) {
+    dc.lastOrgTextLoc = -1;
+    dc.openInstance.reset();
+    dc.includesThisPass = 0;
+    dc.includedBytesThisPass = 0;
 }

@@ -9,7 +9,7 @@
 #include "core/Statement.h"
 #include "core/messages.h"
 #include "debug/dbgUtil.h"
-#include "driver/Zorlan.h"
+#include "directives/Directive.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
 #include "symbols/sectionHandler.h"
@@ -30,11 +30,12 @@ std::string operandText(const std::optional<std::string>& text) {
 }
 
 // Records are built in pass one, and only when debug information is wanted.
-bool recording(int pass) {
-    return pass == 0 && debugInfo != 0;
+bool recording(const DirectiveContext& dc, int pass) {
+    return pass == 0 && dc.state.run.switches.debugInfo != 0;
 }
 
-DataBlock* ensureMarkerBlock(AssemblerState* state, int ordinal) {
+DataBlock* ensureMarkerBlock(DirectiveContext& dc, int ordinal) {
+    AssemblerState* state = &dc.state;
     SectionChain& chain = state->sections[ordinal];
     if (chain.head) return chain.head.get();
     return appendBlock(
@@ -44,18 +45,18 @@ DataBlock* ensureMarkerBlock(AssemblerState* state, int ordinal) {
 
 // The opening directives create the .debug_abbrev / .debug_info section data that the
 // writer later fills, and the declaration list.
-int openDebugData(AssemblerState* state) {
-    if (!ensureMarkerBlock(state, SEC_DEBUG_INFO) || !ensureMarkerBlock(state, SEC_DEBUG_ABBREV)) {
+int openDebugData(DirectiveContext& dc) {
+    AssemblerState* state = &dc.state;
+    if (!ensureMarkerBlock(dc, SEC_DEBUG_INFO) || !ensureMarkerBlock(dc, SEC_DEBUG_ABBREV)) {
         logTrace(state, "[ERR] Failed to create DEBUG section data.\n");
         return -1;
     }
-    debugDirectives(state).declListCreated = true;
+    dc.debug.declListCreated = true;
     return 0;
 }
 
 bool hasDebugData(const AssemblerState* state) {
-    return state->sections[SEC_DEBUG_INFO].head && state->sections[SEC_DEBUG_ABBREV].head &&
-           state->debugDirectives;
+    return state->sections[SEC_DEBUG_INFO].head && state->sections[SEC_DEBUG_ABBREV].head;
 }
 
 // ---- Operand checks shared by the declarations ----
@@ -71,23 +72,31 @@ struct DeclShape {
     int32_t line = 1;
 };
 
-// The catalogue code a check fails with, or 0.
-int failedCheck(FlagCheck check, const DeclShape& s) {
+// The code a check fails with, or nothing.
+std::optional<Diag> failedCheck(FlagCheck check, const DeclShape& s) {
     switch (check) {
         case FC_SIZE:
-            return s.size < 0 ? 2018 : 0;
+            if (s.size < 0) return Diag::InvalidSize;
+            break;
         case FC_ARRAY_FLAG:
-            return (s.arrayFlag != 0 && s.arrayFlag != 1) ? 2022 : 0;
+            if (s.arrayFlag != 0 && s.arrayFlag != 1) return Diag::InvalidArrayFlag;
+            break;
         case FC_ARRAY_DIM:
-            return (s.arrayFlag == 1 && (s.arrayDim < 1 || s.arrayDim > kMaxDimension)) ? 2019 : 0;
+            if (s.arrayFlag == 1 && (s.arrayDim < 1 || s.arrayDim > kMaxDimension))
+                return Diag::InvalidArrayDimension;
+            break;
         case FC_POINTER_FLAG:
-            return (s.pointerFlag != 0 && s.pointerFlag != 1) ? 2023 : 0;
+            if (s.pointerFlag != 0 && s.pointerFlag != 1) return Diag::InvalidPointerFlag;
+            break;
         case FC_POINTER_DIM:
-            return (s.pointerFlag == 1 && (s.pointerDim < 1 || s.pointerDim > kMaxDimension)) ? 2020 : 0;
+            if (s.pointerFlag == 1 && (s.pointerDim < 1 || s.pointerDim > kMaxDimension))
+                return Diag::InvalidPointerDimension;
+            break;
         case FC_LINE:
-            return s.line < 1 ? 2001 : 0;
+            if (s.line < 1) return Diag::InvalidLineNumber;
+            break;
     }
-    return 0;
+    return std::nullopt;
 }
 
 constexpr FlagCheck kVariableChecks[] = {FC_SIZE,         FC_ARRAY_FLAG,  FC_ARRAY_DIM,
@@ -99,8 +108,8 @@ constexpr FlagCheck kMemberChecks[] = {FC_SIZE, FC_POINTER_FLAG, FC_POINTER_DIM,
 template <size_t N>
 int checkShape(AssemblerState* state, const DeclShape& shape, const FlagCheck (&checks)[N]) {
     for (FlagCheck check : checks) {
-        if (int code = failedCheck(check, shape)) {
-            reportAt(state, code);
+        if (std::optional<Diag> code = failedCheck(check, shape)) {
+            reportAt(state, *code);
             return -1;
         }
     }
@@ -189,8 +198,9 @@ ModifierWords readModifierWords(const Statement& st, bool allowTypeWords, int32_
 
 // Enums, structs, unions and variables completed in the text section belong to the
 // function being described; one is opened empty when .FUNCTION has not come yet.
-void placeByScope(AssemblerState* state, DebugDeclNode node) {
-    DebugDirectives& d = debugDirectives(state);
+void placeByScope(DirectiveContext& dc, DebugDeclNode node) {
+    AssemblerState* state = &dc.state;
+    DebugDirectives& d = dc.debug;
     if (state->currentSection == SEC_TEXT) {
         if (!d.openFunction) d.openFunction = std::make_unique<FunctionDecl>();
         d.openFunction->locals.push_back(std::move(node));
@@ -205,72 +215,76 @@ int32_t textLoc32(AssemblerState* state) {
 
 // ---- Handlers ----
 
-int doEnum(Statement& st, AssemblerState* state, int pass) {
-    if (!recording(pass)) return 0;
-    if (openDebugData(state) != 0) return -1;
+int doEnum(Statement& st, DirectiveContext& dc, int pass) {
+    if (!recording(dc, pass)) return 0;
+    if (openDebugData(dc) != 0) return -1;
     auto decl = std::make_unique<EnumDecl>();
     decl->name = operandText(st.declName);
-    debugDirectives(state).openEnum = std::move(decl);
+    dc.debug.openEnum = std::move(decl);
     return 0;
 }
 
-int doEnumerator(Statement& st, AssemblerState* state, int pass) {
-    if (!recording(pass)) return 0;
-    if (!hasDebugData(state) || !state->debugDirectives->openEnum) {
-        reportAt(state, 2000);
+int doEnumerator(Statement& st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!recording(dc, pass)) return 0;
+    if (!hasDebugData(state) || !dc.debug.openEnum) {
+        reportAt(state, Diag::MissingEnum);
         return -1;
     }
-    state->debugDirectives->openEnum->enumerators.push_back(Enumerator{operandText(st.declName), st.number});
+    dc.debug.openEnum->enumerators.push_back(Enumerator{operandText(st.declName), st.number});
     return 0;
 }
 
-int doEnumEnd(Statement& st, AssemblerState* state, int pass) {
-    if (!recording(pass)) return 0;
-    if (!hasDebugData(state) || !state->debugDirectives->openEnum) {
-        reportAt(state, 2000);
+int doEnumEnd(Statement& st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!recording(dc, pass)) return 0;
+    if (!hasDebugData(state) || !dc.debug.openEnum) {
+        reportAt(state, Diag::MissingEnum);
         return -1;
     }
-    const EnumDecl& open = *state->debugDirectives->openEnum;
+    const EnumDecl& open = *dc.debug.openEnum;
     if (open.enumerators.empty()) {
-        reportAt(state, 2010);
+        reportAt(state, Diag::MissingEnumerators);
         return -1;
     }
     if (operandText(st.declName) != open.name) {
-        reportAt(state, 2009);
+        reportAt(state, Diag::EnumNameMismatch);
         return -1;
     }
     DebugDeclNode node;
     node.kind = DECL_ENUM;
     node.enumDecl = std::make_unique<EnumDecl>(open);
-    placeByScope(state, std::move(node));
+    placeByScope(dc, std::move(node));
     return 0;
 }
 
 // .STRUCT and .UNION.
-int doAggregate(Statement& st, AssemblerState* state, int pass, bool isUnion) {
-    if (!recording(pass)) return 0;
-    if (openDebugData(state) != 0) return -1;
+int doAggregate(Statement& st, DirectiveContext& dc, int pass, bool isUnion) {
+    if (!recording(dc, pass)) return 0;
+    if (openDebugData(dc) != 0) return -1;
     auto decl = std::make_unique<StructDecl>();
     decl->name = operandText(st.declName);
     decl->size = st.size;
-    DebugDirectives& d = debugDirectives(state);
+    DebugDirectives& d = dc.debug;
     (isUnion ? d.openUnion : d.openStruct) = std::move(decl);
     return 0;
 }
 
-std::unique_ptr<StructDecl>* openAggregate(AssemblerState* state, bool isUnion) {
+std::unique_ptr<StructDecl>* openAggregate(DirectiveContext& dc, bool isUnion) {
+    AssemblerState* state = &dc.state;
     if (!hasDebugData(state)) return nullptr;
-    DebugDirectives& d = *state->debugDirectives;
+    DebugDirectives& d = dc.debug;
     std::unique_ptr<StructDecl>& open = isUnion ? d.openUnion : d.openStruct;
     return open ? &open : nullptr;
 }
 
 // .STRUCTMEM and .UNIONMEM.
-int doMember(Statement& st, AssemblerState* state, int pass, bool isUnion) {
-    if (!recording(pass)) return 0;
-    std::unique_ptr<StructDecl>* open = openAggregate(state, isUnion);
+int doMember(Statement& st, DirectiveContext& dc, int pass, bool isUnion) {
+    AssemblerState* state = &dc.state;
+    if (!recording(dc, pass)) return 0;
+    std::unique_ptr<StructDecl>* open = openAggregate(dc, isUnion);
     if (!open) {
-        reportAt(state, isUnion ? 2006 : 2003);
+        reportAt(state, isUnion ? Diag::MissingUnion : Diag::MissingStruct);
         return -1;
     }
     DeclShape shape = shapeOf(st);
@@ -289,49 +303,51 @@ int doMember(Statement& st, AssemblerState* state, int pass, bool isUnion) {
     m.isPointer = shape.pointerFlag;
     m.isArray = shape.arrayFlag;
     completeModifiers(m.modifiers, false, shape);
-    m.sourceLine = state->lineNumber;
+    m.sourceLine = state->run.lineNumber;
     (*open)->members.push_back(std::move(m));
     return 0;
 }
 
 // .STRUCT_END and .UNION_END.
-int doAggregateEnd(Statement& st, AssemblerState* state, int pass, bool isUnion) {
-    if (!recording(pass)) return 0;
-    std::unique_ptr<StructDecl>* open = openAggregate(state, isUnion);
+int doAggregateEnd(Statement& st, DirectiveContext& dc, int pass, bool isUnion) {
+    AssemblerState* state = &dc.state;
+    if (!recording(dc, pass)) return 0;
+    std::unique_ptr<StructDecl>* open = openAggregate(dc, isUnion);
     if (!open) {
-        reportAt(state, isUnion ? 2006 : 2003);
+        reportAt(state, isUnion ? Diag::MissingUnion : Diag::MissingStruct);
         return -1;
     }
     if (operandText(st.declName) != (*open)->name) {
-        reportAt(state, 2005);
+        reportAt(state, Diag::AggregateNameMismatch);
         return -1;
     }
     DebugDeclNode node;
     node.kind = isUnion ? DECL_UNION : DECL_STRUCT;
     node.aggregate = std::make_unique<StructDecl>(**open);
-    placeByScope(state, std::move(node));
+    placeByScope(dc, std::move(node));
     return 0;
 }
 
-int doTypedef(Statement& st, AssemblerState* state, int pass) {
-    if (!recording(pass)) return 0;
-    if (openDebugData(state) != 0) return -1;
+int doTypedef(Statement& st, DirectiveContext& dc, int pass) {
+    if (!recording(dc, pass)) return 0;
+    if (openDebugData(dc) != 0) return -1;
     DebugDeclNode node;
     node.kind = DECL_TYPEDEF;
     node.typedefDecl =
         std::make_unique<TypedefDecl>(TypedefDecl{operandText(st.declName), operandText(st.typeName)});
-    debugDirectives(state).declList.push_back(std::move(node));
+    dc.debug.declList.push_back(std::move(node));
     return 0;
 }
 
-int doVariable(Statement& st, AssemblerState* state, int pass) {
-    if (!recording(pass)) return 0;
-    if (openDebugData(state) != 0) return -1;
+int doVariable(Statement& st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!recording(dc, pass)) return 0;
+    if (openDebugData(dc) != 0) return -1;
     DeclShape shape = shapeOf(st);
     if (checkShape(state, shape, kVariableChecks) != 0) return -1;
     std::string name = operandText(st.declName);
-    if (st.number < 0 && !stLookupSymbol(name.c_str(), labelTable.get())) {
-        reportAt(state, 3005, name.c_str());
+    if (st.number < 0 && !stLookupSymbol(name.c_str(), state->labelTable.get())) {
+        reportAt(state, Diag::SymbolNotDeclared, name.c_str());
         return -1;
     }
     ModifierWords words = readModifierWords(st, true, shape.pointerFlag);
@@ -349,25 +365,27 @@ int doVariable(Statement& st, AssemblerState* state, int pass) {
     v->flags = ((st.flags & kFlagSigned) ? kVarSigned : 0) | (shape.pointerFlag == 1 ? kVarPointer : 0) |
                (shape.arrayFlag == 1 ? kVarArray : 0) | (words.isExtern ? kVarExtern : 0) |
                (words.isStatic ? kVarStatic : 0);
-    v->fileIndex = fileIndex;
-    v->sourceLine = state->lineNumber;
+    v->fileIndex = state->run.flags.fileIndex;
+    v->sourceLine = state->run.lineNumber;
 
     DebugDeclNode node;
     node.kind = DECL_VARIABLE;
     node.variable = std::move(v);
-    placeByScope(state, std::move(node));
+    placeByScope(dc, std::move(node));
     return 0;
 }
 
-FunctionDecl* openFunctionDecl(AssemblerState* state) {
-    return hasDebugData(state) ? state->debugDirectives->openFunction.get() : nullptr;
+FunctionDecl* openFunctionDecl(DirectiveContext& dc) {
+    AssemblerState* state = &dc.state;
+    return hasDebugData(state) ? dc.debug.openFunction.get() : nullptr;
 }
 
-int doParameter(Statement& st, AssemblerState* state, int pass) {
-    if (!recording(pass)) return 0;
-    FunctionDecl* function = openFunctionDecl(state);
+int doParameter(Statement& st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!recording(dc, pass)) return 0;
+    FunctionDecl* function = openFunctionDecl(dc);
     if (!function) {
-        reportAt(state, 2012);
+        reportAt(state, Diag::MissingFunction);
         return -1;
     }
     DeclShape shape = shapeOf(st);
@@ -386,21 +404,22 @@ int doParameter(Statement& st, AssemblerState* state, int pass) {
     p.arrayDimension = st.number2;
     p.pointerDimension = st.pointerDimension;
     p.declLine = st.declLine;
-    p.fileIndex = fileIndex;
-    p.sourceLine = state->lineNumber;
+    p.fileIndex = state->run.flags.fileIndex;
+    p.sourceLine = state->run.lineNumber;
     function->parameters.push_back(std::move(p));
     return 0;
 }
 
-int doReturn(Statement& st, AssemblerState* state, int pass) {
-    if (!recording(pass)) return 0;
-    FunctionDecl* function = openFunctionDecl(state);
+int doReturn(Statement& st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!recording(dc, pass)) return 0;
+    FunctionDecl* function = openFunctionDecl(dc);
     if (!function) {
-        reportAt(state, 2012);
+        reportAt(state, Diag::MissingFunction);
         return -1;
     }
     if (function->returnType) {
-        reportAt(state, 2024);
+        reportAt(state, Diag::DuplicateReturnType);
         return -1;
     }
     DeclShape shape = shapeOf(st);
@@ -414,26 +433,28 @@ int doReturn(Statement& st, AssemblerState* state, int pass) {
     r->arrayDimension = st.number2;
     r->pointerDimension = st.pointerDimension;
     r->address = st.number;
-    r->sourceLine = state->lineNumber;
+    r->sourceLine = state->run.lineNumber;
     function->returnType = std::move(r);
     // The function's const/volatile words come first; the return type's levels follow.
     completeModifiers(function->modifiers, !function->modifiers.empty(), shape);
     return 0;
 }
 
-int doFunction(Statement& st, AssemblerState* state, int pass) {
-    DebugDirectives& d = debugDirectives(state);
+int doFunction(Statement& st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    DebugDirectives& d = dc.debug;
     if (d.openFunctionName) {
-        report(2013, d.openFunctionLine, state->columnNumber, currentFileName(state));
+        report(state->run.diagnostics, Diag::MissingFuncEnd, d.openFunctionLine, state->run.columnNumber,
+               currentFileName(state));
         return -1;
     }
     std::string name = operandText(st.declName);
-    d.openFunctionLine = state->lineNumber;
+    d.openFunctionLine = state->run.lineNumber;
     markFunctionEntry(state, name.c_str());
     d.openFunctionName = name;
 
-    if (!recording(pass)) return 0;
-    if (openDebugData(state) != 0) return -1;
+    if (!recording(dc, pass)) return 0;
+    if (openDebugData(dc) != 0) return -1;
     if (!d.openFunction) d.openFunction = std::make_unique<FunctionDecl>();
     FunctionDecl& f = *d.openFunction;
     f.name = std::move(name);
@@ -444,32 +465,33 @@ int doFunction(Statement& st, AssemblerState* state, int pass) {
     return 0;
 }
 
-int doFunctionEnd(Statement& st, AssemblerState* state, int pass) {
-    DebugDirectives& d = debugDirectives(state);
+int doFunctionEnd(Statement& st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    DebugDirectives& d = dc.debug;
     std::string name = operandText(st.declName);
     if (!d.openFunctionName) {
-        reportAt(state, 2012);
+        reportAt(state, Diag::MissingFunction);
         return -1;
     }
     if (name != *d.openFunctionName) {
-        reportAt(state, 2008);
+        reportAt(state, Diag::FunctionNameMismatch);
         return -1;
     }
     setFunctionEntrySize(state, name.c_str());
     d.openFunctionName.reset();
 
-    if (!recording(pass)) return 0;
-    FunctionDecl* function = openFunctionDecl(state);
+    if (!recording(dc, pass)) return 0;
+    FunctionDecl* function = openFunctionDecl(dc);
     if (!function) {
-        reportAt(state, 2012);
+        reportAt(state, Diag::MissingFunction);
         return -1;
     }
     if (!function->returnType) {
-        reportAt(state, 2017);
+        reportAt(state, Diag::MissingReturnType);
         return -1;
     }
     if (function->name != name) {
-        reportAt(state, 2008);
+        reportAt(state, Diag::FunctionNameMismatch);
         return -1;
     }
     function->highPc = textLoc32(state) + 1;
@@ -482,25 +504,27 @@ int doFunctionEnd(Statement& st, AssemblerState* state, int pass) {
 
 } // namespace
 
-int executeFILE(Statement* statement, AssemblerState* state, int pass) {
+int executeFILE(Statement* statement, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     if (!statement || !state) return -1;
     if (!statement->fileName) { // an empty name is still a name
-        reportAt(state, 3007);
+        reportAt(state, Diag::InvalidFilename);
         return -1;
     }
     std::string name = operandText(statement->fileName);
-    if (recording(pass)) state->debugFileName = std::move(name);
+    if (recording(dc, pass)) state->debugFileName = std::move(name);
     return 0;
 }
 
-int executeLINE(Statement* statement, AssemblerState* state, int pass) {
+int executeLINE(Statement* statement, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     if (!statement || !state) return -1;
-    if (!recording(pass)) return 0;
-    if (!ensureMarkerBlock(state, SEC_DEBUG_LINE) || !ensureMarkerBlock(state, SEC_DEBUG_RAW_LINE)) {
+    if (!recording(dc, pass)) return 0;
+    if (!ensureMarkerBlock(dc, SEC_DEBUG_LINE) || !ensureMarkerBlock(dc, SEC_DEBUG_RAW_LINE)) {
         logTrace(state, "[ERR] Failed to create DEBUG section data.\n");
         return -1;
     }
-    DebugDirectives& d = debugDirectives(state);
+    DebugDirectives& d = dc.debug;
     d.lineListCreated = true;
     int64_t address = state->textLoc();
     if (address & 1) ++address;
@@ -508,42 +532,43 @@ int executeLINE(Statement* statement, AssemblerState* state, int pass) {
     return 0;
 }
 
-int executeDebugDescription(Statement* statement, AssemblerState* state, int pass) {
+int executeDebugDescription(Statement* statement, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     if (!statement || !state) return -1;
     Statement& st = *statement;
     switch (st.id) {
         case DIR_ENUM:
-            return doEnum(st, state, pass);
+            return doEnum(st, dc, pass);
         case DIR_ENUMERATOR:
-            return doEnumerator(st, state, pass);
+            return doEnumerator(st, dc, pass);
         case DIR_ENUM_END:
-            return doEnumEnd(st, state, pass);
+            return doEnumEnd(st, dc, pass);
         case DIR_STRUCT:
-            return doAggregate(st, state, pass, false);
+            return doAggregate(st, dc, pass, false);
         case DIR_UNION:
-            return doAggregate(st, state, pass, true);
+            return doAggregate(st, dc, pass, true);
         case DIR_STRUCTMEM:
-            return doMember(st, state, pass, false);
+            return doMember(st, dc, pass, false);
         case DIR_UNIONMEM:
-            return doMember(st, state, pass, true);
+            return doMember(st, dc, pass, true);
         case DIR_STRUCT_END:
-            return doAggregateEnd(st, state, pass, false);
+            return doAggregateEnd(st, dc, pass, false);
         case DIR_UNION_END:
-            return doAggregateEnd(st, state, pass, true);
+            return doAggregateEnd(st, dc, pass, true);
         case DIR_TYPEDEF:
-            return doTypedef(st, state, pass);
+            return doTypedef(st, dc, pass);
         case DIR_VARIABLE:
-            return doVariable(st, state, pass);
+            return doVariable(st, dc, pass);
         case DIR_FUNCTION:
-            return doFunction(st, state, pass);
+            return doFunction(st, dc, pass);
         case DIR_PARAMETER:
-            return doParameter(st, state, pass);
+            return doParameter(st, dc, pass);
         case DIR_RETURN:
-            return doReturn(st, state, pass);
+            return doReturn(st, dc, pass);
         case DIR_FUNC_END:
-            return doFunctionEnd(st, state, pass);
+            return doFunctionEnd(st, dc, pass);
         default:
-            reportAt(state, 5001);
+            reportAt(state, Diag::InternalError);
             return -1;
     }
 }

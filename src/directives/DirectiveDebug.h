@@ -3,11 +3,11 @@
 // when debug information is on.
 #pragma once
 
-struct AssemblerState;
+struct DirectiveContext;
 struct Statement;
 
-int executeFILE(Statement* statement, AssemblerState* state, int pass);
-int executeLINE(Statement* statement, AssemblerState* state, int pass);
+int executeFILE(Statement* statement, DirectiveContext& dc, int pass);
+int executeLINE(Statement* statement, DirectiveContext& dc, int pass);
 // .VARIABLE, .TYPEDEF, .STRUCT, .STRUCTMEM, .UNION, .UNIONMEM, .ENUM, .ENUMERATOR,
 // .FUNCTION, .PARAMETER, .RETURN, .FUNC_END, .STRUCT_END, .UNION_END, .ENUM_END.
-int executeDebugDescription(Statement* statement, AssemblerState* state, int pass);
+int executeDebugDescription(Statement* statement, DirectiveContext& dc, int pass);

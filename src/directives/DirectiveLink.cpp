@@ -24,11 +24,6 @@ constexpr uint8_t kGlobalExported = 13;
 constexpr int32_t kHighestSectionTypeCode = 14;
 constexpr int32_t kWeakAddress = 0xFFFF;
 
-int failWith(const AssemblerState* state, int code, const char* arg = nullptr) {
-    reportAt(state, code, arg);
-    return -1;
-}
-
 std::vector<std::string> listNames(const Statement* st) {
     size_t n =
         static_cast<size_t>(std::clamp<int64_t>(st->argCount, 0, static_cast<int64_t>(st->args.size())));
@@ -39,7 +34,7 @@ std::vector<std::string> listNames(const Statement* st) {
 }
 
 int sectionPassTwo(Statement* st, AssemblerState* state) {
-    if (!st->name) return failWith(state, 3002, "");
+    if (!st->name) return failWith(state, Diag::UnknownSection, "");
     const char* name = st->name->c_str();
 
     // A name that exists only switches to its section; type and flags are not looked at.
@@ -58,11 +53,13 @@ int sectionPassTwo(Statement* st, AssemblerState* state) {
     }
     int slotA = -1, slotB = -1, ordinal = -1;
     sectionLookup(name, state, &slotA, &slotB, &ordinal);
-    if (slotA < 0 || slotB < 0 || ordinal < 0 || ordinal >= kMaxSections) return failWith(state, 3002, name);
+    if (slotA < 0 || slotB < 0 || ordinal < 0 || ordinal >= kMaxSections)
+        return failWith(state, Diag::UnknownSection, name);
 
     auto block =
         createDataBlock(static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity);
-    if (st->number < 0 || st->number > kHighestSectionTypeCode) return failWith(state, 3003);
+    if (st->number < 0 || st->number > kHighestSectionTypeCode)
+        return failWith(state, Diag::InvalidSectionType);
     block->sectionType = sectionTypeFromNumber(st->number);
 
     uint32_t flags = 0;
@@ -70,20 +67,20 @@ int sectionPassTwo(Statement* st, AssemblerState* state) {
         for (char letter : *st->sectionType) {
             int32_t value = sectionFlagFromLetter(letter);
             if (value == -1)
-                reportAt(state, 3004);
+                reportAt(state, Diag::InvalidSectionFlag);
             else
                 flags += static_cast<uint32_t>(value);
         }
     }
     block->sectionFlags = static_cast<int32_t>(flags);
-    if (!appendBlock(state, ordinal, std::move(block))) return failWith(state, 5000);
+    if (!appendBlock(state, ordinal, std::move(block))) return failWith(state, Diag::OutOfMemory);
     return 0;
 }
 
 // Rewrites the linkage bits of the `.symtab` entry named exactly `name`.
 int setLinkage(AssemblerState* state, const std::string& name, uint8_t linkage) {
     int32_t index = findSymtabIndex(state, name.c_str(), true);
-    if (index < 0) return failWith(state, 3006);
+    if (index < 0) return failWith(state, Diag::SymbolNotInStrtab);
     ElfSymbolEntry& entry = state->symtab[static_cast<size_t>(index)];
     logTrace(state, "----->>info: %02x\n", entry.st_info);
     entry.st_info = static_cast<uint8_t>((entry.st_info & 0xF0) | linkage);
@@ -92,21 +89,23 @@ int setLinkage(AssemblerState* state, const std::string& name, uint8_t linkage) 
 
 } // namespace
 
-int executeSECTION(Statement* st, AssemblerState* state, int pass) {
+int executeSECTION(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     logTrace(state, "executeSECTION BEGIN\n");
     int result = pass == 0 ? 0 : sectionPassTwo(st, state);
     logTrace(state, "executeSECTION END\n");
     return result;
 }
 
-int executeBSS(Statement* st, AssemblerState* state, int pass) {
+int executeBSS(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     if (!st->name) {
         // The bare form selects .bss, in pass two only.
         if (pass == 1) state->currentSection = SEC_BSS;
         return 0;
     }
     int32_t size = (!st->args.empty() && !st->args[0].isText) ? st->args[0].number : 0;
-    if (size < 0) return failWith(state, 2018);
+    if (size < 0) return failWith(state, Diag::InvalidSize);
     int64_t& counter = state->bssLoc();
     if (pass == 0) {
         int32_t address = static_cast<int32_t>(counter);
@@ -117,32 +116,34 @@ int executeBSS(Statement* st, AssemblerState* state, int pass) {
         // The block's bytes beyond its buffer are zeros; the writer fills them in.
         auto block = createDataBlock(static_cast<int32_t>(counter), state->blockCapacity);
         block->used = size;
-        if (!appendBlock(state, SEC_BSS, std::move(block))) return failWith(state, 5000);
+        if (!appendBlock(state, SEC_BSS, std::move(block))) return failWith(state, Diag::OutOfMemory);
     }
     counter += size;
     return 0;
 }
 
-int executeGLOBAL(Statement* st, AssemblerState* state, int pass) {
+int executeGLOBAL(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     bool exported = (st->flags & kFlagExport) != 0;
     uint8_t linkage = exported             ? kGlobalExported
                       : state->relocatable ? kGlobalHiddenRelocatable
                                            : kGlobalHiddenAbsolute;
     for (std::string& name : listNames(st)) {
-        if (!applyDataIdentifierRule(name)) return -1;
+        if (!applyDataIdentifierRule(state, name)) return -1;
         if (pass == 1) {
             if (setLinkage(state, name, linkage) != 0) return -1;
             continue;
         }
-        if (!stLookupSymbol(name.c_str(), labelTable.get())) return failWith(state, 3005, name.c_str());
-        if (stLookupSymbol(name.c_str(), globalTable.get())) {
+        if (!stLookupSymbol(name.c_str(), state->labelTable.get()))
+            return failWith(state, Diag::SymbolNotDeclared, name.c_str());
+        if (stLookupSymbol(name.c_str(), state->globalTable.get())) {
             // A second declaration is only noted, and ends this directive's list.
-            reportAt(state, 2027);
+            reportAt(state, Diag::MultipleGlobal);
             return 0;
         }
         Symbol symbol;
         symbol.name = name;
-        if (stInsertSymbol(symbol, globalTable.get()) != 0) {
+        if (stInsertSymbol(symbol, state->globalTable.get()) != 0) {
             logTrace(state, "Failed to insert global symbol: %s\n", name.c_str());
             return -1;
         }
@@ -150,31 +151,33 @@ int executeGLOBAL(Statement* st, AssemblerState* state, int pass) {
     return 0;
 }
 
-int executeLOCAL(Statement* st, AssemblerState* state, int pass) {
+int executeLOCAL(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     uint8_t linkage = state->relocatable ? kLocalRelocatable : kLocalAbsolute;
     for (const std::string& name : listNames(st)) {
         if (pass == 1) {
             if (setLinkage(state, name, linkage) != 0) return -1;
-        } else if (!stLookupSymbol(name.c_str(), labelTable.get())) {
-            return failWith(state, 3005, name.c_str());
+        } else if (!stLookupSymbol(name.c_str(), state->labelTable.get())) {
+            return failWith(state, Diag::SymbolNotDeclared, name.c_str());
         }
     }
     return 0;
 }
 
-int executeWEAK(Statement* st, AssemblerState* state, int pass) {
+int executeWEAK(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     if (pass != 0) return 0;
     bool inData = state->currentSection == SEC_DATA;
     std::vector<std::string> names = listNames(st);
     int32_t size = static_cast<int32_t>(names.size());
     for (std::string& name : names) {
-        if (inData && !applyDataIdentifierRule(name)) return -1;
+        if (inData && !applyDataIdentifierRule(state, name)) return -1;
         Symbol symbol;
         symbol.name = name;
         symbol.address = kWeakAddress;
         symbol.value = kWeakAddress;
         symbol.isData = state->currentSection;
-        stInsertSymbol(symbol, labelTable.get()); // an earlier definition stays in force
+        stInsertSymbol(symbol, state->labelTable.get()); // an earlier definition stays in force
         if (addElfSymbol(state, name.c_str(), inData ? 1 : 2, 2, inData ? SEC_DATA : SEC_TEXT, kWeakAddress,
                          size, state->relocatable) != 0)
             return -1;

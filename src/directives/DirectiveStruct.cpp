@@ -16,29 +16,6 @@ namespace {
 
 constexpr int64_t kMaxInstanceBytes = int64_t{1} << 30;
 
-struct InstanceMember {
-    int32_t bitOffset = 0;
-    int32_t bitWidth = 0; // width of one element
-    int32_t bitSize = 0;  // width of the whole member
-    bool isSymbolic = false;
-    std::vector<int32_t> values;
-    std::vector<std::string> names; // identifiers, when symbolic
-};
-
-struct StructInstance {
-    std::string name;
-    int32_t byteSize = 0;
-    std::vector<InstanceMember> members;
-};
-
-// The instance between .DATA_DEF and .DATA_DEF_END (pass two only).
-std::unique_ptr<StructInstance> openInstance;
-
-int failWith(const AssemblerState* state, int code, const char* arg = nullptr) {
-    reportAt(state, code, arg);
-    return -1;
-}
-
 // Shifts that stay defined for any distance: a negative distance shifts the other way, and
 // everything shifted out leaves zero.
 uint32_t shiftRight(uint32_t value, int64_t distance) {
@@ -70,11 +47,11 @@ int packMember(AssemblerState* state, const InstanceMember& member, std::vector<
     if (member.bitSize % 8 != 0) {
         // A bit-field: only the low byte of the first value counts.
         uint32_t v = member.values.empty() ? 0 : static_cast<uint32_t>(member.values[0]) & 0xFF;
-        if (k >= byteSize) return failWith(state, 3019);
+        if (k >= byteSize) return failWith(state, Diag::StructInstanceTooSmall);
         if (member.bitSize <= 8 - b) {
             bytes[k] |= static_cast<uint8_t>(shiftLeft(v, 8 - member.bitSize - b));
         } else {
-            if (k + 1 >= byteSize) return failWith(state, 3019);
+            if (k + 1 >= byteSize) return failWith(state, Diag::StructInstanceTooSmall);
             int64_t r = 8 - b;
             bytes[k] |= static_cast<uint8_t>(shiftRight(v, member.bitWidth - r));
             bytes[k + 1] |= static_cast<uint8_t>(shiftLeft(v, r - member.bitSize + 8));
@@ -94,11 +71,11 @@ int packMember(AssemblerState* state, const InstanceMember& member, std::vector<
         for (int64_t j = 0; j < valueBytes; ++j) {
             uint8_t c = valueByte(member.values[i], j);
             if (b == 0) {
-                if (k >= byteSize) return failWith(state, 3019);
+                if (k >= byteSize) return failWith(state, Diag::StructInstanceTooSmall);
                 bytes[k++] = c;
             } else {
                 // Not on a byte boundary: each byte straddles two.
-                if (k + 1 >= byteSize) return failWith(state, 3019);
+                if (k + 1 >= byteSize) return failWith(state, Diag::StructInstanceTooSmall);
                 bytes[k] |= static_cast<uint8_t>(c >> b);
                 k += 1;
                 bytes[k] |= static_cast<uint8_t>(shiftLeft(c, 8 - b));
@@ -119,17 +96,14 @@ int packMember(AssemblerState* state, const InstanceMember& member, std::vector<
 
 } // namespace
 
-void resetStructInstance() {
-    openInstance.reset();
-}
-
-int executeDATA_DEF(Statement* st, AssemblerState* state, int pass) {
-    if (!st->name) return failWith(state, 1001);
-    if (st->count < 0) return failWith(state, 2018);
+int executeDATA_DEF(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
+    if (!st->name) return failWith(state, Diag::InvalidDirectiveSyntax);
+    if (st->count < 0) return failWith(state, Diag::InvalidSize);
     if (pass == 1) {
-        openInstance = std::make_unique<StructInstance>();
-        openInstance->name = *st->name;
-        openInstance->byteSize = st->count;
+        dc.openInstance = std::make_unique<StructInstance>();
+        dc.openInstance->name = *st->name;
+        dc.openInstance->byteSize = st->count;
         return 0;
     }
     int section = state->currentSection;
@@ -148,18 +122,19 @@ int executeDATA_DEF(Statement* st, AssemblerState* state, int pass) {
     return 0;
 }
 
-int executeDATA_INIT(Statement* st, AssemblerState* state, int pass) {
+int executeDATA_INIT(Statement* st, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     bool symbolic = (st->flags & kFlagNames) != 0;
     if (pass == 0) {
         // A zero or negative width would make the member meaningless (and divide by zero).
-        if (!validMemberSizes(st)) return failWith(state, 2018);
+        if (!validMemberSizes(st)) return failWith(state, Diag::InvalidSize);
         if (symbolic) addToEstimate(state->numRelocData, st->size / st->number2);
         return 0;
     }
-    if (!openInstance) return failWith(state, 2025);
-    if (!validMemberSizes(st)) return failWith(state, 2018);
+    if (!dc.openInstance) return failWith(state, Diag::MissingDataDef);
+    if (!validMemberSizes(st)) return failWith(state, Diag::InvalidSize);
     int32_t room = std::max(st->size / 8, 1);
-    if (room < st->count) return failWith(state, 3019);
+    if (room < st->count) return failWith(state, Diag::StructInstanceTooSmall);
 
     InstanceMember member;
     member.bitOffset = st->number;
@@ -174,29 +149,30 @@ int executeDATA_INIT(Statement* st, AssemblerState* state, int pass) {
         member.values.push_back(cell.isText ? 0 : cell.number);
         if (symbolic) member.names.push_back(cell.isText ? cell.text : std::string());
     }
-    openInstance->members.push_back(std::move(member));
+    dc.openInstance->members.push_back(std::move(member));
     return 0;
 }
 
-int executeDATA_DEF_END(Statement*, AssemblerState* state, int pass) {
+int executeDATA_DEF_END(Statement*, DirectiveContext& dc, int pass) {
+    AssemblerState* state = &dc.state;
     if (pass == 0) return 0;
-    if (!openInstance) return failWith(state, 2025);
-    if (openInstance->members.empty()) return failWith(state, 2026);
-    if (openInstance->byteSize > kMaxInstanceBytes) return failWith(state, 3020);
+    if (!dc.openInstance) return failWith(state, Diag::MissingDataDef);
+    if (dc.openInstance->members.empty()) return failWith(state, Diag::MissingInitialValues);
+    if (dc.openInstance->byteSize > kMaxInstanceBytes) return failWith(state, Diag::MemoryOverflow);
 
     int section = state->currentSection;
     int64_t& counter = state->locationCounters[section];
     // The bytes land after the pad byte that keeps text data on a word boundary.
     int64_t base = counter + ((section == SEC_TEXT && (counter & 1)) ? 1 : 0);
 
-    std::vector<uint8_t> bytes(static_cast<size_t>(openInstance->byteSize), 0);
-    for (const InstanceMember& member : openInstance->members)
+    std::vector<uint8_t> bytes(static_cast<size_t>(dc.openInstance->byteSize), 0);
+    for (const InstanceMember& member : dc.openInstance->members)
         if (packMember(state, member, bytes, base) != 0) return -1;
 
     int64_t size = static_cast<int64_t>(bytes.size());
     if (appendSectionBytes(state, section, bytes.data(), size, 1) != 0) return -1;
     counter += size;
     if (section == SEC_TEXT) state->orgRelativeLoc += size;
-    openInstance.reset();
+    dc.openInstance.reset();
     return 0;
 }

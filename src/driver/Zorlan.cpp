@@ -1,11 +1,15 @@
 #include "driver/Zorlan.h"
 
+#include "core/LIST.h"
+#include "core/RunContext.h"
 #include "core/Statement.h"
 #include "core/messages.h"
+#include "debug/dbgUtil.h"
 #include "directives/Directive.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
 #include "driver/ver.h"
+#include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
 #include "frontend/sourceText.h"
@@ -24,12 +28,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-int absoluteMode = 0;
-int assemblyFailed = 0;
-int pendingErrorCode = 1000;
-int endOfSource = 0;
-int fileIndex = 0;
-
 namespace {
 
 constexpr int kStatusOk = 0;
@@ -40,29 +38,33 @@ constexpr int kStatusErrors = 4;
 
 constexpr int64_t kDataMemoryLimit = 0x4000;  // 16 KiB of data memory
 constexpr int64_t kCodeMemoryLimit = 0x40000; // 256 KiB of code memory
-constexpr int kFunctionSizeStep = 1024;
 constexpr size_t kMaxReservedLabels = size_t{1} << 20;
 
-// Everything the driver keeps for one run besides the assembler state.
+// Everything one run holds: the ground context, the object being built, the front end,
+// the directives' bookkeeping and the records of the debug descriptions. A new run is a
+// new Run, so nothing carries over from one to the next.
 struct Run {
+    explicit Run(FILE* out) : context(out) {}
+
+    RunContext context;
     CommandLineOptions options;
     std::unique_ptr<AssemblerState> state;
+    DebugDirectives debug;
+    std::unique_ptr<FrontEnd> frontEnd;
+    std::unique_ptr<DirectiveContext> directives;
+
     std::string inputName;
     std::string outputName;
     SourceText mainSource; // the input file's bytes, read once and scanned by every pass
 
     // Label ranges of pass one: word counts of finished ranges and the open range.
-    std::vector<int32_t> functionSizeList;
+    List<int32_t> functionSizeList;
     bool rangeOpen = false;
     int64_t rangeStart = 0;
-    // First function-size entry of each label name, for .FUNCTION and .FUNC_END, indexed
-    // over the entries' own names.
-    NameIndex<int32_t, -1> functionEntryIndex;
 
     bool lastWasSyntaxError = false;
+    int endStatus = 0; // the status when a handler asks to end the run
 };
-
-Run* g_run = nullptr; // the run in progress, for the .FUNCTION bookkeeping
 
 const char* logNameOf(const Run& run) {
     return run.options.logName ? run.options.logName->c_str() : nullptr;
@@ -70,48 +72,51 @@ const char* logNameOf(const Run& run) {
 
 // Lists the diagnostics and releases everything the run holds; returns the status.
 int endRun(Run& run, int status) {
-    if (run.state && run.state->logFile) std::fflush(run.state->logFile);
-    printReport(logNameOf(run), run.options.flags & OPT_QUIET);
-    FILE* log = run.state ? run.state->logFile : nullptr;
+    RunContext& context = run.context;
+    if (context.logFile) std::fflush(context.logFile);
+    printReport(context.diagnostics, context.out, logNameOf(run), run.options.flags & OPT_QUIET);
+    run.directives.reset();
+    run.frontEnd.reset();
     releaseAssemblerState(run.state);
-    destroySymbolTables();
-    if (log) std::fclose(log);
+    if (context.logFile) std::fclose(context.logFile);
+    context.logFile = nullptr;
     return status;
 }
 
 // Points the scanner at the main file's bytes from their beginning.
 void restartMainInput(Run& run) {
-    lexerStartText(run.mainSource.view());
+    lexerStartText(run.frontEnd->lexer, run.mainSource.view());
 }
 
-void reportPending(AssemblerState* state) {
+void reportPending(Run& run) {
+    RunContext& context = run.context;
     // A rejected statement that left no more precise code is reported on the line after
     // the last one the scanner finished.
-    if (pendingErrorCode == 1000) {
-        scanLine += 1;
-        state->lineNumber = scanLine;
+    if (context.flags.pendingErrorCode == Diag::NeitherInstructionNorDirective) {
+        run.frontEnd->lexer.scanLine += 1;
+        context.lineNumber = run.frontEnd->lexer.scanLine;
     }
-    reportAt(state, pendingErrorCode);
+    reportAt(context, context.flags.pendingErrorCode);
 }
 
 // Returns to the including file at an end of input; false when the main file ended.
-bool popInclude(AssemblerState* state) {
-    if (state->includeStack.empty()) return false;
-    IncludeContext context = std::move(state->includeStack.back());
-    state->includeStack.pop_back();
-    state->fileName = std::move(context.savedFileName);
-    fileIndex = context.savedFileIndex;
-    scanLine = context.savedLine;
-    state->lineNumber = context.savedLine;
-    lexerResumeInput(std::move(context.savedInput));
+bool popInclude(Run& run) {
+    FrontEnd& frontEnd = *run.frontEnd;
+    std::optional<IncludeContext> resumed = listRemove(frontEnd.includeStack, LIST_FRONT);
+    if (!resumed) return false;
+    IncludeContext& included = *resumed;
+    run.context.fileName = std::move(included.savedFileName);
+    run.context.flags.fileIndex = included.savedFileIndex;
+    frontEnd.lexer.scanLine = included.savedLine;
+    run.context.lineNumber = included.savedLine;
+    lexerResumeInput(frontEnd.lexer, std::move(included.savedInput));
     return true;
 }
 
 // ---- Pass one ----
 
 int appendRangeCount(Run& run, int32_t count) {
-    run.functionSizeList.push_back(count);
-    return 0;
+    return listAdd(run.functionSizeList, count, LIST_END);
 }
 
 // Closes the open label range at an end of input.
@@ -132,8 +137,6 @@ void clearHandled(Statement& st) {
         st.clear();
 }
 
-int g_endStatus = 0; // the status when a handler asks to end the run
-
 HandleResult defineLabel(Run& run, Statement& st) {
     AssemblerState* state = run.state.get();
     const std::string& label = st.operands[0].text;
@@ -141,11 +144,10 @@ HandleResult defineLabel(Run& run, Statement& st) {
     symbol.name = label;
     symbol.address = static_cast<int32_t>(state->textLoc());
     symbol.value = static_cast<int32_t>(state->textLoc());
-    if (stInsertSymbol(symbol, labelTable.get()) != 0) reportAt(state, 3016, symbol.name.c_str());
-    if (state->logFile) logTrace(state, "adding %s in symtab.\n", label.c_str());
+    if (stInsertSymbol(symbol, state->labelTable.get()) != 0)
+        reportAt(state, Diag::DuplicateSymbol, symbol.name.c_str());
+    if (state->run.logFile) logTrace(state, "adding %s in symtab.\n", label.c_str());
 
-    if (static_cast<int32_t>(state->functionSizes.size()) >= state->functionSizeCapacity)
-        state->functionSizeCapacity += kFunctionSizeStep;
     FunctionSizeEntry entry;
     entry.name = label;
     entry.kind = 1;
@@ -153,14 +155,9 @@ HandleResult defineLabel(Run& run, Statement& st) {
     entry.orgWordAddress = static_cast<int32_t>(state->orgRelativeLoc / 2);
     entry.relocatable = state->relocatable;
     entry.byteAddress = static_cast<int32_t>(state->textLoc());
-    const auto index = static_cast<int32_t>(state->functionSizes.size());
-    const uint32_t hash = nameHash(label, false);
-    const bool known = run.functionEntryIndex.find(hash, [state, &label](int32_t i) {
-        return state->functionSizes[static_cast<size_t>(i)].name == label;
-    }) >= 0;
-    state->functionSizes.push_back(std::move(entry));
-    if (!known) run.functionEntryIndex.insert(hash, index);
+    addFunctionEntry(state, std::move(entry));
 
+    int64_t& lastOrgTextLoc = run.directives->lastOrgTextLoc;
     if (run.rangeOpen) {
         int64_t end = state->textLoc();
         // An .ORG inside the range ends it where the counter stood before the jump.
@@ -168,7 +165,11 @@ HandleResult defineLabel(Run& run, Statement& st) {
             end = lastOrgTextLoc;
             lastOrgTextLoc = -1;
         }
-        appendRangeCount(run, static_cast<int32_t>((end - run.rangeStart) / 2));
+        if (appendRangeCount(run, static_cast<int32_t>((end - run.rangeStart) / 2)) != 0) {
+            logTrace(state, "[ERR] Failed to add function size in the linked list.\n");
+            run.endStatus = kStatusErrors;
+            return END_RUN;
+        }
     }
     run.rangeOpen = true;
     run.rangeStart = state->textLoc();
@@ -181,15 +182,15 @@ HandleResult handlePassOne(Run& run, Statement& st) {
     HandleResult result = HANDLED;
     if (st.kind == SK_DIRECTIVE && st.id == -1) {
         logTrace(state, "ASM ERROR @ src = %s Line = %d Directive Not supported \n", currentFileName(state),
-                 state->lineNumber);
-        reportAt(state, 1002);
-        assemblyFailed = 1;
+                 state->run.lineNumber);
+        reportAt(state, Diag::UnsupportedDirective);
+        run.context.flags.assemblyFailed = 1;
         return HANDLED;
     }
     if (st.kind == SK_INSTRUCTION && st.id == -1) {
-        logTrace(state, "ASM ERROR @ Line = %d Undefined Instruction \n", state->lineNumber);
-        reportAt(state, 1004);
-        assemblyFailed = 1;
+        logTrace(state, "ASM ERROR @ Line = %d Undefined Instruction \n", state->run.lineNumber);
+        reportAt(state, Diag::UnsupportedInstructionFormat);
+        run.context.flags.assemblyFailed = 1;
         return HANDLED;
     }
     if (st.kind == SK_INSTRUCTION) {
@@ -199,8 +200,8 @@ HandleResult handlePassOne(Run& run, Statement& st) {
         } else {
             const OpcodeEntry* entry = lookupOpcodeTable(st.id);
             if (!entry) {
-                reportAt(state, 1003);
-                g_endStatus = kStatusErrors;
+                reportAt(state, Diag::UnsupportedInstruction);
+                run.endStatus = kStatusErrors;
                 return END_RUN;
             }
             if (state->currentSection == SEC_TEXT) {
@@ -209,15 +210,15 @@ HandleResult handlePassOne(Run& run, Statement& st) {
                 state->orgRelativeLoc += bytes;
             } else {
                 logTrace(state, "ASM ERROR @ Src = %s Line = %d Inst in Code Segment \n",
-                         currentFileName(state), state->lineNumber);
-                reportAt(state, 3001);
+                         currentFileName(state), state->run.lineNumber);
+                reportAt(state, Diag::InstructionInDataSection);
                 result = FAILED;
             }
         }
     } else if (st.kind == SK_DIRECTIVE) {
-        if (directiveExecute(&st, state, 0) < 0) result = FAILED;
+        if (directiveExecute(&st, *run.directives, 0) < 0) result = FAILED;
     } else {
-        reportAt(state, 1000);
+        reportAt(state, Diag::NeitherInstructionNorDirective);
     }
     if (result != HANDLED) return result;
 
@@ -252,37 +253,42 @@ HandleResult handlePassOne(Run& run, Statement& st) {
 // Reads pass one; returns the status that ends the run, or 0 to go on.
 int runPassOne(Run& run) {
     AssemblerState* state = run.state.get();
-    Statement& st = currentStatement();
+    FrontEnd& frontEnd = *run.frontEnd;
+    RunFlags& flags = run.context.flags;
+    Statement& st = frontEnd.statement;
     st.clear();
-    state->lineNumber = 0;
-    scanLine = 0;
-    assemblyFailed = 0;
-    fileIndex = 1;
+    run.context.lineNumber = 0;
+    frontEnd.lexer.scanLine = 0;
+    flags.assemblyFailed = 0;
+    flags.fileIndex = 1;
     restartMainInput(run);
-    resetArgCollector();
+    frontEnd.parser.argCollector = 0;
     // A statement's record is smaller than its text, and a line holds at most one label:
     // room for these up front means no copying as they grow (untouched room costs nothing).
-    parserRecordStatements(run.mainSource.size());
+    parserRecordStatements(frontEnd, run.mainSource.size());
     state->functionSizes.reserve(std::min<size_t>(run.mainSource.size() / 8, kMaxReservedLabels));
 
     for (;;) {
-        parseStatement();
+        parseStatement(frontEnd);
         run.lastWasSyntaxError = st.status == SS_REJECTED;
-        if (st.status == SS_REJECTED || assemblyFailed) {
-            reportPending(state);
+        if (st.status == SS_REJECTED || flags.assemblyFailed) {
+            reportPending(run);
             break;
         }
-        if (st.status == SS_END_OF_INPUT || endOfSource) {
-            if (closeOpenRange(run) != 0) break;
-            if (!popInclude(state)) break;
+        if (st.status == SS_END_OF_INPUT || flags.endOfSource) {
+            if (closeOpenRange(run) != 0) {
+                logTrace(state, "[ERR] Failed to add function size in the linked list.\n");
+                break;
+            }
+            if (!popInclude(run)) break;
             st.clear();
             continue;
         }
         if (st.status == SS_EMPTY) continue;
         HandleResult result = handlePassOne(run, st);
-        if (result == END_RUN) return g_endStatus;
+        if (result == END_RUN) return run.endStatus;
         if (result == FAILED) {
-            assemblyFailed = 1;
+            flags.assemblyFailed = 1;
             break;
         }
         clearHandled(st);
@@ -292,7 +298,7 @@ int runPassOne(Run& run) {
 
 int endOfPassOne(Run& run) {
     AssemblerState* state = run.state.get();
-    if (assemblyFailed || run.lastWasSyntaxError) return kStatusInput;
+    if (run.context.flags.assemblyFailed || run.lastWasSyntaxError) return kStatusInput;
 
     bool overflow = state->dataLoc() > kDataMemoryLimit || state->textLoc() > kCodeMemoryLimit;
     // No other section can be larger than the largest memory either; checking them here keeps
@@ -301,17 +307,18 @@ int endOfPassOne(Run& run) {
         if (state->locationCounters[i] > kCodeMemoryLimit || state->locationCounters[i] < 0) overflow = true;
     if (state->dataLoc() < 0 || state->textLoc() < 0) overflow = true;
     if (overflow) {
-        reportAt(state, 3020);
+        reportAt(state, Diag::MemoryOverflow);
         return kStatusErrors;
     }
 
-    // Each label gets the word count of its range; declared functions keep their own size.
-    size_t next = 0;
+    // Each label gets the word count of its range, in order; declared functions keep
+    // their own size. Counts left over are dropped.
     for (FunctionSizeEntry& entry : state->functionSizes) {
-        if (next >= run.functionSizeList.size()) break;
-        int32_t count = run.functionSizeList[next++];
-        if (entry.kind == 1) entry.size = count;
+        std::optional<int32_t> count = listRemove(run.functionSizeList, LIST_END);
+        if (!count) break;
+        if (entry.kind == 1) entry.size = *count;
     }
+    listClear(run.functionSizeList);
 
     logTrace(state, "[INF] Logging function sizes\n");
     logTrace(state, "--------------------------->\n");
@@ -321,7 +328,7 @@ int endOfPassOne(Run& run) {
         if (addElfSymbol(state, entry.name.c_str(), entry.kind, 0, 0, address, entry.size,
                          entry.relocatable) != 0)
             logTrace(state, "Failed to add symbol in symtab.\n");
-        if (state->logFile)
+        if (state->run.logFile)
             logTrace(state, "Func: %s          size: %d  type: %d\n", entry.name.c_str(), entry.size,
                      entry.kind);
     }
@@ -338,7 +345,7 @@ HandleResult handlePassTwo(Run& run, Statement& st) {
         const OpcodeEntry* entry = lookupOpcodeTable(st.id);
         if (!entry) {
             logTrace(state, "lookupOpcodeTable() failed for inst: %d\n", st.id);
-            reportAt(state, 1003);
+            reportAt(state, Diag::UnsupportedInstruction);
             return FAILED;
         }
         int size = instructionSize(st);
@@ -364,13 +371,13 @@ HandleResult handlePassTwo(Run& run, Statement& st) {
         return failed ? FAILED : HANDLED;
     }
     if (st.kind == SK_DIRECTIVE) {
-        if (directiveExecute(&st, state, 1) < 0) {
+        if (directiveExecute(&st, *run.directives, 1) < 0) {
             logTrace(state, "directiveExecute() failed.\n");
             return FAILED;
         }
         return HANDLED;
     }
-    reportAt(state, 1000);
+    reportAt(state, Diag::NeitherInstructionNorDirective);
     return HANDLED;
 }
 
@@ -385,30 +392,30 @@ int preparePassTwo(Run& run) {
     state->firstTextOrigin = 0;
     state->relocatable = 1;
     state->currentSection = SEC_TEXT;
-    resetDirectivesForPassTwo();
+    resetDirectivesForPassTwo(*run.directives);
 
-    currentStatement().clear();
-    endOfSource = 0;
-    state->lineNumber = 0;
-    scanLine = 0;
+    FrontEnd& frontEnd = *run.frontEnd;
+    frontEnd.statement.clear();
+    run.context.flags.endOfSource = 0;
+    run.context.lineNumber = 0;
+    frontEnd.lexer.scanLine = 0;
     restartMainInput(run);
-    if (parserReplayStatements()) {
+    if (parserReplayStatements(frontEnd)) {
         // Pass two replays what pass one parsed and scans nothing: the source's memory is
         // free for the object's sections.
-        lexerStartText({});
+        lexerStartText(frontEnd.lexer, {});
         run.mainSource.release();
     }
-    fileIndex = 1;
+    run.context.flags.fileIndex = 1;
 
     SplitPath parts = splitPath(state->debugFileName ? state->debugFileName->c_str() : nullptr);
     if (!parts.directory || !parts.baseName) {
-        if (debugInfo) {
-            reportAt(state, 3008);
+        if (run.context.switches.debugInfo) {
+            reportAt(state, Diag::MissingFile);
             return kStatusUsage;
         }
     } else {
-        state->debugFileListCreated = true;
-        state->debugFileList.push_back(DebugFile{*parts.directory, *parts.baseName});
+        listAdd(state->debugFileList, DebugFile{*parts.directory, *parts.baseName}, LIST_END);
     }
     logTrace(state, "num symbols: %d, numRelocText: %d, numRelocData: %d\n", state->numSymbols,
              state->numRelocText, state->numRelocData);
@@ -417,16 +424,16 @@ int preparePassTwo(Run& run) {
 
 // Reads pass two; true when no statement failed.
 bool runPassTwo(Run& run) {
-    AssemblerState* state = run.state.get();
-    Statement& st = currentStatement();
+    FrontEnd& frontEnd = *run.frontEnd;
+    Statement& st = frontEnd.statement;
     for (;;) {
-        parseStatement();
+        parseStatement(frontEnd);
         if (st.status == SS_REJECTED) {
-            reportPending(state);
+            reportPending(run);
             return false;
         }
-        if (st.status == SS_END_OF_INPUT || endOfSource) {
-            if (!popInclude(state)) return true;
+        if (st.status == SS_END_OF_INPUT || run.context.flags.endOfSource) {
+            if (!popInclude(run)) return true;
             st.clear();
             continue;
         }
@@ -471,7 +478,7 @@ std::string temporaryName(const std::string& target) {
 // as 3009, so that a run without an object never ends with status 0.
 void writeObject(Run& run) {
     AssemblerState* state = run.state.get();
-    const int errorsBefore = errorCount();
+    const int errorsBefore = errorCount(run.context.diagnostics);
     const std::string target = objectTarget(run.outputName);
     bool inPlace = writesInPlace(target);
     std::string temporary = inPlace ? target : temporaryName(target);
@@ -483,7 +490,7 @@ void writeObject(Run& run) {
         fd = createObjectFile(temporary.c_str());
     }
     if (fd < 0) {
-        reportAt(state, 3009);
+        reportAt(state, Diag::ObjectNotCreated);
         return;
     }
     // An object that is replaced keeps the permissions it had.
@@ -491,17 +498,17 @@ void writeObject(Run& run) {
     if (!inPlace && stat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode))
         fchmod(fd, previous.st_mode & 07777);
     state->objectFd = fd;
-    int written = writeToFile(state, run.outputName.c_str());
+    int written = writeToFile(state, run.debug, run.outputName.c_str());
     if (state->objectFd >= 0) {
         closeObjectFile(state->objectFd);
         state->objectFd = -1;
     }
     bool done = written == 1 && (inPlace || std::rename(temporary.c_str(), target.c_str()) == 0);
     if (!done && !inPlace) std::remove(temporary.c_str());
-    if (!done && errorCount() == errorsBefore) reportAt(state, 3009);
+    if (!done && errorCount(run.context.diagnostics) == errorsBefore) reportAt(state, Diag::ObjectNotCreated);
 }
 
-void addEnvironmentIncludeDirs() {
+void addEnvironmentIncludeDirs(std::vector<std::string>& includeDirs) {
     const char* value = std::getenv("ZORLAN_INCLUDE");
     if (!value) return;
     std::string list = value;
@@ -520,60 +527,60 @@ bool endsWithAsm(const std::string& name) {
 
 int assemble(Run& run, int argc, const char* const* argv) {
     AssemblerState* state = run.state.get();
-    FILE* out = zorlanStdout();
-    if (!(run.options.flags & OPT_QUIET)) std::fprintf(out, "Assembling %s\n", run.inputName.c_str());
+    RunContext& context = run.context;
+    if (!(run.options.flags & OPT_QUIET)) std::fprintf(context.out, "Assembling %s\n", run.inputName.c_str());
 
     if (run.options.outputName) {
         run.outputName = *run.options.outputName;
     } else if (run.inputName.size() < 5) {
-        reportAt(state, 3007);
+        reportAt(state, Diag::InvalidFilename);
         return endRun(run, kStatusUsage);
     } else {
         run.outputName = run.inputName.substr(0, run.inputName.size() - 4) + ".obj";
     }
 
-    state->lineNumber = 0;
-    state->fileName = run.inputName;
+    state->run.lineNumber = 0;
+    state->run.fileName = run.inputName;
     if (!endsWithAsm(run.inputName)) {
-        reportAt(state, 3007);
+        reportAt(state, Diag::InvalidFilename);
         return endRun(run, kStatusUsage);
     }
     switch (run.mainSource.load(run.inputName)) {
         case SourceRead::Ok:
             break;
         case SourceRead::TooLarge:
-            reportAt(state, 3020);
+            reportAt(state, Diag::MemoryOverflow);
             return endRun(run, kStatusInput);
         case SourceRead::Failed:
-            reportAt(state, 5006, run.inputName.c_str());
+            reportAt(state, Diag::CannotOpenFile, run.inputName.c_str());
             return endRun(run, kStatusInput);
     }
 
     if (run.options.logName) {
-        state->logFile = std::fopen(run.options.logName->c_str(), "w+");
-        if (!state->logFile) {
-            reportAt(state, 5007);
+        context.logFile = std::fopen(run.options.logName->c_str(), "w+");
+        if (!context.logFile) {
+            reportAt(state, Diag::CannotOpenLog);
             return endRun(run, kStatusLog);
         }
-        setListingAppends(true);
-        std::fputs("Zorlan Ver 1.0 ASM Arguments[ ", state->logFile);
-        for (int i = 0; i < argc; ++i) std::fprintf(state->logFile, "%s ", argv[i]);
-        std::fputs("  ]\n", state->logFile);
-        std::fputs("******************************************* \n", state->logFile);
+        context.diagnostics.listingAppends = true;
+        std::fputs("Zorlan Ver 1.0 ASM Arguments[ ", context.logFile);
+        for (int i = 0; i < argc; ++i) std::fprintf(context.logFile, "%s ", argv[i]);
+        std::fputs("  ]\n", context.logFile);
+        std::fputs("******************************************* \n", context.logFile);
     }
 
     // Pre-scan: .ABS anywhere in the main file enables .ORG for the whole run. A file that
     // does not contain the text ".ABS" cannot hold the directive, and the scan has nothing
     // else to show, except the messages of the -u rule, which every scan prints.
-    if (underscorePrefix || run.mainSource.view().find(".ABS") != std::string_view::npos) {
+    if (context.switches.underscorePrefix || run.mainSource.view().find(".ABS") != std::string_view::npos) {
         restartMainInput(run);
-        Statement& st = currentStatement();
+        Statement& st = run.frontEnd->statement;
         for (;;) {
             st.clear();
-            parseStatement();
+            parseStatement(*run.frontEnd);
             if (st.status == SS_END_OF_INPUT) break;
             if (st.kind == SK_DIRECTIVE && st.id == DIR_ABS && st.status == SS_COMPLETE) {
-                absoluteMode = 1;
+                context.flags.absoluteMode = 1;
                 break;
             }
         }
@@ -584,108 +591,35 @@ int assemble(Run& run, int argc, const char* const* argv) {
     if (int status = preparePassTwo(run); status != kStatusOk) return endRun(run, status);
 
     const bool passTwoComplete = runPassTwo(run);
-    parserReadSource();
+    parserReadSource(*run.frontEnd);
     if (passTwoComplete) writeObject(run);
-    return endRun(run, errorCount() == 0 ? kStatusOk : kStatusErrors);
+    return endRun(run, errorCount(context.diagnostics) == 0 ? kStatusOk : kStatusErrors);
 }
 
 } // namespace
 
-void resetProcessState() {
-    resetSwitches();
-    resetOptionReader();
-    resetDiagnostics();
-    destroySymbolTables();
-    resetLexer();
-    resetParser();
-    resetDirectiveState();
-    currentStatement().clear();
-    absoluteMode = 0;
-    assemblyFailed = 0;
-    pendingErrorCode = 1000;
-    endOfSource = 0;
-    fileIndex = 0;
-    g_endStatus = 0;
-}
+int zorlanMain(int argc, const char* const* argv, FILE* out) {
+    Run run(out ? out : stdout);
+    RunContext& context = run.context;
+    if (parseOptions(argc, argv, run.options, context.out) != 0) return kStatusUsage;
 
-SplitPath splitPath(const char* path) {
-    SplitPath parts;
-    if (!path) return parts;
-    std::string_view text = path;
-    if (text.find('\\') != std::string_view::npos) {
-        size_t baseStart = text.find_last_of("\\/") + 1;
-        parts.directory.emplace(text.substr(0, baseStart));
-        parts.baseName.emplace(text.substr(baseStart));
-    } else {
-        parts.directory.emplace(".");
-        parts.baseName.emplace(text);
-    }
-    return parts;
-}
+    // Options first: the symbol tables fold names or not by -c.
+    context.switches.underscorePrefix = (run.options.flags & OPT_USCORE) ? 1 : 0;
+    context.switches.caseSensitive = (run.options.flags & OPT_CSENSITIVE) ? 1 : 0;
+    context.switches.debugInfo = run.options.debugLevel != 0 ? 1 : 0;
+    context.switches.includeDirs = run.options.includeDirs;
+    addEnvironmentIncludeDirs(context.switches.includeDirs);
 
-namespace {
-
-std::string_view unquoted(const char* name) {
-    std::string_view text = name;
-    if (!text.empty() && text.front() == '"') text.remove_prefix(1);
-    if (!text.empty() && text.back() == '"') text.remove_suffix(1);
-    return text;
-}
-
-FunctionSizeEntry* findFunctionEntry(AssemblerState* state, const char* name, int line) {
-    if (!name) {
-        logTrace(state, "%s: %d [ERR] NULL function name", "Zorlan", line);
-        return nullptr;
-    }
-    if (!g_run) return nullptr;
-    const std::string_view wanted = unquoted(name);
-    const int32_t index = g_run->functionEntryIndex.find(nameHash(wanted, false), [state, wanted](int32_t i) {
-        return static_cast<size_t>(i) < state->functionSizes.size() &&
-               state->functionSizes[static_cast<size_t>(i)].name == wanted;
-    });
-    return index < 0 ? nullptr : &state->functionSizes[static_cast<size_t>(index)];
-}
-
-} // namespace
-
-void markFunctionEntry(AssemblerState* state, const char* name) {
-    if (FunctionSizeEntry* entry = findFunctionEntry(state, name, __LINE__)) entry->kind = 2;
-}
-
-void setFunctionEntrySize(AssemblerState* state, const char* name) {
-    if (FunctionSizeEntry* entry = findFunctionEntry(state, name, __LINE__))
-        entry->size = static_cast<int32_t>((state->textLoc() - entry->byteAddress) >> 1);
-}
-
-int zorlanMain(int argc, const char* const* argv) {
-    resetProcessState();
-
-    Run run;
-    if (parseOptions(argc, argv, run.options) != 0) return kStatusUsage;
-
-    initAssemblerState(run.state);
-    lexerAttachState(run.state.get());
+    initAssemblerState(context, run.state);
+    run.frontEnd = std::make_unique<FrontEnd>(context, *run.state);
+    run.directives = std::make_unique<DirectiveContext>(*run.state, *run.frontEnd, run.debug);
 
     if (run.options.flags & OPT_VERSION) {
-        std::fputs("Zorlan", zorlanStdout());
-        printVersion();
+        std::fputs("Zorlan", context.out);
+        printVersion(context.out);
     }
-    underscorePrefix = (run.options.flags & OPT_USCORE) ? 1 : 0;
-    caseSensitive = (run.options.flags & OPT_CSENSITIVE) ? 1 : 0;
-    debugInfo = run.options.debugLevel != 0 ? 1 : 0;
-    includeDirs = run.options.includeDirs;
-    addEnvironmentIncludeDirs();
 
-    int status = kStatusOk;
-    if (run.options.inputName) {
-        run.inputName = *run.options.inputName;
-        g_run = &run;
-        status = assemble(run, argc, argv);
-        g_run = nullptr;
-    } else {
-        releaseAssemblerState(run.state);
-        destroySymbolTables();
-    }
-    lexerAttachState(nullptr);
-    return status;
+    if (!run.options.inputName) return kStatusOk;
+    run.inputName = *run.options.inputName;
+    return assemble(run, argc, argv);
 }

@@ -14,23 +14,22 @@ constexpr int kKeywordBuckets = 32;
 constexpr int kFunctionSizeStep = 1024;
 } // namespace
 
-AssemblerState::AssemblerState() {
+AssemblerState::AssemblerState(RunContext& run) : run(run) {
     functionSizes.reserve(kFunctionSizeStep);
 }
 
 AssemblerState::~AssemblerState() = default;
 
-int initAssemblerState(std::unique_ptr<AssemblerState>& state) {
+int initAssemblerState(RunContext& run, std::unique_ptr<AssemblerState>& state) {
     // Steps 1 to 3: the record with its start values and the function-size array.
-    state = std::make_unique<AssemblerState>();
+    state = std::make_unique<AssemblerState>(run);
     AssemblerState* s = state.get();
     if (keywordTableCreate(kKeywordBuckets, htStrHash, s->keywordTable) != 0) return -1;
     if (setupPredefinedSections(s) != 0) return -1;
     if (keywordTableInit(s, KW_DIRECTIVES) != 0) return -1;
     if (keywordTableInit(s, KW_MNEMONICS) != 0) return -1;
-    s->includeStack.clear();
     if (keywordTableInit(s, KW_FLAGS) != 0) return -1;
-    if (createSymbolTables() != 0) return -1;
+    if (createSymbolTables(s) != 0) return -1;
     return 0;
 }
 
@@ -38,22 +37,10 @@ void releaseAssemblerState(std::unique_ptr<AssemblerState>& state) {
     state.reset();
 }
 
-bool tracing(const AssemblerState* state) {
-    return state && state->logFile;
-}
-
 void logTrace(const AssemblerState* state, const char* format, ...) {
     if (!tracing(state)) return;
     va_list args;
     va_start(args, format);
-    std::vfprintf(state->logFile, format, args);
+    std::vfprintf(state->run.logFile, format, args);
     va_end(args);
-}
-
-const char* currentFileName(const AssemblerState* state) {
-    return (state && state->fileName) ? state->fileName->c_str() : nullptr;
-}
-
-void reportAt(const AssemblerState* state, int code, const char* arg) {
-    report(code, state ? state->lineNumber : 0, state ? state->columnNumber : 0, currentFileName(state), arg);
 }

@@ -11,12 +11,12 @@
 #include <string>
 #include <vector>
 
-#include "frontend/lexer.h"
+#include "core/LIST.h"
+#include "core/RunContext.h"
 #include "symbols/nameIndex.h"
+#include "symbols/stHashTable.h"
 
-struct KeywordTable;     // isa/keywordTable.h
-struct DebugDirectives;  // debug/dbgUtil.h: records built by the debug-description directives
-struct DebugInfoBuilder; // debug/dbgInfo.h: working data of the debug-information build
+struct KeywordTable; // isa/keywordTable.h
 
 constexpr int kBlockCapacity = 2046; // bytes per DataBlock
 constexpr int kMaxSlots = 64;        // two slots per section
@@ -107,14 +107,6 @@ struct FunctionSizeEntry {
     int32_t byteAddress = 0;
 };
 
-// Where reading resumes when an included file ends.
-struct IncludeContext {
-    int32_t savedLine = 0;
-    ScanBufferPtr savedInput; // the including file's scan buffer, positioned after .INCLUDE
-    std::optional<std::string> savedFileName;
-    int32_t savedFileIndex = 0;
-};
-
 // A source file of the line program: directory and base name.
 struct DebugFile {
     std::string directory;
@@ -122,13 +114,17 @@ struct DebugFile {
 };
 
 struct AssemblerState {
-    AssemblerState();
+    explicit AssemblerState(RunContext& run);
     ~AssemblerState();
     AssemblerState(const AssemblerState&) = delete;
     AssemblerState& operator=(const AssemblerState&) = delete;
 
-    std::vector<FunctionSizeEntry> functionSizes; // grown 1,024 entries at a time
-    int32_t functionSizeCapacity = 1024;
+    RunContext& run; // switches, flags, source position, diagnostics and trace log of the run
+
+    std::vector<FunctionSizeEntry> functionSizes;
+    // The first entry of each label name, for .FUNCTION and .FUNC_END, indexed over the
+    // entries' own names.
+    NameIndex<int32_t, -1> functionEntryIndex;
     int32_t orgCount = 0;
     int32_t absOrgStage = 0;
     int32_t textStartAddress = 0;
@@ -136,12 +132,7 @@ struct AssemblerState {
     int64_t orgRelativeLoc = 0;
     int32_t firstTextOrigin = 0;
     int32_t relocatable = 1;
-    int32_t lineNumber = 0;
-    int32_t columnNumber = 0;
     std::optional<std::string> debugFileName; // set by .FILE
-    std::optional<std::string> fileName;      // current source file
-    FILE* sourceFile = nullptr;               // not owned: the driver opens and closes it
-    FILE* logFile = nullptr;                  // trace log, null without -l (owned by the driver)
     int32_t currentSection = SEC_TEXT;
 
     // Byte counters, one per section number. They are 64-bit so that absurd sizes in a
@@ -172,21 +163,15 @@ struct AssemblerState {
     int32_t numRelocText = 0;
 
     std::unique_ptr<KeywordTable> keywordTable;
-    std::vector<IncludeContext> includeStack; // back() is the innermost include
 
-    int32_t abbrevCtr = 1;
-    int32_t dbgCtr = 1;
-    int32_t attrCtr = 1;
     std::vector<uint8_t> debugAbbrev;    // .debug_abbrev bytes
     std::vector<uint8_t> debugInfoBytes; // .debug_info bytes
     std::vector<uint8_t> debugLine;      // .debug_line bytes
     std::vector<uint8_t> debugRawLine;   // .debug_raw_line bytes
-    std::vector<DebugFile> debugFileList;
-    bool debugFileListCreated = false;
+    List<DebugFile> debugFileList;       // the main file, then each included file of pass two
     int32_t textAlignment = 0;
     int32_t dataAlignment = 0;
     int32_t blockCapacity = kBlockCapacity;
-    int32_t debugInfoOffset = 0;
     int32_t debugRelocCapacity = kBlockCapacity;
 
     // `.symtab` entries in order of definition.
@@ -205,22 +190,27 @@ struct AssemblerState {
     bool relDataCreated = false;
     bool debugRelocCreated = false;
 
-    std::unique_ptr<DebugDirectives> debugDirectives;
-    std::unique_ptr<DebugInfoBuilder> debugInfoBuilder;
+    // The four name tables: labels, external names, constants and global names.
+    std::unique_ptr<SymbolTable> labelTable;
+    std::unique_ptr<SymbolTable> externTable;
+    std::unique_ptr<SymbolTable> constTable;
+    std::unique_ptr<SymbolTable> globalTable;
 };
 
 // Creates the state with its start values and runs the start-up sequence (keyword
 // table, predefined sections, keywords, include stack, flag names, symbol tables).
 // Returns 0, or -1 at the first step that fails.
-int initAssemblerState(std::unique_ptr<AssemblerState>& state);
+int initAssemblerState(RunContext& run, std::unique_ptr<AssemblerState>& state);
 void releaseAssemblerState(std::unique_ptr<AssemblerState>& state);
 
-// Trace log: printf-style lines, written only when a log file is open.
+// The run's trace log, diagnostics and source position, reached through the state.
 void logTrace(const AssemblerState* state, const char* format, ...) __attribute__((format(printf, 2, 3)));
-bool tracing(const AssemblerState* state);
-
-// Reports a catalogue code at the state's current file and line.
-void reportAt(const AssemblerState* state, int code, const char* arg = nullptr);
-
-// The current file name as C text, or null before any file is known.
-const char* currentFileName(const AssemblerState* state);
+inline bool tracing(const AssemblerState* state) {
+    return state && state->run.logFile;
+}
+inline void reportAt(const AssemblerState* state, Diag code, const char* arg = nullptr) {
+    reportAt(state->run, code, arg);
+}
+inline const char* currentFileName(const AssemblerState* state) {
+    return state ? currentFileName(state->run) : nullptr;
+}

@@ -5,43 +5,23 @@
 #include <cstdlib>
 #include <cstring>
 
-int underscorePrefix = 0;
-int caseSensitive = 0;
-int debugInfo = 0;
-std::vector<std::string> includeDirs;
-
-void resetSwitches() {
-    underscorePrefix = 0;
-    caseSensitive = 0;
-    debugInfo = 0;
-    includeDirs.clear();
-}
-
 const OptionSpec kOptionTable[] = {
-    {"verbose", 2, nullptr, 'v', nullptr, "Verbose output of command lines for tools"},
-    {"quiet", 2, nullptr, 'q', nullptr, "Quieten output of command lines for tools"},
-    {"uscore", 2, nullptr, 'u', nullptr, "Add underscore to ASM directives"},
-    {"csensitive", 2, nullptr, 'c', nullptr, "Case sensitive symbols"},
-    {"output", 1, nullptr, 'o', "FILE", "Set output file name"},
-    {"log", 1, nullptr, 'l', "FILE", "Set log file name"},
-    {"debug", 1, nullptr, 'd', "LEVEL", "Propagate debug information"},
-    {"version", 2, nullptr, 'e', nullptr, "Display tool versions"},
-    {"include", 1, nullptr, 'I', nullptr, "Add include directory search path"},
-    {"help", 2, nullptr, 'h', nullptr, "Display Help message"},
-    {nullptr, 0, nullptr, 0, nullptr, nullptr},
+    {"verbose", 2, 'v', nullptr, "Verbose output of command lines for tools"},
+    {"quiet", 2, 'q', nullptr, "Quieten output of command lines for tools"},
+    {"uscore", 2, 'u', nullptr, "Add underscore to ASM directives"},
+    {"csensitive", 2, 'c', nullptr, "Case sensitive symbols"},
+    {"output", 1, 'o', "FILE", "Set output file name"},
+    {"log", 1, 'l', "FILE", "Set log file name"},
+    {"debug", 1, 'd', "LEVEL", "Propagate debug information"},
+    {"version", 2, 'e', nullptr, "Display tool versions"},
+    {"include", 1, 'I', nullptr, "Add include directory search path"},
+    {"help", 2, 'h', nullptr, "Display Help message"},
+    {nullptr, 0, 0, nullptr, nullptr},
 };
 
 namespace {
 
 constexpr size_t kMaxKeyLength = 255;
-
-struct OptionReader {
-    int wordIndex = 0;
-    int previousArgc = -1;
-    std::optional<std::string> argument;
-};
-
-OptionReader g_reader;
 
 bool keyMatches(const std::string& key, const OptionSpec& row) {
     if (key.size() > 2 && key[0] == '-' && key[1] == '-')
@@ -51,29 +31,22 @@ bool keyMatches(const std::string& key, const OptionSpec& row) {
 
 } // namespace
 
-const std::optional<std::string>& optionArgument() {
-    return g_reader.argument;
-}
-
-void resetOptionReader() {
-    g_reader = OptionReader{};
-}
-
-int nextOption(int argc, const char* const* argv, const OptionSpec* table, int* rowIndex) {
-    g_reader.argument.reset();
+int nextOption(OptionReader& reader, int argc, const char* const* argv, const OptionSpec* table,
+               int* rowIndex) {
+    reader.argument.reset();
     if (rowIndex) *rowIndex = -1;
-    if (argc != g_reader.previousArgc) {
-        g_reader.previousArgc = argc;
-        g_reader.wordIndex = 0;
+    if (argc != reader.previousArgc) {
+        reader.previousArgc = argc;
+        reader.wordIndex = 0;
     }
-    ++g_reader.wordIndex;
-    if (g_reader.wordIndex >= argc) {
-        g_reader.wordIndex = 0;
+    ++reader.wordIndex;
+    if (reader.wordIndex >= argc) {
+        reader.wordIndex = 0;
         return -1;
     }
-    const char* word = argv[g_reader.wordIndex];
+    const char* word = argv[reader.wordIndex];
     if (word[0] != '-') {
-        g_reader.argument = word;
+        reader.argument = word;
         return 'f';
     }
 
@@ -89,30 +62,29 @@ int nextOption(int argc, const char* const* argv, const OptionSpec* table, int* 
         }
     }
     if (row < 0) {
-        std::fprintf(zorlanStdout(), "Unknown parameter \"%s\"\n", word);
+        std::fprintf(reader.out, "Unknown parameter \"%s\"\n", word);
         return '?';
     }
     if (rowIndex) *rowIndex = row;
     if (table[row].hasArg != 1) return table[row].val;
 
     if (const char* eq = std::strchr(word, '=')) {
-        g_reader.argument = eq + 1;
-    } else if (g_reader.wordIndex + 1 < argc && std::strcmp(argv[g_reader.wordIndex + 1], "=") == 0) {
+        reader.argument = eq + 1;
+    } else if (reader.wordIndex + 1 < argc && std::strcmp(argv[reader.wordIndex + 1], "=") == 0) {
         // "-o = name": both words are consumed; a trailing lone "=" leaves the option without a value.
-        g_reader.wordIndex += 1;
-        if (g_reader.wordIndex + 1 < argc) {
-            g_reader.wordIndex += 1;
-            g_reader.argument = argv[g_reader.wordIndex];
+        reader.wordIndex += 1;
+        if (reader.wordIndex + 1 < argc) {
+            reader.wordIndex += 1;
+            reader.argument = argv[reader.wordIndex];
         }
-    } else if (g_reader.wordIndex + 1 < argc && argv[g_reader.wordIndex + 1][0] != '-') {
-        g_reader.wordIndex += 1;
-        g_reader.argument = argv[g_reader.wordIndex];
+    } else if (reader.wordIndex + 1 < argc && argv[reader.wordIndex + 1][0] != '-') {
+        reader.wordIndex += 1;
+        reader.argument = argv[reader.wordIndex];
     }
     return table[row].val;
 }
 
-void printUsage() {
-    FILE* out = zorlanStdout();
+void printUsage(FILE* out) {
     std::fprintf(out, "%s [options] [file ...]\n\n", "Zorlan");
     std::fputs("  -d level\tSpecify debug output level for assembler.\n"
                "  -o\t\tSpecify output filename.\n"
@@ -143,16 +115,16 @@ long long readLevel(const std::string& text) {
 
 } // namespace
 
-int parseOptions(int argc, const char* const* argv, CommandLineOptions& options) {
-    FILE* out = zorlanStdout();
+int parseOptions(int argc, const char* const* argv, CommandLineOptions& options, FILE* out) {
     if (argc <= 1) {
-        printUsage();
+        printUsage(out);
         return 1;
     }
     options.debugLevel = 0;
     int rowIndex = -1;
-    for (int code; (code = nextOption(argc, argv, kOptionTable, &rowIndex)) != -1;) {
-        const std::optional<std::string>& value = optionArgument();
+    OptionReader reader{out, 0, -1, std::nullopt};
+    for (int code; (code = nextOption(reader, argc, argv, kOptionTable, &rowIndex)) != -1;) {
+        const std::optional<std::string>& value = reader.argument;
         switch (code) {
             case '?':
             case 'h':
@@ -204,13 +176,13 @@ int parseOptions(int argc, const char* const* argv, CommandLineOptions& options)
         }
     }
     if (options.flags & OPT_HELP) {
-        printUsage();
+        printUsage(out);
         options.inputName.reset();
         return 0;
     }
     if (!(options.flags & OPT_VERSION) && !options.inputName) {
         std::fputs("No input file specified\n", out);
-        printUsage();
+        printUsage(out);
     }
     return 0;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <optional>
 #include <string>
 #include <vector>
@@ -10,7 +11,6 @@
 struct OptionSpec {
     const char* name; // long name, matched as --name
     int hasArg;       // 1: takes a value, 2: takes none
-    int* flag;        // always null
     char val;         // short letter, matched as -c, and the code nextOption returns
     const char* argName;
     const char* doc;
@@ -36,24 +36,25 @@ struct CommandLineOptions {
     std::vector<std::string> includeDirs; // in command-line order
 };
 
+// Where the option reader stands between calls.
+struct OptionReader {
+    FILE* out;         // where "Unknown parameter" goes
+    int wordIndex = 0; // the word last read
+    int previousArgc = -1;
+    std::optional<std::string> argument; // the value of the option just returned, or the word
+};
+
 // Returns the next option's letter, 'f' for a non-option word, '?' for an unknown
 // option, or -1 after the last word. The option's value (or the word) is left in
-// optionArgument().
-int nextOption(int argc, const char* const* argv, const OptionSpec* table, int* rowIndex);
-const std::optional<std::string>& optionArgument();
-void resetOptionReader();
+// reader.argument.
+int nextOption(OptionReader& reader, int argc, const char* const* argv, const OptionSpec* table,
+               int* rowIndex);
 
-// 0: go on (possibly without an input file); 1: stop with exit status 1.
-int parseOptions(int argc, const char* const* argv, CommandLineOptions& options);
+// 0: go on (possibly without an input file); 1: stop with exit status 1. Messages and
+// the usage text go to `out`.
+int parseOptions(int argc, const char* const* argv, CommandLineOptions& options, FILE* out);
 
 // Appends a directory; one containing a blank is stored between double quotes.
 int addIncludeDir(const char* path, std::vector<std::string>& dirs);
 
-void printUsage();
-
-// Process-wide switches copied from the options by the driver.
-extern int underscorePrefix;
-extern int caseSensitive;
-extern int debugInfo;
-extern std::vector<std::string> includeDirs;
-void resetSwitches();
+void printUsage(FILE* out);

@@ -1,10 +1,8 @@
 #include "driver/ver.h"
 
 #include "buildInfo.h"
-#include "core/messages.h"
 
-void printVersion() {
-    FILE* out = zorlanStdout();
+void printVersion(FILE* out) {
     std::fprintf(out, " V%s", ZORLAN_PRODUCT_VERSION);
     std::fprintf(out, " (%d) ", kBuildNumber);
     std::fprintf(out, "%s\n", ZORLAN_LEGAL_NOTICE);

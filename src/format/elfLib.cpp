@@ -8,12 +8,6 @@
 #include <unistd.h>
 #include <vector>
 
-int elfErrorCode = ELF_E_NONE;
-
-void resetElfError() {
-    elfErrorCode = ELF_E_NONE;
-}
-
 namespace {
 
 constexpr uint32_t kTypeSizes[ELF_T_COUNT] = {1, 4, 8, 52, 2, 4, 32, 12, 8, 40, 4, 16, 4, 48};
@@ -181,12 +175,12 @@ uint32_t elfTypeSize(int type) {
 std::unique_ptr<ElfObject> elfBegin(int fd, int command) {
     if (command == 0) return nullptr;
     if (!validCommand(command)) {
-        elfErrorCode = ELF_E_BEGIN_COMMAND;
+
         return nullptr;
     }
     auto object = std::unique_ptr<ElfObject>(new (std::nothrow) ElfObject);
     if (!object) {
-        elfErrorCode = ELF_E_NO_MEMORY;
+
         return nullptr;
     }
     object->fd = fd;
@@ -196,17 +190,16 @@ std::unique_ptr<ElfObject> elfBegin(int fd, int command) {
 
 ElfFileHeader* elfNewEhdr(ElfObject* object, int kind) {
     if (!object) {
-        elfErrorCode = ELF_E_NULL_ARGUMENT;
         return nullptr;
     }
     if (kind != ELF_K_RELOCATABLE && kind != ELF_K_EXECUTABLE) {
-        elfErrorCode = ELF_E_HEADER_KIND;
+        object->errorCode = ELF_E_HEADER_KIND;
         return nullptr;
     }
     if (!object->header) {
         object->header.reset(new (std::nothrow) ElfFileHeader);
         if (!object->header) {
-            elfErrorCode = ELF_E_NO_MEMORY;
+            object->errorCode = ELF_E_NO_MEMORY;
             return nullptr;
         }
         ElfFileHeader& h = *object->header;
@@ -223,11 +216,10 @@ ElfFileHeader* elfNewEhdr(ElfObject* object, int kind) {
 
 ElfSection* elfNewScn(ElfObject* object) {
     if (!object) {
-        elfErrorCode = ELF_E_NULL_ARGUMENT;
         return nullptr;
     }
     if (!object->header) {
-        elfErrorCode = ELF_E_NO_HEADER;
+        object->errorCode = ELF_E_NO_HEADER;
         return nullptr;
     }
     auto make = [object](uint32_t index) -> ElfSection* {
@@ -239,12 +231,12 @@ ElfSection* elfNewScn(ElfObject* object) {
         return object->sections.back().get();
     };
     if (object->sections.empty() && !make(0)) {
-        elfErrorCode = ELF_E_NO_MEMORY;
+        object->errorCode = ELF_E_NO_MEMORY;
         return nullptr;
     }
     ElfSection* section = make(object->sections.back()->index + 1);
     if (!section) {
-        elfErrorCode = ELF_E_NO_MEMORY;
+        object->errorCode = ELF_E_NO_MEMORY;
         return nullptr;
     }
     ElfFileHeader& h = *object->header;
@@ -261,16 +253,15 @@ ElfSection* elfNewScn(ElfObject* object) {
 
 ElfData* elfNewData(ElfSection* section) {
     if (!section) {
-        elfErrorCode = ELF_E_NULL_ARGUMENT;
         return nullptr;
     }
     if (section->index == 0) {
-        elfErrorCode = ELF_E_SECTION_ZERO;
+        section->owner->errorCode = ELF_E_SECTION_ZERO;
         return nullptr;
     }
     auto data = std::unique_ptr<ElfData>(new (std::nothrow) ElfData);
     if (!data) {
-        elfErrorCode = ELF_E_NO_MEMORY;
+        section->owner->errorCode = ELF_E_NO_MEMORY;
         return nullptr;
     }
     data->section = section;
@@ -280,7 +271,6 @@ ElfData* elfNewData(ElfSection* section) {
 
 ElfSectionHeader* elfGetShdr(ElfSection* section) {
     if (!section) {
-        elfErrorCode = ELF_E_NULL_ARGUMENT;
         return nullptr;
     }
     return &section->header;
@@ -288,29 +278,28 @@ ElfSectionHeader* elfGetShdr(ElfSection* section) {
 
 int elfUpdate(ElfObject* object, int command) {
     if (!object) {
-        elfErrorCode = ELF_E_NULL_ARGUMENT;
         return 0;
     }
     if (!validCommand(command)) {
-        elfErrorCode = ELF_E_UPDATE_COMMAND;
+        object->errorCode = ELF_E_UPDATE_COMMAND;
         return 0;
     }
     if (!object->header) {
-        elfErrorCode = ELF_E_NO_HEADER;
+        object->errorCode = ELF_E_NO_HEADER;
         return 0;
     }
     if (command == ELF_C_WRITE && !(object->openFlags & 1)) {
-        elfErrorCode = ELF_E_NOT_WRITABLE;
+        object->errorCode = ELF_E_NOT_WRITABLE;
         return 0;
     }
     if (!layout(object)) {
-        elfErrorCode = ELF_E_LAYOUT;
+        object->errorCode = ELF_E_LAYOUT;
         return 0;
     }
     if (command != ELF_C_WRITE) return 1;
     int code = serialise(object);
     if (code != ELF_E_NONE) {
-        elfErrorCode = code;
+        object->errorCode = code;
         return 0;
     }
     return 1;

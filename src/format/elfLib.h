@@ -1,6 +1,6 @@
 // A small ELF32 little-endian library: an object built in memory from a file header,
 // section descriptors and data descriptors, laid out without padding and written to a
-// descriptor in one piece. Failures leave a numeric code in `elfErrorCode` and return
+// descriptor in one piece. Failures leave a numeric code in the object's `errorCode` and return
 // null or 0; nothing is printed.
 #pragma once
 
@@ -8,7 +8,7 @@
 #include <memory>
 #include <vector>
 
-// Codes left in elfErrorCode.
+// Codes left in ElfObject::errorCode.
 enum ElfError {
     ELF_E_NONE = 0,
     ELF_E_NO_BUFFER = 1,       // a data descriptor has a size but no buffer
@@ -24,9 +24,6 @@ enum ElfError {
     ELF_E_LAYOUT = 16,         // the layout step failed
     ELF_E_SERIALISE = 20,      // the serialisation step failed
 };
-
-extern int elfErrorCode;
-void resetElfError();
 
 // Commands of elfBegin and elfUpdate; only "write" changes behaviour.
 constexpr int ELF_C_WRITE = 2;
@@ -119,6 +116,7 @@ struct ElfObject {
     std::vector<std::unique_ptr<ElfSection>> sections; // index order, the null section first
     uint32_t openFlags = 0;                            // bit 0: opened for writing
     uint32_t fileSize = 0;                             // set by the layout
+    int errorCode = ELF_E_NONE;                        // the last failure, for the trace
 };
 
 // A new object writing to `fd`. Command 0 gives null without an error; 1..7 are

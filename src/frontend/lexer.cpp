@@ -6,9 +6,8 @@
 // being counted in the column.
 #include "frontend/lexer.h"
 
+#include "core/RunContext.h"
 #include "core/Statement.h"
-#include "driver/Zorlan.h"
-#include "driver/initAsm.h"
 #include "frontend/token.h"
 #include "isa/mnemonics.h"
 
@@ -30,25 +29,11 @@ void destroyScanBuffer(ScanBuffer* buffer) {
     delete buffer;
 }
 
-int scanLine = 0;
-int scanColumn = 0;
-int escapeMode = 0;
-int stringDataLength = 0;
-LexValue yylval;
-
 namespace {
 
 constexpr size_t kReadChunk = size_t{64} << 10;
 constexpr size_t kMaxKeywordLength = 13;   // DO_NOT_EXPORT
 constexpr size_t kMaxDirectiveLength = 12; // DATA_DEF_END, without the full stop
-
-ScanBufferPtr input;
-AssemblerState* attachedState = nullptr;
-bool rejectedString = false;
-// Escape-processed literals alternate between two buffers, so the text of one literal
-// stays valid while the grammar reads the next one.
-std::string processed[2];
-int processedIndex = 0;
 
 // ---------------------------------------------------------------------------------
 // Character classes.
@@ -363,7 +348,7 @@ int processEscapes(std::string_view in, std::string& out) {
     size_t i = 0;
     while (i < n) {
         char c = in[i];
-        if (c == '\r' || c == '\n') return 1006;
+        if (c == '\r' || c == '\n') return static_cast<int>(Diag::UnterminatedString);
         if (c != '\\') {
             out.push_back(c);
             ++i;
@@ -423,7 +408,7 @@ int processEscapes(std::string_view in, std::string& out) {
                 }
                 break;
         }
-        if (value < 0) return 1007;
+        if (value < 0) return static_cast<int>(Diag::IllegalEscape);
         out.push_back(static_cast<char>(static_cast<unsigned char>(value)));
         i += used;
     }
@@ -438,12 +423,12 @@ inline int finish(const char*& p, const char* q, int token) {
     return token;
 }
 
-int scan() {
-    ScanBuffer& in = *input;
+int scan(Lexer& lx) {
+    ScanBuffer& in = *lx.input;
     const char* const base = in.data.data();
     const char* p = base + in.pos;
     const char* const end = base + in.data.size();
-    Position pos{scanLine, scanColumn};
+    Position pos{lx.scanLine, lx.scanColumn};
     int token = TOK_EOF;
 
     for (;;) {
@@ -487,27 +472,27 @@ int scan() {
                         while (q < end && isDigit(*q)) ++q;
                     }
                     if (q < end && *q == ')') ++q;
-                    yylval.text = std::string_view(p, static_cast<size_t>(q - p));
+                    lx.yylval.text = std::string_view(p, static_cast<size_t>(q - p));
                     pos.plain(static_cast<size_t>(q - p));
                     token = finish(p, q, TOK_BASE_PLUS_OFFSET);
                     break;
                 }
             }
             if (r < end && *r == ':') {
-                yylval.text = std::string_view(p, static_cast<size_t>(r + 1 - p));
+                lx.yylval.text = std::string_view(p, static_cast<size_t>(r + 1 - p));
                 pos.plain(static_cast<size_t>(r + 1 - p));
                 token = finish(p, r + 1, TOK_LABEL);
                 break;
             }
             std::string_view word(p, static_cast<size_t>(r - p));
-            yylval.text = word;
+            lx.yylval.text = word;
             token = TOK_IDENTIFIER;
             // Only the two lower-case words are keywords with lower-case letters.
             const bool candidate = !(seen & CC_NOT_UPPER) || c == 's' || c == 'u';
             if (candidate && word.size() <= kMaxKeywordLength) {
                 if (const Keyword* kw = keywords().words.find(word, end)) {
                     token = kw->token;
-                    yylval.number = kw->value;
+                    lx.yylval.number = kw->value;
                 }
             }
             pos.plain(word.size());
@@ -521,7 +506,7 @@ int scan() {
                 const char* q = d + 1;
                 while (q < end && isHex(*q)) ++q;
                 while (q < end && isSuffix(*q)) ++q;
-                yylval.number = hexDigitsValue(d + 1, q);
+                lx.yylval.number = hexDigitsValue(d + 1, q);
                 pos.plain(static_cast<size_t>(q - p));
                 token = finish(p, q, TOK_CONSTANT);
                 break;
@@ -533,7 +518,7 @@ int scan() {
                     const char* q = x;
                     while (q < end && isDigit(*q)) ++q;
                     if (q < end && (*q == 'f' || *q == 'F' || *q == 'l' || *q == 'L')) ++q;
-                    yylval.number = exponentValue(p, d, d + 1, q);
+                    lx.yylval.number = exponentValue(p, d, d + 1, q);
                     pos.plain(static_cast<size_t>(q - p));
                     token = finish(p, q, TOK_CONSTANT);
                     break;
@@ -541,7 +526,7 @@ int scan() {
             }
             const char* q = d;
             while (q < end && isSuffix(*q)) ++q;
-            yylval.number = decimalValue(p, d, false);
+            lx.yylval.number = decimalValue(p, d, false);
             pos.plain(static_cast<size_t>(q - p));
             token = finish(p, q, TOK_CONSTANT);
             break;
@@ -557,14 +542,14 @@ int scan() {
                 for (; r > p + 1; --r) {
                     std::string_view name(p + 1, static_cast<size_t>(r - p - 1));
                     if (const Keyword* kw = keywords().directives.find(name, end)) {
-                        yylval.number = kw->value;
+                        lx.yylval.number = kw->value;
                         switch (kw->value) {
                             case DIR_DB:
                             case DIR_DW:
                             case DIR_DD:
                             case DIR_ASCII:
                             case DIR_ASCIIZ:
-                                escapeMode = 1;
+                                lx.escapeMode = 1;
                                 break;
                             default:
                                 break;
@@ -587,7 +572,7 @@ int scan() {
                     while (d < end && isDigit(*d)) ++d;
                     const char* q = d;
                     while (q < end && isSuffix(*q)) ++q;
-                    yylval.number = decimalValue(p + 1, d, true);
+                    lx.yylval.number = decimalValue(p + 1, d, true);
                     pos.plain(static_cast<size_t>(q - p));
                     token = finish(p, q, TOK_CONSTANT);
                     break;
@@ -595,7 +580,7 @@ int scan() {
                 if (p + 1 < end && (p[1] == 'a' || p[1] == 'w' || p[1] == 'x' || p[1] == 'm')) {
                     static constexpr char kLinkerFlagCodes[] = {'2', '1', '4', '5'};
                     int which = p[1] == 'a' ? 0 : p[1] == 'w' ? 1 : p[1] == 'x' ? 2 : 3;
-                    yylval.number = kLinkerFlagCodes[which];
+                    lx.yylval.number = kLinkerFlagCodes[which];
                     pos.plain(2);
                     token = finish(p, p + 2, TOK_LFLAG);
                     break;
@@ -604,7 +589,7 @@ int scan() {
                 continue;
             case '\'':
                 if (p + 2 < end && p[1] >= ' ' && p[1] <= '~' && p[2] == '\'') {
-                    yylval.number = static_cast<unsigned char>(p[1]);
+                    lx.yylval.number = static_cast<unsigned char>(p[1]);
                     pos.plain(3);
                     token = finish(p, p + 3, TOK_CHAR);
                     break;
@@ -623,20 +608,20 @@ int scan() {
                 std::string_view lexeme(p, static_cast<size_t>(q + 1 - p));
                 pos.text(p, q + 1);
                 p = q + 1;
-                if (escapeMode) {
-                    std::string& out = processed[processedIndex];
-                    processedIndex ^= 1;
+                if (lx.escapeMode) {
+                    std::string& out = lx.processed[lx.processedIndex];
+                    lx.processedIndex ^= 1;
                     if (int code = processEscapes(lexeme, out)) {
-                        pendingErrorCode = code;
-                        rejectedString = true;
+                        lx.run.flags.pendingErrorCode = static_cast<Diag>(code);
+                        lx.rejectedString = true;
                         token = TOK_END;
                         break;
                     }
-                    yylval.text = out;
+                    lx.yylval.text = out;
                 } else {
-                    yylval.text = lexeme;
+                    lx.yylval.text = lexeme;
                 }
-                stringDataLength = static_cast<int>(yylval.text.size());
+                lx.stringDataLength = static_cast<int>(lx.yylval.text.size());
                 token = TOK_STRING;
                 break;
             }
@@ -662,25 +647,19 @@ int scan() {
         break;
     }
     in.pos = static_cast<size_t>(p - base);
-    scanLine = pos.line;
-    scanColumn = static_cast<int>(std::min(pos.column, kColumnCap));
-    if (attachedState) {
-        attachedState->lineNumber = scanLine;
-        attachedState->columnNumber = scanColumn;
-    }
+    lx.scanLine = pos.line;
+    lx.scanColumn = static_cast<int>(std::min(pos.column, kColumnCap));
+    lx.run.lineNumber = lx.scanLine;
+    lx.run.columnNumber = lx.scanColumn;
     return token;
-}
-
-ScanBuffer& ensureInput() {
-    if (!input) input.reset(new ScanBuffer);
-    return *input;
 }
 
 } // namespace
 
-int yylex() {
-    ensureInput();
-    return scan();
+Lexer::Lexer(RunContext& run) : run(run), input(new ScanBuffer) {}
+
+int yylex(Lexer& lexer) {
+    return scan(lexer);
 }
 
 SourceRead readSource(FILE* stream, std::string& bytes) {
@@ -711,61 +690,35 @@ SourceRead readSource(FILE* stream, std::string& bytes) {
     return SourceRead::Ok;
 }
 
-void yyrestart(FILE* stream) {
+void yyrestart(Lexer& lexer, FILE* stream) {
     std::string bytes;
     if (stream) readSource(stream, bytes);
-    lexerStartOwned(std::move(bytes));
+    lexerStartOwned(lexer, std::move(bytes));
 }
 
-void lexerStartOwned(std::string bytes) {
-    ScanBuffer& in = ensureInput();
+void lexerStartOwned(Lexer& lexer, std::string bytes) {
+    ScanBuffer& in = *lexer.input;
     in.owned = std::move(bytes);
     in.data = in.owned;
     in.pos = 0;
 }
 
-void lexerStartText(std::string_view text) {
-    ScanBuffer& in = ensureInput();
+void lexerStartText(Lexer& lexer, std::string_view text) {
+    ScanBuffer& in = *lexer.input;
     in.owned.clear();
     in.data = text;
     in.pos = 0;
 }
 
-ScanBufferPtr lexerDetachInput() {
-    ensureInput();
-    ScanBufferPtr taken = std::move(input);
-    input.reset(new ScanBuffer);
+ScanBufferPtr lexerDetachInput(Lexer& lexer) {
+    ScanBufferPtr taken = std::move(lexer.input);
+    lexer.input.reset(new ScanBuffer);
     return taken;
 }
 
-void lexerResumeInput(ScanBufferPtr resumed) {
+void lexerResumeInput(Lexer& lexer, ScanBufferPtr resumed) {
     if (resumed)
-        input = std::move(resumed);
+        lexer.input = std::move(resumed);
     else
-        input.reset(new ScanBuffer);
-}
-
-void lexerAttachState(AssemblerState* state) {
-    attachedState = state;
-}
-AssemblerState* lexerAttachedState() {
-    return attachedState;
-}
-
-bool lexerRejectedString() {
-    return rejectedString;
-}
-void lexerBeginStatement() {
-    rejectedString = false;
-}
-
-void resetLexer() {
-    input.reset();
-    attachedState = nullptr;
-    rejectedString = false;
-    scanLine = scanColumn = escapeMode = stringDataLength = 0;
-    yylval = LexValue{};
-    processed[0].clear();
-    processed[1].clear();
-    processedIndex = 0;
+        lexer.input.reset(new ScanBuffer);
 }

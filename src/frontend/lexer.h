@@ -8,7 +8,9 @@
 #include <string>
 #include <string_view>
 
-struct AssemblerState;
+#include "frontend/token.h"
+
+struct RunContext;
 
 // One source file's bytes and the scan position in them. The driver keeps the
 // including file's buffer on the include stack and resumes it when the include ends.
@@ -31,34 +33,47 @@ enum class SourceRead { Ok, TooLarge, Failed };
 // Failed on a read error (`bytes` is then empty).
 SourceRead readSource(FILE* stream, std::string& bytes);
 
+// The scanner's state: its input, its position and what the grammar reads of the last
+// token. One per run; the run's source position follows the scanner.
+struct Lexer {
+    explicit Lexer(RunContext& run);
+    Lexer(const Lexer&) = delete;
+    Lexer& operator=(const Lexer&) = delete;
+
+    RunContext& run;     // its line and column follow the scanner; a refused literal leaves its code
+    ScanBufferPtr input; // never null
+    int scanLine = 0;    // the driver sets and saves it when it switches files
+    int scanColumn = 0;
+    // Escape processing of string literals after .DB, .DW, .DD, .ASCII and .ASCIIZ.
+    int escapeMode = 0;
+    int stringDataLength = 0;
+    LexValue yylval; // the last token's value
+    // Set when the scanner rejected a string literal (1006/1007) since the statement
+    // began; the grammar then keeps that more precise code.
+    bool rejectedString = false;
+    // Escape-processed literals alternate between two buffers, so the text of one literal
+    // stays valid while the grammar reads the next one.
+    std::string processed[2];
+    int processedIndex = 0;
+};
+
+// Scans the next token and sets yylval; TOK_EOF at the end of the input.
+int yylex(Lexer& lexer);
+
 // Discards the buffered input and continues with `stream` (read from its current
 // position; the stream is not closed; at most kMaxSourceBytes are taken). A null
 // stream gives an empty input.
-void yyrestart(FILE* stream);
+void yyrestart(Lexer& lexer, FILE* stream);
 
 // Discards the buffered input and continues with `bytes`, which the scanner keeps.
-void lexerStartOwned(std::string bytes);
+void lexerStartOwned(Lexer& lexer, std::string bytes);
 // Discards the buffered input and continues with `text`, which is not copied: the
 // caller keeps it alive and unchanged while the scanner reads it (the main file, read
 // once and scanned by every pass).
-void lexerStartText(std::string_view text);
+void lexerStartText(Lexer& lexer, std::string_view text);
 
 // Takes the current input away from the scanner, keeping its position, so that it can
 // be resumed later; the scanner is left with an empty input.
-ScanBufferPtr lexerDetachInput();
+ScanBufferPtr lexerDetachInput(Lexer& lexer);
 // Continues scanning a detached input exactly where it stopped.
-void lexerResumeInput(ScanBufferPtr input);
-
-// The state whose lineNumber and columnNumber follow the scanner (may be null).
-void lexerAttachState(AssemblerState* state);
-
-// The scanner's line and column counters (the driver sets and saves scanLine).
-extern int scanLine;
-extern int scanColumn;
-
-// Escape processing of string literals after .DB, .DW, .DD, .ASCII and .ASCIIZ.
-extern int escapeMode;
-extern int stringDataLength;
-
-// Clears every piece of scanner state (a new run).
-void resetLexer();
+void lexerResumeInput(Lexer& lexer, ScanBufferPtr input);

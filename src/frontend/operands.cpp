@@ -1,16 +1,13 @@
 #include "frontend/operands.h"
 
 #include "core/Statement.h"
+#include "driver/initAsm.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
 
 #include <string>
 
 namespace {
-
-// What the last successful $name lookup found; a forward reference copies it.
-int32_t lastLookupKind = OPK_IMMEDIATE;
-int32_t lastLookupLabel = 0;
 
 bool isDigit(char c) {
     return c >= '0' && c <= '9';
@@ -121,34 +118,30 @@ bool parseBasePlusOffset(std::string_view text, Operand& op) {
     return true;
 }
 
-void classifyLabelImmediate(std::string_view name, Operand& op) {
-    const uint32_t hash = stNameHash(name);
+void classifyLabelImmediate(const AssemblerState& state, LabelLookup& last, std::string_view name,
+                            Operand& op) {
+    const uint32_t hash = stNameHash(name, !state.run.switches.caseSensitive);
     op.indirect = 0;
-    if (findIn(labelTable, name, hash) || findIn(externTable, name, hash)) {
-        op.kind = lastLookupKind = OPK_SYMBOL;
-        op.labelImmediate = lastLookupLabel = 1;
+    if (findIn(state.labelTable, name, hash) || findIn(state.externTable, name, hash)) {
+        op.kind = last.kind = OPK_SYMBOL;
+        op.labelImmediate = last.label = 1;
         op.value = 0;
         op.text.assign(name);
         return;
     }
-    if (const Symbol* constant = findIn(constTable, name, hash)) {
-        op.kind = lastLookupKind = OPK_IMMEDIATE;
-        op.labelImmediate = lastLookupLabel = 0;
+    if (const Symbol* constant = findIn(state.constTable, name, hash)) {
+        op.kind = last.kind = OPK_IMMEDIATE;
+        op.labelImmediate = last.label = 0;
         op.value = constant->value;
         op.text.clear();
         return;
     }
     // Not defined yet: most often a label further down, seen in the first pass.
-    op.kind = lastLookupKind;
-    op.labelImmediate = lastLookupLabel;
+    op.kind = last.kind;
+    op.labelImmediate = last.label;
     op.value = -1;
     if (op.kind == OPK_SYMBOL)
         op.text.assign(name);
     else
         op.text.clear();
-}
-
-void resetOperandLookups() {
-    lastLookupKind = OPK_IMMEDIATE;
-    lastLookupLabel = 0;
 }

@@ -4,7 +4,14 @@
 #include <cstdint>
 #include <string_view>
 
+struct AssemblerState;
 struct Operand;
+
+// What the last successful "$name" lookup found; a forward reference copies it.
+struct LabelLookup {
+    int32_t kind = 0; // OPK_IMMEDIATE
+    int32_t label = 0;
+};
 
 // True when `text`, after any leading '$', '"', '\'' and '(' characters, starts with a
 // decimal digit; `value` is then its number: hexadecimal when that digit is followed
@@ -22,7 +29,5 @@ bool parseBasePlusOffset(std::string_view text, Operand& op);
 // A $name operand: a label or external name gives the name as a label immediate, a
 // constant gives its value. A name found nowhere (a forward reference) gives -1 with
 // the kind of the last name that was found; names found as labels keep their text.
-void classifyLabelImmediate(std::string_view name, Operand& op);
-
-// Forgets the last $name lookup (a new run).
-void resetOperandLookups();
+void classifyLabelImmediate(const AssemblerState& state, LabelLookup& last, std::string_view name,
+                            Operand& op);

@@ -11,11 +11,11 @@
 //   and the pending code stays as it was.
 #include "frontend/parser.h"
 
+#include "core/RunContext.h"
 #include "core/Statement.h"
 #include "core/messages.h"
-#include "driver/Zorlan.h"
 #include "driver/initAsm.h"
-#include "driver/interface.h"
+#include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
 #include "frontend/operands.h"
 #include "frontend/statementRecord.h"
@@ -28,926 +28,891 @@
 #include <string>
 #include <string_view>
 
-int argCollector = 0;
-
 namespace {
-
-constexpr int kCodeDirectiveSyntax = 1001;
-constexpr int kCodeUnknownForm = 1002;
-constexpr int kCodeInstructionFormat = 1004;
-constexpr int kCodeBadSignedWord = 2021;
-constexpr int kCodeBadArrayWord = 2022;
-constexpr int kCodeBadPointerWord = 2023;
-constexpr int kCodeMemoryOverflow = 3020;
 
 constexpr int32_t kQuestionMarkCode = '?';
 
-// The look-ahead token.
-struct Token {
-    int kind = TOK_EOF;
-    int32_t number = 0;
-    std::string_view text;
-};
-Token la;
+// One parse call: the grammar's rules over the front end's state.
+struct Grammar {
+    FrontEnd& fe;
+    Parser& p;
+    Lexer& lexer;
+    RunContext& run;
+    const AssemblerState& state;
 
-// Code that a syntax error in the statement being read reports.
-int errorCode = kCodeUnknownForm;
-
-// Reading parses the scanner's tokens; Recording does the same and keeps a copy of each
-// statement; Replaying hands the copies out again instead (see statementRecord.h).
-enum class Mode { Reading, Recording, Replaying };
-Mode mode = Mode::Reading;
-StatementRecording recording;
-// The operands of the statement being built that were written "$name", and the names.
-unsigned labelOperands = 0;
-std::string_view labelOperandNames[3];
-std::string replayedNames[3];
-
-void advance() {
-    la.kind = yylex();
-    la.number = yylval.number;
-    la.text = yylval.text;
-}
-
-// The syntax-error routine: the statement is rejected and the pass will stop. A list
-// it had begun is dropped, so that it cannot leak into the next statement's list.
-void yyerror(Statement& st) {
-    std::fflush(zorlanStdout());
-    st.status = SS_REJECTED;
-    assemblyFailed = 1;
-    argCollector = 0;
-}
-
-// A string literal the scanner refused keeps its own, more precise code.
-void setPendingCode(int code) {
-    if (!lexerRejectedString()) pendingErrorCode = code;
-}
-
-enum class Recovery { ThroughEnd, AtError };
-
-// A syntax error at the look-ahead token.
-void syntaxError(Statement& st, int code, Recovery how = Recovery::ThroughEnd) {
-    yyerror(st);
-    if (how == Recovery::AtError) {
-        setPendingCode(code);
-        return;
+    void advance() {
+        p.la.kind = yylex(lexer);
+        p.la.number = lexer.yylval.number;
+        p.la.text = lexer.yylval.text;
     }
-    while (la.kind != TOK_END) {
-        if (la.kind == TOK_EOF) {
-            st.status = SS_END_OF_INPUT;
-            return;
-        }
-        advance();
-    }
-    setPendingCode(code);
-}
 
-void fail(Statement& st) {
-    syntaxError(st, errorCode);
-}
-
-// A complete statement that its action refuses.
-void rejectComplete(Statement& st, int code) {
-    setPendingCode(code);
-    yyerror(st);
-}
-
-// Checks the look-ahead; on a mismatch the statement is rejected.
-bool check(Statement& st, int kind) {
-    if (la.kind == kind) return true;
-    fail(st);
-    return false;
-}
-
-bool expectNext(Statement& st, int kind) {
-    advance();
-    return check(st, kind);
-}
-
-void completeDirective(Statement& st, int id) {
-    st.kind = SK_DIRECTIVE;
-    st.id = id;
-    st.status = SS_COMPLETE;
-}
-
-// ---------------------------------------------------------------------------------
-// The argument area.
-
-ArgCell& cellAt(Statement& st, int index) {
-    const size_t i = static_cast<size_t>(index);
-    if (i == st.args.size()) return st.args.emplace_back(); // the usual case: the next cell
-    if (i > st.args.size()) st.args.resize(i + 1);
-    return st.args[i];
-}
-
-void setNumber(ArgCell& cell, int32_t value) {
-    cell.number = value;
-    cell.isText = false;
-    cell.text.clear();
-}
-
-void setText(ArgCell& cell, std::string_view text) {
-    cell.number = 0;
-    cell.isText = true;
-    cell.text.assign(text);
-}
-
-// Appends to the list being read; false (after rejecting the line) when the argument
-// area is full.
-bool appendCell(Statement& st, int32_t number, const std::string_view* text) {
-    if (argCollector < 0 || argCollector >= kMaxArgCells) {
-        syntaxError(st, kCodeMemoryOverflow);
-        return false;
-    }
-    ArgCell& cell = cellAt(st, argCollector++);
-    if (text)
-        setText(cell, *text);
-    else
-        setNumber(cell, number);
-    return true;
-}
-
-bool appendNumber(Statement& st, int32_t number) {
-    return appendCell(st, number, nullptr);
-}
-bool appendText(Statement& st, std::string_view text) {
-    return appendCell(st, 0, &text);
-}
-
-// An item of .GLOBAL, .LOCAL, .WEAK, .FUNCTION, .VARIABLE and .PARAMETER lists: without
-// its surrounding double quotes, a number when it reads as one, else a text.
-bool appendListItem(Statement& st, std::string_view text) {
-    if (!text.empty() && text.front() == '"') text.remove_prefix(1);
-    if (!text.empty() && text.back() == '"') text.remove_suffix(1);
-    int32_t number = 0;
-    if (numberFromText(text, number)) return appendNumber(st, number);
-    return appendText(st, text);
-}
-
-// Moves the collected list into the record: the number of items.
-int32_t takeList() {
-    int32_t n = argCollector;
-    argCollector = 0;
-    return n;
-}
-
-// Reads a comma-separated list of `itemKind` tokens starting at the look-ahead; leaves
-// the token after the list in the look-ahead. False after rejecting the line.
-bool readList(Statement& st, int itemKind) {
-    for (;;) {
-        if (itemKind == TOK_STRING) { // a symbol: identifier or string literal
-            if (la.kind != TOK_IDENTIFIER && la.kind != TOK_STRING) {
-                fail(st);
-                return false;
-            }
-            if (!appendListItem(st, la.text)) return false;
-        } else {
-            if (!check(st, itemKind)) return false;
-            bool ok = itemKind == TOK_IDENTIFIER ? appendText(st, la.text) : appendNumber(st, la.number);
-            if (!ok) return false;
-        }
-        advance();
-        if (la.kind != ',') return true;
-        advance();
-    }
-}
-
-// One cell per character between the quotes of a string literal, as signed bytes.
-bool storeCharacters(Statement& st, std::string_view literal, int32_t& stored) {
-    std::string_view inner = literal.size() >= 2 ? literal.substr(1, literal.size() - 2) : std::string_view();
-    if (inner.size() > static_cast<size_t>(kMaxArgCells)) {
-        rejectComplete(st, kCodeMemoryOverflow);
-        return false;
-    }
-    for (size_t i = 0; i < inner.size(); ++i)
-        setNumber(cellAt(st, static_cast<int>(i)), static_cast<int8_t>(static_cast<unsigned char>(inner[i])));
-    stored = static_cast<int32_t>(inner.size());
-    return true;
-}
-
-void setFlag(Statement& st, int32_t bit, bool on) {
-    if (on)
-        st.flags |= bit;
-    else
-        st.flags &= ~bit;
-}
-
-// Data names must begin with an underscore under -u; it is not part of the name.
-void applyUnderscoreRule(Statement& st) {
-    if (!underscorePrefix || !st.name) return;
-    if (!st.name->empty() && st.name->front() == '_') {
-        st.name->erase(0, 1);
-    } else {
-        std::fputs("Data identifier should start with _\n", zorlanStdout());
+    // The syntax-error routine: the statement is rejected and the pass will stop. A list
+    // it had begun is dropped, so that it cannot leak into the next statement's list.
+    void yyerror(Statement& st) {
+        std::fflush(run.out);
         st.status = SS_REJECTED;
+        run.flags.assemblyFailed = 1;
+        p.argCollector = 0;
     }
-}
 
-// ---------------------------------------------------------------------------------
-// Directives that begin with a name.
+    // A string literal the scanner refused keeps its own, more precise code.
+    void setPendingCode(Diag code) {
+        if (!lexer.rejectedString) run.flags.pendingErrorCode = code;
+    }
 
-// name .DB count values (and .DW, .DD).
-void dataDirective(Statement& st, std::string_view name, int id) {
-    if (!expectNext(st, TOK_CONSTANT)) return;
-    const int32_t count = la.number;
-    advance();
-    switch (la.kind) {
-        case '?':
-            if (!expectNext(st, TOK_END)) return;
-            st.name.emplace(name);
-            st.count = count;
-            setNumber(cellAt(st, 0), kQuestionMarkCode);
-            st.argCount = 0;
-            st.uninitialised = 1;
-            setFlag(st, kFlagNames, false);
-            break;
-        case TOK_CONSTANT:
-        case TOK_CHAR:
-            if (!readList(st, la.kind) || !check(st, TOK_END)) return;
-            st.name.emplace(name);
-            st.count = count;
-            st.argCount = takeList();
-            st.uninitialised = 0;
-            setFlag(st, kFlagNames, false);
-            break;
-        case TOK_STRING: {
-            std::string_view literal = la.text;
-            if (!expectNext(st, TOK_END)) return;
-            int32_t stored = 0;
-            if (!storeCharacters(st, literal, stored)) return;
-            st.name.emplace(name);
-            st.count = count;
-            st.argCount = stored;
-            setFlag(st, kFlagNames, false);
-            break;
-        }
-        case TOK_IDENTIFIER: {
-            std::string_view first = la.text;
-            advance();
-            if (la.kind == ',') {
-                if (!appendText(st, first)) return;
-                advance();
-                if (!readList(st, TOK_IDENTIFIER) || !check(st, TOK_END)) return;
-                st.argCount = takeList();
-            } else {
-                if (!check(st, TOK_END)) return;
-                setText(cellAt(st, 0), first);
-                st.argCount = 1;
-            }
-            st.name.emplace(name);
-            st.count = count;
-            setFlag(st, kFlagNames, true);
-            break;
-        }
-        default:
-            fail(st);
+    enum class Recovery { ThroughEnd, AtError };
+
+    // A syntax error at the look-ahead token.
+    void syntaxError(Statement& st, Diag code, Recovery how = Recovery::ThroughEnd) {
+        yyerror(st);
+        if (how == Recovery::AtError) {
+            setPendingCode(code);
             return;
-    }
-    completeDirective(st, id);
-    applyUnderscoreRule(st);
-}
-
-// name .DATA_INIT values a b size.
-void dataInitDirective(Statement& st, std::string_view name) {
-    advance();
-    const Token first = la;
-    bool list = false;
-    switch (first.kind) {
-        case TOK_IDENTIFIER:
-        case TOK_CONSTANT:
-        case TOK_CHAR:
-            advance();
-            if (la.kind == ',') {
-                list = true;
-                bool ok = first.kind == TOK_IDENTIFIER ? appendText(st, first.text)
-                                                       : appendNumber(st, first.number);
-                if (!ok) return;
-                advance();
-                if (!readList(st, first.kind)) return;
+        }
+        while (p.la.kind != TOK_END) {
+            if (p.la.kind == TOK_EOF) {
+                st.status = SS_END_OF_INPUT;
+                return;
             }
-            break;
-        case TOK_STRING:
             advance();
-            break;
-        default:
-            fail(st);
-            return;
+        }
+        setPendingCode(code);
     }
-    if (!check(st, TOK_CONSTANT)) return;
-    const int32_t a = la.number;
-    if (!expectNext(st, TOK_CONSTANT)) return;
-    const int32_t b = la.number;
-    if (!expectNext(st, TOK_CONSTANT)) return;
-    const int32_t s = la.number;
-    if (!expectNext(st, TOK_END)) return;
 
-    int32_t valueCount = 1;
-    if (list) {
-        valueCount = takeList();
-    } else if (first.kind == TOK_STRING) {
-        if (!storeCharacters(st, first.text, valueCount)) return;
-    } else if (first.kind == TOK_IDENTIFIER) {
-        setText(cellAt(st, 0), first.text);
-    } else {
-        setNumber(cellAt(st, 0), first.number);
+    void fail(Statement& st) { syntaxError(st, p.errorCode); }
+
+    // A complete statement that its action refuses.
+    void rejectComplete(Statement& st, Diag code) {
+        setPendingCode(code);
+        yyerror(st);
     }
-    st.name.emplace(name);
-    st.number = a;
-    st.number2 = b;
-    st.size = s;
-    st.count = valueCount;
-    setFlag(st, kFlagNames, first.kind == TOK_IDENTIFIER);
-    completeDirective(st, DIR_DATA_INIT);
-    applyUnderscoreRule(st);
-}
 
-void namedDirective(Statement& st) {
-    const std::string_view name = la.text;
-    advance();
-    if (la.kind != TOK_DIRECTIVE) {
+    // Checks the look-ahead; on a mismatch the statement is rejected.
+    bool check(Statement& st, int kind) {
+        if (p.la.kind == kind) return true;
         fail(st);
-        return;
+        return false;
     }
-    const int id = la.number;
-    switch (id) {
-        case DIR_DB:
-        case DIR_DW:
-        case DIR_DD:
-            errorCode = kCodeDirectiveSyntax;
-            dataDirective(st, name, id);
-            return;
-        case DIR_ASCII:
-        case DIR_ASCIIZ: {
-            errorCode = kCodeDirectiveSyntax;
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view literal = la.text;
-            if (!expectNext(st, TOK_END)) return;
-            st.name.emplace(name);
-            setText(cellAt(st, 0), literal);
-            st.count = stringDataLength;
-            break;
-        }
-        // These have their error alternative only without the name, so a malformed
-        // line that starts with a name is a line of unknown form.
-        case DIR_EQU:
-        case DIR_CONST:
-        case DIR_DATA_DEF: {
-            if (!expectNext(st, TOK_CONSTANT)) return;
-            const int32_t n = la.number;
-            if (!expectNext(st, TOK_END)) return;
-            st.name.emplace(name);
-            if (id == DIR_DATA_DEF)
-                st.count = n;
-            else
-                setNumber(cellAt(st, 0), n);
-            break;
-        }
-        case DIR_DATA_DEF_END:
-            if (!expectNext(st, TOK_END)) return;
-            st.name.emplace(name);
-            break;
-        case DIR_DATA_INIT:
-            dataInitDirective(st, name);
-            return;
-        default:
-            fail(st);
-            return;
+
+    bool expectNext(Statement& st, int kind) {
+        advance();
+        return check(st, kind);
     }
-    completeDirective(st, id);
-    applyUnderscoreRule(st);
-}
 
-// ---------------------------------------------------------------------------------
-// Debug-description directives.
-
-// The signedness, pointer and array part of a debug declaration: n numbers, or the
-// words SIGNED/UNSIGNED, POINTER/NORMAL, a number, ARRAY/NORMAL and the other numbers.
-struct Attributes {
-    int32_t value[7] = {};
-    std::string_view word[7];
-    bool words = false;
-};
-
-bool readAttributes(Statement& st, Attributes& at, int n) {
-    advance();
-    at.words = la.kind == TOK_IDENTIFIER;
-    for (int i = 0; i < n; ++i) {
-        if (i > 0) advance();
-        const bool wordSlot = at.words && (i == 0 || i == 1 || i == 3);
-        if (!check(st, wordSlot ? TOK_IDENTIFIER : TOK_CONSTANT)) return false;
-        if (wordSlot)
-            at.word[i] = la.text;
-        else
-            at.value[i] = la.number;
+    void completeDirective(Statement& st, int id) {
+        st.kind = SK_DIRECTIVE;
+        st.id = id;
+        st.status = SS_COMPLETE;
     }
-    return true;
-}
 
-// Resolves the words into numbers; false (after rejecting the statement) for a word
-// that is none of the known ones.
-bool resolveAttributeWords(Statement& st, Attributes& at) {
-    if (!at.words) {
-        at.value[0] &= 1;
-        return true;
+    // ---------------------------------------------------------------------------------
+    // The argument area.
+
+    ArgCell& cellAt(Statement& st, int index) {
+        const size_t i = static_cast<size_t>(index);
+        if (i == st.args.size()) return st.args.emplace_back(); // the usual case: the next cell
+        if (i > st.args.size()) st.args.resize(i + 1);
+        return st.args[i];
     }
-    struct Slot {
-        int index;
-        const char* yes;
-        int code;
-    };
-    static const Slot kSlots[] = {{0, "SIGNED", kCodeBadSignedWord},
-                                  {1, "POINTER", kCodeBadPointerWord},
-                                  {3, "ARRAY", kCodeBadArrayWord}};
-    for (const Slot& slot : kSlots) {
-        std::string_view w = at.word[slot.index];
-        const char* no = slot.index == 0 ? "UNSIGNED" : "NORMAL";
-        if (w == slot.yes) {
-            at.value[slot.index] = 1;
-        } else if (w == no) {
-            at.value[slot.index] = 0;
-        } else {
-            rejectComplete(st, slot.code);
+
+    void setNumber(ArgCell& cell, int32_t value) {
+        cell.number = value;
+        cell.isText = false;
+        cell.text.clear();
+    }
+
+    void setText(ArgCell& cell, std::string_view text) {
+        cell.number = 0;
+        cell.isText = true;
+        cell.text.assign(text);
+    }
+
+    // Appends to the list being read; false (after rejecting the line) when the argument
+    // area is full.
+    bool appendCell(Statement& st, int32_t number, const std::string_view* text) {
+        if (p.argCollector < 0 || p.argCollector >= kMaxArgCells) {
+            syntaxError(st, Diag::MemoryOverflow);
             return false;
         }
+        ArgCell& cell = cellAt(st, p.argCollector++);
+        if (text)
+            setText(cell, *text);
+        else
+            setNumber(cell, number);
+        return true;
     }
-    return true;
-}
 
-void storeAttributes(Statement& st, const Attributes& at) {
-    setFlag(st, kFlagSigned, at.value[0] != 0);
-    st.pointerFlag = at.value[1];
-    st.number = at.value[2];
-    st.arrayFlag = at.value[3];
-    st.number2 = at.value[4];
-    st.pointerDimension = at.value[5];
-}
+    bool appendNumber(Statement& st, int32_t number) { return appendCell(st, number, nullptr); }
+    bool appendText(Statement& st, std::string_view text) { return appendCell(st, 0, &text); }
 
-// .VARIABLE and .PARAMETER: "name" size "type" attributes line [list].
-void declarationDirective(Statement& st, int id) {
-    if (!expectNext(st, TOK_STRING)) return;
-    std::string_view decl = la.text;
-    if (!expectNext(st, TOK_CONSTANT)) return;
-    const int32_t size = la.number;
-    if (!expectNext(st, TOK_STRING)) return;
-    std::string_view type = la.text;
-    Attributes at;
-    if (!readAttributes(st, at, 7)) return;
-    advance();
-    const bool hasList = la.kind != TOK_END;
-    if (hasList && (!readList(st, TOK_STRING) || !check(st, TOK_END))) return;
-
-    const int32_t items = hasList ? takeList() : 0;
-    if (!hasList && !at.words) st.clear();
-    if (!resolveAttributeWords(st, at)) return;
-    st.declName.emplace(decl);
-    st.size = size;
-    st.typeName.emplace(type);
-    storeAttributes(st, at);
-    st.declLine = at.value[6];
-    st.count = items;
-    completeDirective(st, id);
-}
-
-// .STRUCTMEM/.UNIONMEM "name" "type" size attributes, and .RETURN "type" size attributes.
-void memberDirective(Statement& st, int id) {
-    std::string_view decl;
-    if (id != DIR_RETURN) {
-        if (!expectNext(st, TOK_STRING)) return;
-        decl = la.text;
+    // An item of .GLOBAL, .LOCAL, .WEAK, .FUNCTION, .VARIABLE and .PARAMETER lists: without
+    // its surrounding double quotes, a number when it reads as one, else a text.
+    bool appendListItem(Statement& st, std::string_view text) {
+        if (!text.empty() && text.front() == '"') text.remove_prefix(1);
+        if (!text.empty() && text.back() == '"') text.remove_suffix(1);
+        int32_t number = 0;
+        if (numberFromText(text, number)) return appendNumber(st, number);
+        return appendText(st, text);
     }
-    if (!expectNext(st, TOK_STRING)) return;
-    std::string_view type = la.text;
-    if (!expectNext(st, TOK_CONSTANT)) return;
-    const int32_t size = la.number;
-    Attributes at;
-    if (!readAttributes(st, at, 6) || !expectNext(st, TOK_END)) return;
 
-    st.clear();
-    if (!resolveAttributeWords(st, at)) return;
-    if (id != DIR_RETURN) st.declName.emplace(decl);
-    st.typeName.emplace(type);
-    st.size = size;
-    storeAttributes(st, at);
-    completeDirective(st, id);
-}
+    // Moves the collected list into the record: the number of items.
+    int32_t takeList() {
+        int32_t n = p.argCollector;
+        p.argCollector = 0;
+        return n;
+    }
 
-// ---------------------------------------------------------------------------------
-// Directives that begin with their keyword.
-
-void keywordDirective(Statement& st) {
-    const int id = la.number;
-    errorCode = kCodeDirectiveSyntax;
-    switch (id) {
-        case DIR_ORG:
-            if (!expectNext(st, TOK_CONSTANT)) return;
-            {
-                const int32_t n = la.number;
-                if (!expectNext(st, TOK_END)) return;
-                st.clear();
-                st.number = n;
+    // Reads a comma-separated list of `itemKind` tokens starting at the look-ahead; leaves
+    // the token after the list in the look-ahead. False after rejecting the line.
+    bool readList(Statement& st, int itemKind) {
+        for (;;) {
+            if (itemKind == TOK_STRING) { // a symbol: identifier or string literal
+                if (p.la.kind != TOK_IDENTIFIER && p.la.kind != TOK_STRING) {
+                    fail(st);
+                    return false;
+                }
+                if (!appendListItem(st, p.la.text)) return false;
+            } else {
+                if (!check(st, itemKind)) return false;
+                bool ok =
+                    itemKind == TOK_IDENTIFIER ? appendText(st, p.la.text) : appendNumber(st, p.la.number);
+                if (!ok) return false;
             }
-            break;
-        case DIR_EVEN:
-            if (!expectNext(st, TOK_END)) return;
-            break;
-        case DIR_TEXT:
-        case DIR_DATA:
-        case DIR_ABS:
-        case DIR_ODD:
-        case DIR_ENDP:
-        case DIR_LOC:
-            if (!expectNext(st, TOK_END)) return;
-            st.clear();
-            break;
-        case DIR_INCLUDE:
-        case DIR_FILE: {
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view file = la.text;
-            if (!expectNext(st, TOK_END)) return;
-            st.clear();
-            st.fileName.emplace(file);
-            break;
-        }
-        case DIR_LINE:
-            if (!expectNext(st, TOK_CONSTANT)) return;
-            st.number = la.number;
-            if (!expectNext(st, TOK_END)) return;
-            break;
-        case DIR_SECTION: {
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view name = la.text;
-            if (!expectNext(st, TOK_IDENTIFIER)) return;
-            std::string_view type = la.text;
-            if (!expectNext(st, TOK_CONSTANT)) return;
-            const int32_t n = la.number;
-            if (!expectNext(st, TOK_END)) return;
-            st.name.emplace(name);
-            st.sectionType.emplace(type);
-            st.number = n;
-            break;
-        }
-        case DIR_BSS:
             advance();
-            if (la.kind == TOK_END) {
-                st.name.reset();
-                st.argCount = 0;
-                break;
-            }
-            if (!check(st, TOK_IDENTIFIER)) return;
-            {
-                std::string_view name = la.text;
-                if (!expectNext(st, TOK_CONSTANT)) return;
-                const int32_t n = la.number;
+            if (p.la.kind != ',') return true;
+            advance();
+        }
+    }
+
+    // One cell per character between the quotes of a string literal, as signed bytes.
+    bool storeCharacters(Statement& st, std::string_view literal, int32_t& stored) {
+        std::string_view inner =
+            literal.size() >= 2 ? literal.substr(1, literal.size() - 2) : std::string_view();
+        if (inner.size() > static_cast<size_t>(kMaxArgCells)) {
+            rejectComplete(st, Diag::MemoryOverflow);
+            return false;
+        }
+        for (size_t i = 0; i < inner.size(); ++i)
+            setNumber(cellAt(st, static_cast<int>(i)),
+                      static_cast<int8_t>(static_cast<unsigned char>(inner[i])));
+        stored = static_cast<int32_t>(inner.size());
+        return true;
+    }
+
+    void setFlag(Statement& st, int32_t bit, bool on) {
+        if (on)
+            st.flags |= bit;
+        else
+            st.flags &= ~bit;
+    }
+
+    // Data names must begin with an underscore under -u; it is not part of the name.
+    void applyUnderscoreRule(Statement& st) {
+        if (!run.switches.underscorePrefix || !st.name) return;
+        if (!st.name->empty() && st.name->front() == '_') {
+            st.name->erase(0, 1);
+        } else {
+            std::fputs("Data identifier should start with _\n", run.out);
+            st.status = SS_REJECTED;
+        }
+    }
+
+    // ---------------------------------------------------------------------------------
+    // Directives that begin with a name.
+
+    // name .DB count values (and .DW, .DD).
+    void dataDirective(Statement& st, std::string_view name, int id) {
+        if (!expectNext(st, TOK_CONSTANT)) return;
+        const int32_t count = p.la.number;
+        advance();
+        switch (p.la.kind) {
+            case '?':
                 if (!expectNext(st, TOK_END)) return;
                 st.name.emplace(name);
-                setNumber(cellAt(st, 0), n);
-                st.argCount = 1;
+                st.count = count;
+                setNumber(cellAt(st, 0), kQuestionMarkCode);
+                st.argCount = 0;
+                st.uninitialised = 1;
+                setFlag(st, kFlagNames, false);
+                break;
+            case TOK_CONSTANT:
+            case TOK_CHAR:
+                if (!readList(st, p.la.kind) || !check(st, TOK_END)) return;
+                st.name.emplace(name);
+                st.count = count;
+                st.argCount = takeList();
+                st.uninitialised = 0;
+                setFlag(st, kFlagNames, false);
+                break;
+            case TOK_STRING: {
+                std::string_view literal = p.la.text;
+                if (!expectNext(st, TOK_END)) return;
+                int32_t stored = 0;
+                if (!storeCharacters(st, literal, stored)) return;
+                st.name.emplace(name);
+                st.count = count;
+                st.argCount = stored;
+                setFlag(st, kFlagNames, false);
+                break;
             }
-            break;
-        case DIR_GLOBAL: {
-            advance();
-            const bool exported = la.kind == TOK_EXPORT;
-            if (!exported && !check(st, TOK_DO_NOT_EXPORT)) return;
-            advance();
-            if (!readList(st, TOK_STRING) || !check(st, TOK_END)) return;
-            st.count = st.argCount = takeList();
-            setFlag(st, kFlagExport, exported);
-            break;
-        }
-        case DIR_LOCAL:
-        case DIR_WEAK:
-            advance();
-            if (!readList(st, TOK_STRING) || !check(st, TOK_END)) return;
-            st.count = st.argCount = takeList();
-            break;
-        case DIR_VARIABLE:
-        case DIR_PARAMETER:
-            declarationDirective(st, id);
-            return;
-        case DIR_STRUCTMEM:
-        case DIR_UNIONMEM:
-        case DIR_RETURN:
-            memberDirective(st, id);
-            return;
-        case DIR_TYPEDEF: {
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view decl = la.text;
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view type = la.text;
-            if (!expectNext(st, TOK_END)) return;
-            st.clear();
-            st.declName.emplace(decl);
-            st.typeName.emplace(type);
-            break;
-        }
-        case DIR_STRUCT:
-        case DIR_UNION:
-        case DIR_ENUMERATOR: {
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view decl = la.text;
-            if (!expectNext(st, TOK_CONSTANT)) return;
-            const int32_t n = la.number;
-            if (!expectNext(st, TOK_END)) return;
-            if (id == DIR_ENUMERATOR) {
-                st.number = n;
-            } else {
-                st.clear();
-                st.size = n;
+            case TOK_IDENTIFIER: {
+                std::string_view first = p.la.text;
+                advance();
+                if (p.la.kind == ',') {
+                    if (!appendText(st, first)) return;
+                    advance();
+                    if (!readList(st, TOK_IDENTIFIER) || !check(st, TOK_END)) return;
+                    st.argCount = takeList();
+                } else {
+                    if (!check(st, TOK_END)) return;
+                    setText(cellAt(st, 0), first);
+                    st.argCount = 1;
+                }
+                st.name.emplace(name);
+                st.count = count;
+                setFlag(st, kFlagNames, true);
+                break;
             }
-            st.declName.emplace(decl);
-            break;
+            default:
+                fail(st);
+                return;
         }
-        case DIR_ENUM:
-        case DIR_FUNC_END:
-        case DIR_STRUCT_END:
-        case DIR_UNION_END:
-        case DIR_ENUM_END: {
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view decl = la.text;
-            if (!expectNext(st, TOK_END)) return;
-            st.clear();
-            st.declName.emplace(decl);
-            break;
+        completeDirective(st, id);
+        applyUnderscoreRule(st);
+    }
+
+    // name .DATA_INIT values a b size.
+    void dataInitDirective(Statement& st, std::string_view name) {
+        advance();
+        const ParserToken first = p.la;
+        bool list = false;
+        switch (first.kind) {
+            case TOK_IDENTIFIER:
+            case TOK_CONSTANT:
+            case TOK_CHAR:
+                advance();
+                if (p.la.kind == ',') {
+                    list = true;
+                    bool ok = first.kind == TOK_IDENTIFIER ? appendText(st, first.text)
+                                                           : appendNumber(st, first.number);
+                    if (!ok) return;
+                    advance();
+                    if (!readList(st, first.kind)) return;
+                }
+                break;
+            case TOK_STRING:
+                advance();
+                break;
+            default:
+                fail(st);
+                return;
         }
-        case DIR_FUNCTION: {
-            if (!expectNext(st, TOK_STRING)) return;
-            std::string_view decl = la.text;
-            advance();
-            const bool hasList = la.kind != TOK_END;
-            if (hasList && (!readList(st, TOK_STRING) || !check(st, TOK_END))) return;
-            st.declName.emplace(decl);
-            st.count = hasList ? takeList() : 0;
-            break;
+        if (!check(st, TOK_CONSTANT)) return;
+        const int32_t a = p.la.number;
+        if (!expectNext(st, TOK_CONSTANT)) return;
+        const int32_t b = p.la.number;
+        if (!expectNext(st, TOK_CONSTANT)) return;
+        const int32_t s = p.la.number;
+        if (!expectNext(st, TOK_END)) return;
+
+        int32_t valueCount = 1;
+        if (list) {
+            valueCount = takeList();
+        } else if (first.kind == TOK_STRING) {
+            if (!storeCharacters(st, first.text, valueCount)) return;
+        } else if (first.kind == TOK_IDENTIFIER) {
+            setText(cellAt(st, 0), first.text);
+        } else {
+            setNumber(cellAt(st, 0), first.number);
         }
-        case DIR_DB:
-        case DIR_DW:
-        case DIR_DD:
-            // A data directive needs its name first.
-            syntaxError(st, kCodeUnknownForm);
-            return;
-        default:
-            // .EQU, .CONST, .ASCII, .ASCIIZ and the structure-instance directives are
-            // only complete after a name; without one the line is malformed.
-            advance();
+        st.name.emplace(name);
+        st.number = a;
+        st.number2 = b;
+        st.size = s;
+        st.count = valueCount;
+        setFlag(st, kFlagNames, first.kind == TOK_IDENTIFIER);
+        completeDirective(st, DIR_DATA_INIT);
+        applyUnderscoreRule(st);
+    }
+
+    void namedDirective(Statement& st) {
+        const std::string_view name = p.la.text;
+        advance();
+        if (p.la.kind != TOK_DIRECTIVE) {
             fail(st);
             return;
+        }
+        const int id = p.la.number;
+        switch (id) {
+            case DIR_DB:
+            case DIR_DW:
+            case DIR_DD:
+                p.errorCode = Diag::InvalidDirectiveSyntax;
+                dataDirective(st, name, id);
+                return;
+            case DIR_ASCII:
+            case DIR_ASCIIZ: {
+                p.errorCode = Diag::InvalidDirectiveSyntax;
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view literal = p.la.text;
+                if (!expectNext(st, TOK_END)) return;
+                st.name.emplace(name);
+                setText(cellAt(st, 0), literal);
+                st.count = lexer.stringDataLength;
+                break;
+            }
+            // These have their error alternative only without the name, so a malformed
+            // line that starts with a name is a line of unknown form.
+            case DIR_EQU:
+            case DIR_CONST:
+            case DIR_DATA_DEF: {
+                if (!expectNext(st, TOK_CONSTANT)) return;
+                const int32_t n = p.la.number;
+                if (!expectNext(st, TOK_END)) return;
+                st.name.emplace(name);
+                if (id == DIR_DATA_DEF)
+                    st.count = n;
+                else
+                    setNumber(cellAt(st, 0), n);
+                break;
+            }
+            case DIR_DATA_DEF_END:
+                if (!expectNext(st, TOK_END)) return;
+                st.name.emplace(name);
+                break;
+            case DIR_DATA_INIT:
+                dataInitDirective(st, name);
+                return;
+            default:
+                fail(st);
+                return;
+        }
+        completeDirective(st, id);
+        applyUnderscoreRule(st);
     }
-    completeDirective(st, id);
-}
 
-// ---------------------------------------------------------------------------------
-// Instructions.
+    // ---------------------------------------------------------------------------------
+    // Debug-description directives.
 
-struct WrittenOperand {
-    OperandShape shape = SHAPE_NONE;
-    int32_t number = 0;
-    std::string_view text;
-};
+    // The signedness, pointer and array part of a debug declaration: n numbers, or the
+    // words SIGNED/UNSIGNED, POINTER/NORMAL, a number, ARRAY/NORMAL and the other numbers.
+    struct Attributes {
+        int32_t value[7] = {};
+        std::string_view word[7];
+        bool words = false;
+    };
 
-OperandShape shapeOf(int token) {
-    switch (token) {
-        case TOK_CONSTANT:
-            return SHAPE_C;
-        case TOK_IDENTIFIER:
-            return SHAPE_I;
-        case TOK_BASE_PLUS_OFFSET:
-            return SHAPE_B;
-        case TOK_FLAG:
-            return SHAPE_F;
-        default:
-            return SHAPE_NONE;
+    bool readAttributes(Statement& st, Attributes& at, int n) {
+        advance();
+        at.words = p.la.kind == TOK_IDENTIFIER;
+        for (int i = 0; i < n; ++i) {
+            if (i > 0) advance();
+            const bool wordSlot = at.words && (i == 0 || i == 1 || i == 3);
+            if (!check(st, wordSlot ? TOK_IDENTIFIER : TOK_CONSTANT)) return false;
+            if (wordSlot)
+                at.word[i] = p.la.text;
+            else
+                at.value[i] = p.la.number;
+        }
+        return true;
     }
-}
 
-int32_t flagId(const WrittenOperand& w) {
-    const AssemblerState* state = lexerAttachedState();
-    if (state && state->keywordTable && w.text.size() < 4) {
-        char name[4] = {};
-        w.text.copy(name, w.text.size());
-        return keywordLookup(state->keywordTable.get(), name);
+    // Resolves the words into numbers; false (after rejecting the statement) for a word
+    // that is none of the known ones.
+    bool resolveAttributeWords(Statement& st, Attributes& at) {
+        if (!at.words) {
+            at.value[0] &= 1;
+            return true;
+        }
+        struct Slot {
+            int index;
+            const char* yes;
+            Diag code;
+        };
+        static const Slot kSlots[] = {{0, "SIGNED", Diag::InvalidSignedFlag},
+                                      {1, "POINTER", Diag::InvalidPointerFlag},
+                                      {3, "ARRAY", Diag::InvalidArrayFlag}};
+        for (const Slot& slot : kSlots) {
+            std::string_view w = at.word[slot.index];
+            const char* no = slot.index == 0 ? "UNSIGNED" : "NORMAL";
+            if (w == slot.yes) {
+                at.value[slot.index] = 1;
+            } else if (w == no) {
+                at.value[slot.index] = 0;
+            } else {
+                rejectComplete(st, slot.code);
+                return false;
+            }
+        }
+        return true;
     }
-    return w.number;
-}
 
-// The instruction statement of an accepted form; the operands are classified here. The
-// statement arrives cleared, so only the fields an instruction has are written.
-void buildInstruction(Statement& st, const MnemonicInfo& m, const WrittenOperand* written, int n) {
-    st.kind = SK_INSTRUCTION;
-    st.id = m.id;
-    st.operandCount = n;
-    for (int i = 0; i < n; ++i) {
-        const WrittenOperand& w = written[i];
-        Operand& op = st.operands[i];
-        switch (w.shape) {
-            case SHAPE_C:
-                // A number is a data address, except as a jump target: a code word address.
-                if (m.jumpKind != JUMP_NONE) {
-                    op.kind = OPK_IMMEDIATE;
-                    op.value = static_cast<int32_t>(static_cast<uint32_t>(w.number) * 2u);
+    void storeAttributes(Statement& st, const Attributes& at) {
+        setFlag(st, kFlagSigned, at.value[0] != 0);
+        st.pointerFlag = at.value[1];
+        st.number = at.value[2];
+        st.arrayFlag = at.value[3];
+        st.number2 = at.value[4];
+        st.pointerDimension = at.value[5];
+    }
+
+    // .VARIABLE and .PARAMETER: "name" size "type" attributes line [list].
+    void declarationDirective(Statement& st, int id) {
+        if (!expectNext(st, TOK_STRING)) return;
+        std::string_view decl = p.la.text;
+        if (!expectNext(st, TOK_CONSTANT)) return;
+        const int32_t size = p.la.number;
+        if (!expectNext(st, TOK_STRING)) return;
+        std::string_view type = p.la.text;
+        Attributes at;
+        if (!readAttributes(st, at, 7)) return;
+        advance();
+        const bool hasList = p.la.kind != TOK_END;
+        if (hasList && (!readList(st, TOK_STRING) || !check(st, TOK_END))) return;
+
+        const int32_t items = hasList ? takeList() : 0;
+        if (!hasList && !at.words) st.clear();
+        if (!resolveAttributeWords(st, at)) return;
+        st.declName.emplace(decl);
+        st.size = size;
+        st.typeName.emplace(type);
+        storeAttributes(st, at);
+        st.declLine = at.value[6];
+        st.count = items;
+        completeDirective(st, id);
+    }
+
+    // .STRUCTMEM/.UNIONMEM "name" "type" size attributes, and .RETURN "type" size attributes.
+    void memberDirective(Statement& st, int id) {
+        std::string_view decl;
+        if (id != DIR_RETURN) {
+            if (!expectNext(st, TOK_STRING)) return;
+            decl = p.la.text;
+        }
+        if (!expectNext(st, TOK_STRING)) return;
+        std::string_view type = p.la.text;
+        if (!expectNext(st, TOK_CONSTANT)) return;
+        const int32_t size = p.la.number;
+        Attributes at;
+        if (!readAttributes(st, at, 6) || !expectNext(st, TOK_END)) return;
+
+        st.clear();
+        if (!resolveAttributeWords(st, at)) return;
+        if (id != DIR_RETURN) st.declName.emplace(decl);
+        st.typeName.emplace(type);
+        st.size = size;
+        storeAttributes(st, at);
+        completeDirective(st, id);
+    }
+
+    // ---------------------------------------------------------------------------------
+    // Directives that begin with their keyword.
+
+    void keywordDirective(Statement& st) {
+        const int id = p.la.number;
+        p.errorCode = Diag::InvalidDirectiveSyntax;
+        switch (id) {
+            case DIR_ORG:
+                if (!expectNext(st, TOK_CONSTANT)) return;
+                {
+                    const int32_t n = p.la.number;
+                    if (!expectNext(st, TOK_END)) return;
+                    st.clear();
+                    st.number = n;
+                }
+                break;
+            case DIR_EVEN:
+                if (!expectNext(st, TOK_END)) return;
+                break;
+            case DIR_TEXT:
+            case DIR_DATA:
+            case DIR_ABS:
+            case DIR_ODD:
+            case DIR_ENDP:
+            case DIR_LOC:
+                if (!expectNext(st, TOK_END)) return;
+                st.clear();
+                break;
+            case DIR_INCLUDE:
+            case DIR_FILE: {
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view file = p.la.text;
+                if (!expectNext(st, TOK_END)) return;
+                st.clear();
+                st.fileName.emplace(file);
+                break;
+            }
+            case DIR_LINE:
+                if (!expectNext(st, TOK_CONSTANT)) return;
+                st.number = p.la.number;
+                if (!expectNext(st, TOK_END)) return;
+                break;
+            case DIR_SECTION: {
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view name = p.la.text;
+                if (!expectNext(st, TOK_IDENTIFIER)) return;
+                std::string_view type = p.la.text;
+                if (!expectNext(st, TOK_CONSTANT)) return;
+                const int32_t n = p.la.number;
+                if (!expectNext(st, TOK_END)) return;
+                st.name.emplace(name);
+                st.sectionType.emplace(type);
+                st.number = n;
+                break;
+            }
+            case DIR_BSS:
+                advance();
+                if (p.la.kind == TOK_END) {
+                    st.name.reset();
+                    st.argCount = 0;
+                    break;
+                }
+                if (!check(st, TOK_IDENTIFIER)) return;
+                {
+                    std::string_view name = p.la.text;
+                    if (!expectNext(st, TOK_CONSTANT)) return;
+                    const int32_t n = p.la.number;
+                    if (!expectNext(st, TOK_END)) return;
+                    st.name.emplace(name);
+                    setNumber(cellAt(st, 0), n);
+                    st.argCount = 1;
+                }
+                break;
+            case DIR_GLOBAL: {
+                advance();
+                const bool exported = p.la.kind == TOK_EXPORT;
+                if (!exported && !check(st, TOK_DO_NOT_EXPORT)) return;
+                advance();
+                if (!readList(st, TOK_STRING) || !check(st, TOK_END)) return;
+                st.count = st.argCount = takeList();
+                setFlag(st, kFlagExport, exported);
+                break;
+            }
+            case DIR_LOCAL:
+            case DIR_WEAK:
+                advance();
+                if (!readList(st, TOK_STRING) || !check(st, TOK_END)) return;
+                st.count = st.argCount = takeList();
+                break;
+            case DIR_VARIABLE:
+            case DIR_PARAMETER:
+                declarationDirective(st, id);
+                return;
+            case DIR_STRUCTMEM:
+            case DIR_UNIONMEM:
+            case DIR_RETURN:
+                memberDirective(st, id);
+                return;
+            case DIR_TYPEDEF: {
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view decl = p.la.text;
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view type = p.la.text;
+                if (!expectNext(st, TOK_END)) return;
+                st.clear();
+                st.declName.emplace(decl);
+                st.typeName.emplace(type);
+                break;
+            }
+            case DIR_STRUCT:
+            case DIR_UNION:
+            case DIR_ENUMERATOR: {
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view decl = p.la.text;
+                if (!expectNext(st, TOK_CONSTANT)) return;
+                const int32_t n = p.la.number;
+                if (!expectNext(st, TOK_END)) return;
+                if (id == DIR_ENUMERATOR) {
+                    st.number = n;
                 } else {
-                    op.kind = OPK_DIRECT;
+                    st.clear();
+                    st.size = n;
+                }
+                st.declName.emplace(decl);
+                break;
+            }
+            case DIR_ENUM:
+            case DIR_FUNC_END:
+            case DIR_STRUCT_END:
+            case DIR_UNION_END:
+            case DIR_ENUM_END: {
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view decl = p.la.text;
+                if (!expectNext(st, TOK_END)) return;
+                st.clear();
+                st.declName.emplace(decl);
+                break;
+            }
+            case DIR_FUNCTION: {
+                if (!expectNext(st, TOK_STRING)) return;
+                std::string_view decl = p.la.text;
+                advance();
+                const bool hasList = p.la.kind != TOK_END;
+                if (hasList && (!readList(st, TOK_STRING) || !check(st, TOK_END))) return;
+                st.declName.emplace(decl);
+                st.count = hasList ? takeList() : 0;
+                break;
+            }
+            case DIR_DB:
+            case DIR_DW:
+            case DIR_DD:
+                // A data directive needs its name first.
+                syntaxError(st, Diag::UnsupportedDirective);
+                return;
+            default:
+                // .EQU, .CONST, .ASCII, .ASCIIZ and the structure-instance directives are
+                // only complete after a name; without one the line is malformed.
+                advance();
+                fail(st);
+                return;
+        }
+        completeDirective(st, id);
+    }
+
+    // ---------------------------------------------------------------------------------
+    // Instructions.
+
+    struct WrittenOperand {
+        OperandShape shape = SHAPE_NONE;
+        int32_t number = 0;
+        std::string_view text;
+    };
+
+    OperandShape shapeOf(int token) {
+        switch (token) {
+            case TOK_CONSTANT:
+                return SHAPE_C;
+            case TOK_IDENTIFIER:
+                return SHAPE_I;
+            case TOK_BASE_PLUS_OFFSET:
+                return SHAPE_B;
+            case TOK_FLAG:
+                return SHAPE_F;
+            default:
+                return SHAPE_NONE;
+        }
+    }
+
+    int32_t flagId(const WrittenOperand& w) {
+        if (state.keywordTable && w.text.size() < 4) {
+            char name[4] = {};
+            w.text.copy(name, w.text.size());
+            return keywordLookup(state.keywordTable.get(), name);
+        }
+        return w.number;
+    }
+
+    // The instruction statement of an accepted form; the operands are classified here. The
+    // statement arrives cleared, so only the fields an instruction has are written.
+    void buildInstruction(Statement& st, const MnemonicInfo& m, const WrittenOperand* written, int n) {
+        st.kind = SK_INSTRUCTION;
+        st.id = m.id;
+        st.operandCount = n;
+        for (int i = 0; i < n; ++i) {
+            const WrittenOperand& w = written[i];
+            Operand& op = st.operands[i];
+            switch (w.shape) {
+                case SHAPE_C:
+                    // A number is a data address, except as a jump target: a code word address.
+                    if (m.jumpKind != JUMP_NONE) {
+                        op.kind = OPK_IMMEDIATE;
+                        op.value = static_cast<int32_t>(static_cast<uint32_t>(w.number) * 2u);
+                    } else {
+                        op.kind = OPK_DIRECT;
+                        op.value = w.number;
+                    }
+                    break;
+                case SHAPE_IMM_C:
+                    op.kind = OPK_IMMEDIATE;
                     op.value = w.number;
-                }
-                break;
-            case SHAPE_IMM_C:
-                op.kind = OPK_IMMEDIATE;
-                op.value = w.number;
-                break;
-            case SHAPE_I:
-                classifyIdentifier(w.text, op);
-                if (m.jumpKind != JUMP_NONE) {
-                    // Parentheses around a target name choose the indirect JUMP/CALL.
-                    if (op.indirect && m.jumpKind == JUMP_PLAIN) st.id = kJumpIndirectId;
-                    if (op.indirect && m.jumpKind == JUMP_CALL) st.id = kCallIndirectId;
-                    op.indirect = 0;
-                }
-                break;
-            case SHAPE_B:
-                if (!parseBasePlusOffset(w.text, op)) {
-                    rejectComplete(st, kCodeInstructionFormat);
+                    break;
+                case SHAPE_I:
+                    classifyIdentifier(w.text, op);
+                    if (m.jumpKind != JUMP_NONE) {
+                        // Parentheses around a target name choose the indirect JUMP/CALL.
+                        if (op.indirect && m.jumpKind == JUMP_PLAIN) st.id = kJumpIndirectId;
+                        if (op.indirect && m.jumpKind == JUMP_CALL) st.id = kCallIndirectId;
+                        op.indirect = 0;
+                    }
+                    break;
+                case SHAPE_B:
+                    if (!parseBasePlusOffset(w.text, op)) {
+                        rejectComplete(st, Diag::UnsupportedInstructionFormat);
+                        return;
+                    }
+                    break;
+                case SHAPE_IMM_L:
+                    classifyLabelImmediate(state, p.lastLookup, w.text, op);
+                    p.labelOperands |= 1u << i;
+                    p.labelOperandNames[i] = w.text;
+                    break;
+                case SHAPE_F:
+                    op.kind = OPK_IMMEDIATE;
+                    op.value = flagId(w);
+                    break;
+                default:
+                    break;
+            }
+        }
+        if (st.id == INS_SP_LOAD && n == 1 && written[0].shape == SHAPE_IMM_C) st.id = kSpLoadImmediateId;
+        st.status = SS_COMPLETE;
+    }
+
+    void instruction(Statement& st) {
+        const MnemonicInfo& m = kMnemonics[p.la.number];
+        const FormSet& forms = mnemonicForms(p.la.number);
+        WrittenOperand written[3];
+        int n = 0;
+        int prefix = 0; // signature code of the operands read so far
+        int weight = 1; // place value of the next operand's shape
+        advance();
+        for (;;) {
+            if (p.la.kind == TOK_END) {
+                if (forms.complete.test(static_cast<size_t>(prefix))) {
+                    buildInstruction(st, m, written, n);
                     return;
                 }
                 break;
-            case SHAPE_IMM_L:
-                classifyLabelImmediate(w.text, op);
-                labelOperands |= 1u << i;
-                labelOperandNames[i] = w.text;
+            }
+            if (n == 3) break;
+            WrittenOperand w;
+            if (p.la.kind == '$') {
+                const bool viable = forms.prefix.test(static_cast<size_t>(prefix + SHAPE_IMM_C * weight)) ||
+                                    forms.prefix.test(static_cast<size_t>(prefix + SHAPE_IMM_L * weight));
+                if (!viable) break;
+                advance();
+                w.shape = p.la.kind == TOK_CONSTANT     ? SHAPE_IMM_C
+                          : p.la.kind == TOK_IDENTIFIER ? SHAPE_IMM_L
+                                                        : SHAPE_NONE;
+            } else {
+                w.shape = shapeOf(p.la.kind);
+            }
+            if (w.shape == SHAPE_NONE || !forms.prefix.test(static_cast<size_t>(prefix + w.shape * weight)))
                 break;
-            case SHAPE_F:
-                op.kind = OPK_IMMEDIATE;
-                op.value = flagId(w);
-                break;
-            default:
-                break;
-        }
-    }
-    if (st.id == INS_SP_LOAD && n == 1 && written[0].shape == SHAPE_IMM_C) st.id = kSpLoadImmediateId;
-    st.status = SS_COMPLETE;
-}
-
-void instruction(Statement& st) {
-    const MnemonicInfo& m = kMnemonics[la.number];
-    const FormSet& forms = mnemonicForms(la.number);
-    WrittenOperand written[3];
-    int n = 0;
-    int prefix = 0; // signature code of the operands read so far
-    int weight = 1; // place value of the next operand's shape
-    advance();
-    for (;;) {
-        if (la.kind == TOK_END) {
-            if (forms.complete.test(static_cast<size_t>(prefix))) {
+            w.number = p.la.number;
+            w.text = p.la.text;
+            written[n++] = w;
+            prefix += w.shape * weight;
+            weight *= kShapeCount;
+            advance();
+            if (m.jumpKind == JUMP_PLAIN && n == 1 && w.shape == SHAPE_I && p.la.kind != TOK_END) {
+                // JUMP name is complete without its END; the token after it is dropped.
                 buildInstruction(st, m, written, n);
                 return;
             }
-            break;
         }
-        if (n == 3) break;
-        WrittenOperand w;
-        if (la.kind == '$') {
-            const bool viable = forms.prefix.test(static_cast<size_t>(prefix + SHAPE_IMM_C * weight)) ||
-                                forms.prefix.test(static_cast<size_t>(prefix + SHAPE_IMM_L * weight));
-            if (!viable) break;
-            advance();
-            w.shape = la.kind == TOK_CONSTANT     ? SHAPE_IMM_C
-                      : la.kind == TOK_IDENTIFIER ? SHAPE_IMM_L
-                                                  : SHAPE_NONE;
-        } else {
-            w.shape = shapeOf(la.kind);
-        }
-        if (w.shape == SHAPE_NONE || !forms.prefix.test(static_cast<size_t>(prefix + w.shape * weight)))
-            break;
-        w.number = la.number;
-        w.text = la.text;
-        written[n++] = w;
-        prefix += w.shape * weight;
-        weight *= kShapeCount;
+        syntaxError(st, Diag::UnsupportedInstructionFormat,
+                    m.earlyAccept ? Recovery::AtError : Recovery::ThroughEnd);
+    }
+
+    // ---------------------------------------------------------------------------------
+
+    void labelStatement(Statement& st) {
+        std::string_view name = p.la.text;
+        name.remove_suffix(1); // the colon
+        while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
+        st.kind = SK_INSTRUCTION;
+        st.id = kLabelStatementId;
+        st.operandCount = 0;
+        st.operands[0].kind = OPK_SYMBOL;
+        st.operands[0].text.assign(name);
+        st.status = SS_COMPLETE;
+    }
+
+    void statement(Statement& st) {
+        p.errorCode = Diag::UnsupportedDirective;
         advance();
-        if (m.jumpKind == JUMP_PLAIN && n == 1 && w.shape == SHAPE_I && la.kind != TOK_END) {
-            // JUMP name is complete without its END; the token after it is dropped.
-            buildInstruction(st, m, written, n);
-            return;
+        switch (p.la.kind) {
+            case TOK_EOF:
+                st.status = SS_END_OF_INPUT;
+                return;
+            case TOK_END:
+                st.status = SS_EMPTY;
+                return;
+            case TOK_LABEL:
+                labelStatement(st);
+                return;
+            case TOK_MNEMONIC:
+                instruction(st);
+                return;
+            case TOK_DIRECTIVE:
+                keywordDirective(st);
+                return;
+            case TOK_IDENTIFIER:
+                namedDirective(st);
+                return;
+            default:
+                fail(st);
+                return;
         }
     }
-    syntaxError(st, kCodeInstructionFormat, m.earlyAccept ? Recovery::AtError : Recovery::ThroughEnd);
-}
 
-// ---------------------------------------------------------------------------------
-
-void labelStatement(Statement& st) {
-    std::string_view name = la.text;
-    name.remove_suffix(1); // the colon
-    while (!name.empty() && (name.back() == ' ' || name.back() == '\t')) name.remove_suffix(1);
-    st.kind = SK_INSTRUCTION;
-    st.id = kLabelStatementId;
-    st.operandCount = 0;
-    st.operands[0].kind = OPK_SYMBOL;
-    st.operands[0].text.assign(name);
-    st.status = SS_COMPLETE;
-}
-
-void statement(Statement& st) {
-    errorCode = kCodeUnknownForm;
-    advance();
-    switch (la.kind) {
-        case TOK_EOF:
+    // Hands out the next recorded statement with the effects its parse had; the "$name"
+    // operands are looked up again, against the symbol tables as they are now.
+    void replayStatement(Statement& st) {
+        ParseEffects effects;
+        unsigned names = 0;
+        if (!p.recording.next(st, effects, names, p.replayedNames)) {
+            // Pass two never asks for more statements than pass one read.
+            st.clear();
             st.status = SS_END_OF_INPUT;
             return;
-        case TOK_END:
-            st.status = SS_EMPTY;
-            return;
-        case TOK_LABEL:
-            labelStatement(st);
-            return;
-        case TOK_MNEMONIC:
-            instruction(st);
-            return;
-        case TOK_DIRECTIVE:
-            keywordDirective(st);
-            return;
-        case TOK_IDENTIFIER:
-            namedDirective(st);
-            return;
-        default:
-            fail(st);
-            return;
+        }
+        lexer.scanLine = effects.scanLine;
+        lexer.scanColumn = effects.scanColumn;
+        run.lineNumber = effects.scanLine;
+        run.columnNumber = effects.scanColumn;
+        if (effects.pendingCodeSet) run.flags.pendingErrorCode = static_cast<Diag>(effects.pendingErrorCode);
+        p.argCollector = effects.argCollector;
+        for (int i = 0; i < 3; ++i)
+            if (names & (1u << i))
+                classifyLabelImmediate(state, p.lastLookup, p.replayedNames[i], st.operands[i]);
     }
-}
-
-// Hands out the next recorded statement with the effects its parse had; the "$name"
-// operands are looked up again, against the symbol tables as they are now.
-void replayStatement(Statement& st) {
-    ParseEffects effects;
-    unsigned names = 0;
-    if (!recording.next(st, effects, names, replayedNames)) {
-        // Pass two never asks for more statements than pass one read.
-        st.clear();
-        st.status = SS_END_OF_INPUT;
-        return;
-    }
-    scanLine = effects.scanLine;
-    scanColumn = effects.scanColumn;
-    if (AssemblerState* state = lexerAttachedState()) {
-        state->lineNumber = effects.scanLine;
-        state->columnNumber = effects.scanColumn;
-    }
-    if (effects.pendingCodeSet) pendingErrorCode = effects.pendingErrorCode;
-    argCollector = effects.argCollector;
-    for (int i = 0; i < 3; ++i)
-        if (names & (1u << i)) classifyLabelImmediate(replayedNames[i], st.operands[i]);
-}
+};
 
 } // namespace
 
-int parseStatement() {
-    Statement& st = currentStatement();
-    lexerBeginStatement();
-    if (mode == Mode::Replaying) {
-        replayStatement(st);
+int parseStatement(FrontEnd& fe) {
+    Grammar g{fe, fe.parser, fe.lexer, fe.run, fe.state};
+    Parser& p = fe.parser;
+    Statement& st = fe.statement;
+    fe.lexer.rejectedString = false;
+    if (p.mode == ParseMode::Replaying) {
+        g.replayStatement(st);
     } else {
-        const int pendingBefore = pendingErrorCode;
-        labelOperands = 0;
-        statement(st);
-        if (mode == Mode::Recording) {
+        const Diag pendingBefore = fe.run.flags.pendingErrorCode;
+        p.labelOperands = 0;
+        g.statement(st);
+        if (p.mode == ParseMode::Recording) {
             ParseEffects effects;
-            effects.scanLine = scanLine;
-            effects.scanColumn = scanColumn;
-            effects.pendingCodeSet = pendingErrorCode != pendingBefore;
-            effects.pendingErrorCode = pendingErrorCode;
-            effects.argCollector = argCollector;
-            recording.append(st, effects, labelOperands, labelOperandNames);
+            effects.scanLine = fe.lexer.scanLine;
+            effects.scanColumn = fe.lexer.scanColumn;
+            effects.pendingCodeSet = fe.run.flags.pendingErrorCode != pendingBefore;
+            effects.pendingErrorCode = static_cast<int32_t>(fe.run.flags.pendingErrorCode);
+            effects.argCollector = p.argCollector;
+            p.recording.append(st, effects, p.labelOperands, p.labelOperandNames);
         }
     }
-    la = Token{}; // a look-ahead left over is dropped
-    escapeMode = 0;
-    stringDataLength = 0;
+    p.la = ParserToken{}; // a look-ahead left over is dropped
+    fe.lexer.escapeMode = 0;
+    fe.lexer.stringDataLength = 0;
     return 1;
 }
 
-void parserRecordStatements(size_t expectedBytes) {
-    recording.clear();
-    recording.reserve(expectedBytes);
-    mode = Mode::Recording;
+void parserRecordStatements(FrontEnd& fe, size_t expectedBytes) {
+    fe.parser.recording.clear();
+    fe.parser.recording.reserve(expectedBytes);
+    fe.parser.mode = ParseMode::Recording;
 }
 
-bool parserReplayStatements() {
-    recording.rewind();
-    mode = recording.usable() ? Mode::Replaying : Mode::Reading;
-    return mode == Mode::Replaying;
+bool parserReplayStatements(FrontEnd& fe) {
+    Parser& p = fe.parser;
+    p.recording.rewind();
+    p.mode = p.recording.usable() ? ParseMode::Replaying : ParseMode::Reading;
+    return p.mode == ParseMode::Replaying;
 }
 
-void parserReadSource() {
-    recording.clear();
-    mode = Mode::Reading;
-}
-
-void resetArgCollector() {
-    argCollector = 0;
-}
-
-void resetParser() {
-    argCollector = 0;
-    la = Token{};
-    errorCode = kCodeUnknownForm;
-    resetOperandLookups();
-    parserReadSource();
+void parserReadSource(FrontEnd& fe) {
+    fe.parser.recording.clear();
+    fe.parser.mode = ParseMode::Reading;
 }

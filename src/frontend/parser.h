@@ -1,26 +1,55 @@
-// The grammar: one source statement per call into the process-wide Statement.
+// The grammar: one source statement per call into the front end's Statement.
 #pragma once
 
-#include <cstddef>
+#include "core/messages.h"
+#include "frontend/operands.h"
+#include "frontend/statementRecord.h"
+#include "frontend/token.h"
 
-// Parses one statement from the scanner's input into currentStatement(); always 1. The
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+struct FrontEnd;
+
+// The look-ahead token.
+struct ParserToken {
+    int kind = TOK_EOF;
+    int32_t number = 0;
+    std::string_view text;
+};
+
+// Reading parses the scanner's tokens; Recording does the same and keeps a copy of each
+// statement; Replaying hands the copies out again instead (see statementRecord.h).
+enum class ParseMode { Reading, Recording, Replaying };
+
+// The grammar's state between statements.
+struct Parser {
+    ParserToken la;
+    // Code that a syntax error in the statement being read reports.
+    Diag errorCode = Diag::UnsupportedDirective;
+    ParseMode mode = ParseMode::Reading;
+    StatementRecording recording;
+    // The operands of the statement being built that were written "$name", and the names.
+    unsigned labelOperands = 0;
+    std::string_view labelOperandNames[3];
+    std::string replayedNames[3];
+    // The next free cell of the argument area while a list is read.
+    int argCollector = 0;
+    LabelLookup lastLookup; // what the last "$name" found
+};
+
+// Parses one statement from the scanner's input into fe.statement; always 1. The
 // statement must arrive cleared (an empty line sets only its status): instruction and
 // label lines write just their own fields, so that clearing them again is cheap (see
 // Statement::clearInstruction).
-int parseStatement();
-
-// The next free cell of the argument area while a list is read.
-extern int argCollector;
-void resetArgCollector();
+int parseStatement(FrontEnd& fe);
 
 // Pass one records every statement it parses and pass two replays the recording
 // instead of scanning and parsing the source again (see statementRecord.h); only the
 // "$name" operands are looked up afresh. Reading the scanner is the normal mode.
-void parserRecordStatements(size_t expectedBytes = 0); // room for about this much recording
+void parserRecordStatements(FrontEnd& fe, size_t expectedBytes = 0); // room for about this much recording
 // Replays from the first recorded statement; true when it does, false when the
 // recording was abandoned and the scanner is read again.
-bool parserReplayStatements();
-void parserReadSource(); // back to the scanner; the recording is released
-
-// Clears the parser's state (a new run).
-void resetParser();
+bool parserReplayStatements(FrontEnd& fe);
+void parserReadSource(FrontEnd& fe); // back to the scanner; the recording is released

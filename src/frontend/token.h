@@ -5,8 +5,6 @@
 #include <cstdint>
 #include <string_view>
 
-struct AssemblerState;
-
 enum TokenKind : int {
     TOK_EOF = 0,
     // Single-character tokens keep their character.
@@ -39,16 +37,3 @@ struct LexValue {
     int32_t number = 0;
     std::string_view text;
 };
-
-extern LexValue yylval;
-
-// Scans the next token and sets yylval; TOK_EOF at the end of the input.
-int yylex();
-
-// The state attached with lexerAttachState (null when none).
-AssemblerState* lexerAttachedState();
-
-// Set when the scanner rejected a string literal (1006/1007) since the last
-// lexerBeginStatement(); the grammar then keeps that more precise code.
-bool lexerRejectedString();
-void lexerBeginStatement();

@@ -1,6 +1,7 @@
 #include "isa/encoder.h"
 
 #include "core/Statement.h"
+#include "core/messages.h"
 #include "isa/instructionFamily.h"
 #include "isa/opcodeTable.h"
 
@@ -36,7 +37,9 @@ int runChecks(const Statement& st, std::initializer_list<Check> checks) {
             case CHECK_NONE:
                 break;
         }
-        if (!ok) return check.kind == CHECK_DIRECT ? 3014 : 3015;
+        if (!ok)
+            return static_cast<int>(check.kind == CHECK_DIRECT ? Diag::IndirectNotAllowed
+                                                               : Diag::ValueTooLarge);
     }
     return 0;
 }

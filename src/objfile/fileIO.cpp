@@ -6,7 +6,6 @@
 #include "core/messages.h"
 #include "debug/dbgInfo.h"
 #include "driver/initAsm.h"
-#include "driver/interface.h"
 #include "format/elfLib.h"
 #include "symbols/sectionHandler.h"
 
@@ -28,7 +27,10 @@ struct SectionBytes {
 };
 
 struct WriterRun {
+    WriterRun(AssemblerState* state, const DebugDirectives& debug) : state(state), debug(debug) {}
+
     AssemblerState* state = nullptr;
+    const DebugDirectives& debug; // the records the debug sections are built from
     std::unique_ptr<ElfObject> object;
     ElfFileHeader* header = nullptr;
     int removedTextData = 0; // .text and .data left out so far (for the symbol renumbering)
@@ -64,7 +66,7 @@ SectionBytes bytesOf(const std::vector<uint8_t>& buffer, int64_t size) {
 // section that needs them, so each buffer is complete before it is taken.
 int collectDebug(WriterRun& run, int ordinal, const char* name, SectionBytes& out) {
     AssemblerState* state = run.state;
-    if (!debugInfo) {
+    if (!state->run.switches.debugInfo) {
         logTrace(state, "[INF] No debug information.\n");
         return 0;
     }
@@ -77,8 +79,8 @@ int collectDebug(WriterRun& run, int ordinal, const char* name, SectionBytes& ou
     }
     switch (ordinal) {
         case SEC_DEBUG_ABBREV:
-            dumpDebugDescriptions(state);
-            if (buildDebugInfo(state) < 0) return -1;
+            dumpDebugDescriptions(state, run.debug);
+            if (buildDebugInfo(state, run.debug) < 0) return -1;
             out = entriesOf(state->debugAbbrev, ELF_T_BYTE);
             break;
         case SEC_DEBUG_INFO:
@@ -86,7 +88,7 @@ int collectDebug(WriterRun& run, int ordinal, const char* name, SectionBytes& ou
             dumpHex(state->debugInfoBytes.data(), out.size, state);
             break;
         case SEC_DEBUG_LINE:
-            if (buildLineProgram(state) < 0) return -1;
+            if (buildLineProgram(state, run.debug) < 0) return -1;
             out = entriesOf(state->debugLine, ELF_T_BYTE);
             break;
         case SEC_DEBUG_INFO_RELOC:
@@ -168,7 +170,8 @@ int collectSection(WriterRun& run, int ordinal, const char* name, SectionBytes& 
             }
             out = entriesOf(state->symtab, ELF_T_SYM);
             if (tracing(state)) {
-                dumpSymbols(state->symtab.data(), static_cast<int64_t>(state->symtab.size()), state->logFile);
+                dumpSymbols(state->symtab.data(), static_cast<int64_t>(state->symtab.size()),
+                            state->run.logFile);
                 logTrace(state, "++Symtab in hex format.\n");
                 dumpHex(static_cast<const uint8_t*>(out.bytes), out.size, state);
             }
@@ -238,7 +241,7 @@ int keepSection(WriterRun& run, int ordinal, const char* name, const SectionByte
     }
     if (type == -1 || flags == -1) {
         logTrace(state, "Invalid type or flag.\n");
-        report(5001, __LINE__, 0, "fileIO.cpp");
+        report(state->run.diagnostics, Diag::InternalError, __LINE__, 0, "fileIO.cpp");
         return -1;
     }
     sh->sh_name = static_cast<uint32_t>(nameStart);
@@ -335,15 +338,13 @@ int writeSections(WriterRun& run) {
 
 } // namespace
 
-int writeToFile(AssemblerState* state, const char* outputName) {
+int writeToFile(AssemblerState* state, const DebugDirectives& debug, const char* outputName) {
     logTrace(state, "writeToFile BEGIN\n");
     if (!state || !outputName) {
         logTrace(state, "Invalid function parameters.\n");
         return -1;
     }
-    resetElfError(); // the library's code describes this run's object only
-    WriterRun run;
-    run.state = state;
+    WriterRun run{state, debug};
     int result = writeSections(run);
     logTrace(state, "writeToFile END\n");
     return result;
@@ -407,7 +408,7 @@ void dumpSymbols(const ElfSymbolEntry* entries, int64_t count, FILE* log) {
 
 void dumpHex(const uint8_t* buffer, int64_t size, const AssemblerState* state) {
     if (!tracing(state)) return;
-    FILE* log = state->logFile;
+    FILE* log = state->run.logFile;
     std::fprintf(log, "----------------------------------\n");
     std::fprintf(log, "Dumping of hex value BEGIN\n");
     // Each byte goes through a signed char, so bytes from 0x80 show sign-extended.

@@ -6,12 +6,13 @@
 #include <cstdio>
 
 struct AssemblerState;
+struct DebugDirectives;
 struct DataBlock;
 struct ElfSymbolEntry;
 
 // Lays out and writes the object through state->objectFd. 1 after a successful write,
 // 0 when the final update fails, -1 when the writing ended early.
-int writeToFile(AssemblerState* state, const char* outputName);
+int writeToFile(AssemblerState* state, const DebugDirectives& debug, const char* outputName);
 
 // Opens `name` for writing (created or truncated, owner read/write); a descriptor or -1.
 int createObjectFile(const char* name);

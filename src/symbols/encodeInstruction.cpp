@@ -11,7 +11,7 @@ namespace {
 DataBlock* newTextBlock(AssemblerState* state) {
     auto block = createDataBlock(static_cast<int32_t>(state->textLoc()), state->blockCapacity);
     DataBlock* added = block ? appendBlock(state, SEC_TEXT, std::move(block)) : nullptr;
-    if (!added) reportAt(state, 3000);
+    if (!added) reportAt(state, Diag::InstructionNotAssembled);
     return added;
 }
 
@@ -34,7 +34,7 @@ DataBlock* blockFor(AssemblerState* state, const OpcodeEntry& entry, int wordCou
 
 int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement* statement) {
     if (!entry || !state || !statement) {
-        report(5001, __LINE__, 0, "encoder.cpp");
+        if (state) report(state->run.diagnostics, Diag::InternalError, __LINE__, 0, "encoder.cpp");
         return -1;
     }
 
@@ -42,7 +42,7 @@ int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement
     // picked knowing the instruction's true length.
     InstructionWords words;
     const int failure = encodeWords(*entry, *statement, words);
-    if (failure != 0) reportAt(state, failure);
+    if (failure != 0) reportAt(state, static_cast<Diag>(failure));
 
     DataBlock* block = blockFor(state, *entry, words.count);
     if (!block) return -1;

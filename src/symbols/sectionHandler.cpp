@@ -116,7 +116,7 @@ int addSection(const char* name, AssemblerState* state) {
     if (!name || !state) return -1;
     appendShstrtab(state, name);
     if (state->slotCount >= kMaxSlots) {
-        reportAt(state, 5004);
+        reportAt(state, Diag::TooManySections);
         return -1;
     }
     SectionSlot& slot = state->sectionSlots[state->slotCount];
@@ -228,7 +228,7 @@ int removeSectionName(const char* name, AssemblerState* state) {
     }
     int32_t start = 0, end = 0;
     if (findSectionName(name, state->shstrtabBuffer.data(), state->shstrtabSize, &start, &end) != 0) {
-        reportAt(state, 3002, name);
+        reportAt(state, Diag::UnknownSection, name);
         return -1;
     }
     int32_t removed = end - start + 1;

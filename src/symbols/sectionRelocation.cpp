@@ -228,7 +228,7 @@ namespace {
 int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, const char* name,
              int operandIndex, int32_t addend, const Symbol* label) {
     if (!state || !statement || !entry || !name || operandIndex < 1 || operandIndex > 3) {
-        report(5001, __LINE__, 0, "sectionRelocation.cpp");
+        if (state) report(state->run.diagnostics, Diag::InternalError, __LINE__, 0, "sectionRelocation.cpp");
         return -1;
     }
     if (!state->relTextCreated) {
@@ -237,7 +237,7 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
         if (estimate > 0) state->relText.reserve(static_cast<size_t>(estimate));
     }
     if (!state->symtabCreated || state->symtab.empty()) {
-        reportAt(state, 5005);
+        reportAt(state, Diag::NoSymtabEntry);
         return -1;
     }
     int32_t symbolIndex = label ? label->symtabIndex : -1;
@@ -247,21 +247,21 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
     }
     if (symbolIndex < 0) {
         logTrace(state, "Label is not found in the symbol table\n");
-        reportAt(state, 3010);
+        reportAt(state, Diag::SymbolNotInSymtab);
         return -1;
     }
 
     // Offsets count words from the start of the text, or from the one ORG's origin.
     int64_t location = state->orgCount == 1 ? state->orgRelativeLoc : state->textLoc();
     location += location & 1;
-    if (state->logFile)
+    if (state->run.logFile)
         logTrace(state, "relocateText() textLOC: %d, relocOffset_i:%d\n", static_cast<int>(location),
                  static_cast<int>(state->orgRelativeLoc));
 
     const RelocRule* rule = findRelocRule(*entry, *statement, operandIndex);
     if (!rule) {
-        logTrace(state, "Line %d [%d] is not relocatable.\n", state->lineNumber, entry->id);
-        reportAt(state, 3011);
+        logTrace(state, "Line %d [%d] is not relocatable.\n", state->run.lineNumber, entry->id);
+        reportAt(state, Diag::NoRelocationNeeded);
         return -1;
     }
 
@@ -272,7 +272,7 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
     reloc.r_addend = addend;
     state->relText.push_back(reloc);
 
-    if (state->logFile) {
+    if (state->run.logFile) {
         logTrace(state, "------------>\n");
         logTrace(state, "Dumping \"%s\" rel info [reloc #: %d]\n", name,
                  static_cast<int>(state->relText.size() - 1));
@@ -295,10 +295,10 @@ int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry*
 
 int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEntry* entry) {
     if (!state || !statement || !entry) {
-        report(5001, __LINE__, 0, "sectionRelocation.cpp");
+        if (state) report(state->run.diagnostics, Diag::InternalError, __LINE__, 0, "sectionRelocation.cpp");
         return -1;
     }
-    if (state->logFile) logTrace(state, "textloc: %d\n", static_cast<int>(state->textLoc()));
+    if (state->run.logFile) logTrace(state, "textloc: %d\n", static_cast<int>(state->textLoc()));
     const int count = statement->operandCount;
     if (count == 0) return 0;
     if (count < 0 || count > 3) return -1;
@@ -309,32 +309,32 @@ int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEnt
         if (op.kind != OPK_SYMBOL) continue;
         const char* name = op.text.c_str();
         // Operand names are identifiers, which hold no NUL: the text is the whole name.
-        const uint32_t hash = stNameHash(op.text);
+        const uint32_t hash = stNameHash(op.text, !state->run.switches.caseSensitive);
         // A "$label" operand stands for the label's address as an immediate; any other
         // symbol operand is an address.
         const int32_t resolvedKind = op.labelImmediate == 1 ? OPK_IMMEDIATE : OPK_DIRECT;
-        if (const Symbol* label = stFindSymbol(op.text, hash, labelTable.get())) {
+        if (const Symbol* label = stFindSymbol(op.text, hash, state->labelTable.get())) {
             op.kind = resolvedKind;
             op.value = label->value;
             // Code is addressed in words, so offsets from a text label are halved.
             const int32_t addend = label->isData == 0 ? op.offset >> 1 : op.offset;
             if (relocate(state, statement, entry, name, i + 1, addend, label) != 0) result = -1;
-        } else if (const Symbol* external = stFindSymbol(op.text, hash, externTable.get())) {
+        } else if (const Symbol* external = stFindSymbol(op.text, hash, state->externTable.get())) {
             op.kind = OPK_IMMEDIATE;
             op.value = external->value;
             const int32_t addend = external->isData == 0 ? op.offset >> 1 : op.offset;
             if (relocateText(state, statement, entry, name, i + 1, addend) != 0) result = -1;
-        } else if (const Symbol* constant = stFindSymbol(op.text, hash, constTable.get())) {
+        } else if (const Symbol* constant = stFindSymbol(op.text, hash, state->constTable.get())) {
             op.kind = resolvedKind;
             op.value = constant->value;
         } else {
             if (count == 1)
                 logTrace(state, "ASM ERROR @ src = %s Line = %d Unresolved Symbol ->%s\n",
-                         currentFileName(state), state->lineNumber, name);
+                         currentFileName(state), state->run.lineNumber, name);
             else
                 logTrace(state, "ASM ERROR @ src = %s Line = %d Unresolved Symbol\n", currentFileName(state),
-                         state->lineNumber);
-            reportAt(state, 3012, name);
+                         state->run.lineNumber);
+            reportAt(state, Diag::UnresolvedSymbol, name);
             return -1;
         }
     }

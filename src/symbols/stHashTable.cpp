@@ -1,7 +1,5 @@
 #include "symbols/stHashTable.h"
 
-#include "driver/interface.h"
-
 #include <cstdio>
 
 namespace {
@@ -20,10 +18,11 @@ int stHash(const std::string& key, int bucketCount) {
     return sum % bucketCount;
 }
 
-std::unique_ptr<SymbolTable> stCreateTable(int bucketCount) {
+std::unique_ptr<SymbolTable> stCreateTable(int bucketCount, bool fold) {
     if (bucketCount < 1) return nullptr;
     auto table = std::make_unique<SymbolTable>();
     table->bucketCount = bucketCount;
+    table->fold = fold;
     return table;
 }
 
@@ -32,9 +31,9 @@ int stInsertSymbol(Symbol& symbol, SymbolTable* table) {
         logMisuse(__LINE__, "Invalid function parameters.\n");
         return -1;
     }
-    if (!caseSensitive) foldNameInPlace(symbol.name);
+    if (table->fold) foldNameInPlace(symbol.name);
     const std::string& key = symbol.name;
-    const uint32_t hash = nameHash(key, !caseSensitive);
+    const uint32_t hash = nameHash(key, table->fold);
     Symbol* found = table->index.find(hash, [&key](const Symbol* s) { return s->name == key; });
     if (found && symbol.status == SYM_DEFINED) {
         // The first definition stays in force; the refused record is marked.
@@ -64,18 +63,14 @@ const Symbol* stLookupSymbol(const char* name, const SymbolTable* table) {
     if (table->bucketCount < 1 || table->symbols.empty()) return nullptr;
     // Stored names are folded already without -c, so they compare with the name folded.
     const std::string_view wanted(name);
-    const bool fold = !caseSensitive;
+    const bool fold = table->fold;
     return table->index.find(nameHash(wanted, fold),
                              [wanted, fold](const Symbol* s) { return sameName(s->name, wanted, fold); });
 }
 
-uint32_t stNameHash(std::string_view name) {
-    return nameHash(name, !caseSensitive);
-}
-
 const Symbol* stFindSymbol(std::string_view name, uint32_t hash, const SymbolTable* table) {
     if (!table || table->bucketCount < 1 || table->symbols.empty()) return nullptr;
-    const bool fold = !caseSensitive;
+    const bool fold = table->fold;
     return table->index.find(hash, [name, fold](const Symbol* s) { return sameName(s->name, name, fold); });
 }
 

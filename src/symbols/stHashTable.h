@@ -14,6 +14,7 @@
 // definition of a name stays in force.
 struct SymbolTable {
     int32_t bucketCount = 0;
+    bool fold = true; // names compare ignoring case (without -c); stored names are folded
     // One record per name, in insertion order; a deque never moves its elements, so the
     // index can point at them.
     std::deque<Symbol> symbols;
@@ -21,7 +22,8 @@ struct SymbolTable {
     NameIndex<Symbol*, nullptr> index;
 };
 
-std::unique_ptr<SymbolTable> stCreateTable(int bucketCount);
+// A table whose names compare ignoring case when `fold` is set (the run without -c).
+std::unique_ptr<SymbolTable> stCreateTable(int bucketCount, bool fold);
 // Inserts a copy of `symbol`. Returns 0, or -1 when refused (bad arguments or a
 // duplicate; a duplicate marks `symbol` MULTIPLY_DEFINED). Without -c the stored name is
 // the upper-case copy.
@@ -29,7 +31,9 @@ int stInsertSymbol(Symbol& symbol, SymbolTable* table);
 // The symbol of that name (ignoring case without -c), or null.
 const Symbol* stLookupSymbol(const char* name, const SymbolTable* table);
 // The hash the tables find `name` by (folded without -c), for stFindSymbol.
-uint32_t stNameHash(std::string_view name);
+inline uint32_t stNameHash(std::string_view name, bool fold) {
+    return nameHash(name, fold);
+}
 // stLookupSymbol for a name whose stNameHash is known: a name looked up in several tables
 // is hashed once. `table` may be null.
 const Symbol* stFindSymbol(std::string_view name, uint32_t hash, const SymbolTable* table);

@@ -2,17 +2,11 @@
 
 #include "core/messages.h"
 #include "driver/initAsm.h"
-#include "driver/interface.h"
 #include "symbols/stHashTable.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string_view>
-
-std::unique_ptr<SymbolTable> labelTable;
-std::unique_ptr<SymbolTable> externTable;
-std::unique_ptr<SymbolTable> constTable;
-std::unique_ptr<SymbolTable> globalTable;
 
 namespace {
 constexpr int kSymbolBuckets = 127;
@@ -29,31 +23,25 @@ void foldNameInPlace(std::string& name) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
 }
 
-int createSymbolTables() {
-    labelTable = stCreateTable(kSymbolBuckets);
-    externTable = stCreateTable(kSymbolBuckets);
-    constTable = stCreateTable(kSymbolBuckets);
-    globalTable = stCreateTable(kSymbolBuckets);
-    return (labelTable && externTable && constTable && globalTable) ? 0 : -1;
+int createSymbolTables(AssemblerState* state) {
+    const bool fold = !state->run.switches.caseSensitive;
+    state->labelTable = stCreateTable(kSymbolBuckets, fold);
+    state->externTable = stCreateTable(kSymbolBuckets, fold);
+    state->constTable = stCreateTable(kSymbolBuckets, fold);
+    state->globalTable = stCreateTable(kSymbolBuckets, fold);
+    return (state->labelTable && state->externTable && state->constTable && state->globalTable) ? 0 : -1;
 }
 
-void destroySymbolTables() {
-    stDestroyTable(labelTable);
-    stDestroyTable(externTable);
-    stDestroyTable(constTable);
-    stDestroyTable(globalTable);
-}
-
-int32_t stSymbolValue(const char* name, int* isLabel) {
-    if (const Symbol* s = stLookupSymbol(name, labelTable.get())) {
+int32_t stSymbolValue(const AssemblerState* state, const char* name, int* isLabel) {
+    if (const Symbol* s = stLookupSymbol(name, state->labelTable.get())) {
         if (isLabel) *isLabel = 1;
         return s->value;
     }
-    if (const Symbol* s = stLookupSymbol(name, externTable.get())) {
+    if (const Symbol* s = stLookupSymbol(name, state->externTable.get())) {
         if (isLabel) *isLabel = 1;
         return s->value;
     }
-    if (const Symbol* s = stLookupSymbol(name, constTable.get())) {
+    if (const Symbol* s = stLookupSymbol(name, state->constTable.get())) {
         if (isLabel) *isLabel = 0;
         return s->value;
     }
@@ -143,11 +131,56 @@ int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kind
 
 int32_t findSymtabIndex(const AssemblerState* state, const char* name, bool exact) {
     if (!state || !name) return -1;
-    if (exact || caseSensitive) return firstEntry(state, state->symtabExactNames, name, false);
+    if (exact || state->run.switches.caseSensitive)
+        return firstEntry(state, state->symtabExactNames, name, false);
     return firstEntry(state, state->symtabFoldedNames, name, true);
 }
 
 const char* symtabEntryName(const AssemblerState* state, int32_t index) {
     if (!state || index < 0 || index >= static_cast<int32_t>(state->symtab.size())) return nullptr;
     return reinterpret_cast<const char*>(state->strtabBuffer.data()) + state->symtab[index].st_name;
+}
+
+void addFunctionEntry(AssemblerState* state, FunctionSizeEntry entry) {
+    const auto index = static_cast<int32_t>(state->functionSizes.size());
+    const uint32_t hash = nameHash(entry.name, false);
+    const std::string& name = entry.name;
+    const bool known = state->functionEntryIndex.find(hash, [state, &name](int32_t i) {
+        return state->functionSizes[static_cast<size_t>(i)].name == name;
+    }) >= 0;
+    state->functionSizes.push_back(std::move(entry));
+    if (!known) state->functionEntryIndex.insert(hash, index);
+}
+
+namespace {
+
+std::string_view unquoted(const char* name) {
+    std::string_view text = name;
+    if (!text.empty() && text.front() == '"') text.remove_prefix(1);
+    if (!text.empty() && text.back() == '"') text.remove_suffix(1);
+    return text;
+}
+
+FunctionSizeEntry* findFunctionEntry(AssemblerState* state, const char* name, int line) {
+    if (!name) {
+        logTrace(state, "%s: %d [ERR] NULL function name", "Zorlan", line);
+        return nullptr;
+    }
+    const std::string_view wanted = unquoted(name);
+    const int32_t index = state->functionEntryIndex.find(nameHash(wanted, false), [state, wanted](int32_t i) {
+        return static_cast<size_t>(i) < state->functionSizes.size() &&
+               state->functionSizes[static_cast<size_t>(i)].name == wanted;
+    });
+    return index < 0 ? nullptr : &state->functionSizes[static_cast<size_t>(index)];
+}
+
+} // namespace
+
+void markFunctionEntry(AssemblerState* state, const char* name) {
+    if (FunctionSizeEntry* entry = findFunctionEntry(state, name, __LINE__)) entry->kind = 2;
+}
+
+void setFunctionEntrySize(AssemblerState* state, const char* name) {
+    if (FunctionSizeEntry* entry = findFunctionEntry(state, name, __LINE__))
+        entry->size = static_cast<int32_t>((state->textLoc() - entry->byteAddress) >> 1);
 }

@@ -24,18 +24,14 @@ struct Symbol {
     mutable int32_t symtabIndex = -1;
 };
 
-// The four process-wide tables, created at start-up.
-extern std::unique_ptr<SymbolTable> labelTable;
-extern std::unique_ptr<SymbolTable> externTable;
-extern std::unique_ptr<SymbolTable> constTable;
-extern std::unique_ptr<SymbolTable> globalTable;
-int createSymbolTables();   // 0 or -1
-void destroySymbolTables(); // the driver, at the end of the run
+// Creates the state's four tables (labels, external names, constants, global names),
+// folding names unless the run is case-sensitive; 0 or -1.
+int createSymbolTables(AssemblerState* state);
 
-// Looks the name up in labelTable, externTable, constTable; returns the first found
+// Looks the name up in the label, external and constant tables; returns the first found
 // symbol's value and sets *isLabel (1 for the first two tables, 0 for constants), or
 // -1 leaving *isLabel alone.
-int32_t stSymbolValue(const char* name, int* isLabel);
+int32_t stSymbolValue(const AssemblerState* state, const char* name, int* isLabel);
 
 // Appends one `.symtab` entry and its name to `.strtab`; 0 or -1.
 // info = infoHigh * 16 + kind code (kindSelect 0: flag ? 0 : 4; 1: flag ? 1 : 8; 2: 2),
@@ -48,6 +44,17 @@ int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kind
 int32_t findSymtabIndex(const AssemblerState* state, const char* name, bool exact);
 // The `.strtab` name of a `.symtab` entry.
 const char* symtabEntryName(const AssemblerState* state, int32_t index);
+
+// ---- Label ranges ("function sizes") ----
+
+struct FunctionSizeEntry;
+// Appends a label line's entry and indexes the first entry of each name.
+void addFunctionEntry(AssemblerState* state, FunctionSizeEntry entry);
+// Called by .FUNCTION and .FUNC_END in both passes: mark the label entry of `name` (its
+// double quotes removed) as a declared function, and give it its size from the current
+// text location.
+void markFunctionEntry(AssemblerState* state, const char* name);
+void setFunctionEntrySize(AssemblerState* state, const char* name);
 
 // Folds a name the way symbol tables compare names without -c (upper case, ASCII).
 std::string foldName(const std::string& name);

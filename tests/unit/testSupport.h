@@ -1,8 +1,13 @@
 // Helpers shared by the unit tests.
 #pragma once
 
+#include "core/RunContext.h"
 #include "core/messages.h"
+#include "debug/dbgUtil.h"
+#include "directives/Directive.h"
 #include "driver/Zorlan.h"
+#include "driver/initAsm.h"
+#include "frontend/frontEnd.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -10,26 +15,24 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <system_error>
 #include <vector>
 
-// Captures what the assembler prints to its standard output while in scope.
+// A stream in memory for what a run prints to its standard output.
 class CapturedOutput {
   public:
-    CapturedOutput() {
-        stream_ = open_memstream(&buffer_, &size_);
-        setZorlanStdout(stream_);
-    }
+    CapturedOutput() { stream_ = open_memstream(&buffer_, &size_); }
     ~CapturedOutput() {
-        setZorlanStdout(nullptr);
         std::fclose(stream_);
         std::free(buffer_);
     }
     CapturedOutput(const CapturedOutput&) = delete;
     CapturedOutput& operator=(const CapturedOutput&) = delete;
 
+    FILE* stream() const { return stream_; }
     std::string text() {
         std::fflush(stream_);
         return std::string(buffer_, size_);
@@ -51,9 +54,27 @@ struct RunResult {
 inline RunResult runZorlan(std::vector<const char*> words) {
     words.insert(words.begin(), "zorlan");
     CapturedOutput out;
-    int status = zorlanMain(static_cast<int>(words.size()), words.data());
+    int status = zorlanMain(static_cast<int>(words.size()), words.data(), out.stream());
     return {status, out.text()};
 }
+
+// The parts of one run as the driver puts them together: the ground context, the state
+// after start-up, the front end and the directives. The switches are set before the
+// state is created, as the driver does (the symbol tables fold names by -c).
+struct TestRun {
+    explicit TestRun(Switches switches = {}, FILE* out = stdout) : context(out) {
+        context.switches = std::move(switches);
+        initOk = initAssemblerState(context, state) == 0;
+        frontEnd = std::make_unique<FrontEnd>(context, *state);
+        directives = std::make_unique<DirectiveContext>(*state, *frontEnd, debug);
+    }
+    RunContext context;
+    std::unique_ptr<AssemblerState> state;
+    DebugDirectives debug;
+    std::unique_ptr<FrontEnd> frontEnd;
+    std::unique_ptr<DirectiveContext> directives;
+    bool initOk = false;
+};
 
 inline std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);

@@ -73,12 +73,11 @@ TEST(DisasmFormat, OperandsInTheAssemblersSyntax) {
 }
 
 TEST(DisasmFormat, FlagNamesAreTheKeywordTablesFlags) {
+    RunContext context;
     std::unique_ptr<AssemblerState> state;
-    ASSERT_EQ(initAssemblerState(state), 0);
+    ASSERT_EQ(initAssemblerState(context, state), 0);
     for (int id = 0; id < 16; ++id)
         EXPECT_EQ(keywordLookup(state->keywordTable.get(), kDisasmFlagNames[id]), id) << kDisasmFlagNames[id];
-    releaseAssemblerState(state);
-    resetProcessState();
 }
 
 namespace {

@@ -180,7 +180,7 @@ TEST_F(EncoderForms, WordsWrittenMatchPassOneLength) {
             }
         }
     }
-    EXPECT_TRUE(diagnostics().empty());
+    EXPECT_TRUE(diagnostics().entries.empty());
     EXPECT_EQ(idsSeen.size(), static_cast<size_t>(kInstructionCount)); // every mnemonic has a form
     EXPECT_GT(checked, 2000);
 }

@@ -59,19 +59,15 @@ inline std::vector<uint8_t> textBytes(const AssemblerState& state) {
 class IsaTest : public ::testing::Test {
   protected:
     void SetUp() override { fresh(); }
-    void TearDown() override {
-        releaseAssemblerState(state_);
-        resetDiagnostics();
-        resetSwitches();
-    }
     void fresh() {
         releaseAssemblerState(state_);
-        resetDiagnostics();
-        resetSwitches();
-        ASSERT_EQ(initAssemblerState(state_), 0);
+        context_ = std::make_unique<RunContext>();
+        ASSERT_EQ(initAssemblerState(*context_, state_), 0);
     }
     AssemblerState& state() { return *state_; }
+    const DiagnosticList& diagnostics() { return context_->diagnostics; }
 
+    std::unique_ptr<RunContext> context_;
     std::unique_ptr<AssemblerState> state_;
 };
 

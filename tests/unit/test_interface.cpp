@@ -18,10 +18,9 @@ struct Parsed {
 
 Parsed parse(std::vector<const char*> words) {
     words.insert(words.begin(), "zorlan");
-    resetOptionReader();
     CapturedOutput out;
     Parsed p;
-    p.result = parseOptions(static_cast<int>(words.size()), words.data(), p.options);
+    p.result = parseOptions(static_cast<int>(words.size()), words.data(), p.options, out.stream());
     p.output = out.text();
     return p;
 }
@@ -104,7 +103,7 @@ TEST(ParseOptions, NoArgumentsAndNoInput) {
     EXPECT_EQ(parse({"--version"}).output, "");
     std::vector<const char*> argv = {"zorlan"};
     CapturedOutput out;
-    EXPECT_EQ(zorlanMain(1, argv.data()), 1); // the run itself ends with status 1
+    EXPECT_EQ(zorlanMain(1, argv.data(), out.stream()), 1); // the run itself ends with status 1
 }
 
 TEST(IncludeDirs, BlankNamesAreQuotedAndOrderIsKept) {

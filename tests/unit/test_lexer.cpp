@@ -9,8 +9,7 @@
 namespace {
 
 // One token as text: its kind and value, so that whole lines compare at once.
-std::string describe(int token) {
-    const LexValue& v = yylval;
+std::string describe(const LexValue& v, int token) {
     switch (token) {
         case TOK_IDENTIFIER:
             return "ID:" + std::string(v.text);
@@ -47,24 +46,27 @@ std::string describe(int token) {
     }
 }
 
-std::string scanAll(std::string_view source) {
-    loadSource(source);
-    std::string out;
-    for (int t = yylex(); t != TOK_EOF; t = yylex()) {
-        if (!out.empty()) out += ' ';
-        out += describe(t);
-    }
-    return out;
-}
+class Scanner : public FrontEndTest {
+  protected:
+    std::string describe(int token) { return ::describe(lexer().yylval, token); }
 
-class Lexer : public FrontEndTest {};
+    std::string scanAll(std::string_view source) {
+        loadSource(source);
+        std::string out;
+        for (int t = yylex(lexer()); t != TOK_EOF; t = yylex(lexer())) {
+            if (!out.empty()) out += ' ';
+            out += describe(t);
+        }
+        return out;
+    }
+};
 
 struct ScanCase {
     const char* source;
     const char* tokens;
 };
 
-TEST_F(Lexer, TokenBoundariesFollowLongestMatchAndRuleOrder) {
+TEST_F(Scanner, TokenBoundariesFollowLongestMatchAndRuleOrder) {
     const ScanCase cases[] = {
         {"ADD8 x y\n", "MN:ADD8 ID:x ID:y END"},
         {"ADD8 x, $5\n", "MN:ADD8 ID:x , $ C:5 END"},
@@ -90,7 +92,7 @@ TEST_F(Lexer, TokenBoundariesFollowLongestMatchAndRuleOrder) {
     for (const ScanCase& c : cases) EXPECT_EQ(scanAll(c.source), c.tokens) << c.source;
 }
 
-TEST_F(Lexer, NumbersWrapAndTakeSuffixes) {
+TEST_F(Scanner, NumbersWrapAndTakeSuffixes) {
     const ScanCase cases[] = {
         {"0XAbL 12UL 5u -5 - 5 0777 00x1", "C:171 C:12 C:5 C:-5 C:5 C:777 C:0 ID:x1"},
         {"0x 0x1G 0xffffffff 0x100000001", "C:0 ID:x C:1 ID:G C:-1 C:1"},
@@ -106,34 +108,34 @@ TEST_F(Lexer, NumbersWrapAndTakeSuffixes) {
     for (const ScanCase& c : cases) EXPECT_EQ(scanAll(c.source), c.tokens) << c.source;
 }
 
-TEST_F(Lexer, StringsAreKeptAsWrittenOutsideDataDirectives) {
+TEST_F(Scanner, StringsAreKeptAsWrittenOutsideDataDirectives) {
     EXPECT_EQ(scanAll(".INCLUDE \"A\\x41\\101\"\n"), "DIR:12 STR:\"A\\x41\\101\" END");
-    EXPECT_EQ(stringDataLength, 11);
+    EXPECT_EQ(lexer().stringDataLength, 11);
     EXPECT_EQ(scanAll("\"a\\q\" \"x\ny\"\n"), "STR:\"a\\q\" STR:\"x\ny\" END");
-    EXPECT_EQ(pendingErrorCode, 1000);
+    EXPECT_EQ(static_cast<int>(context().flags.pendingErrorCode), 1000);
     // A quote with no partner, or with a NUL byte before it, is dropped.
     EXPECT_EQ(scanAll("\"abc\n"), "ID:abc END");
     EXPECT_EQ(scanAll(std::string_view("\"a\0b\" c\n", 8)), "ID:a ID:b ID:c END");
 }
 
-TEST_F(Lexer, DataDirectivesEscapeTheirStrings) {
+TEST_F(Scanner, DataDirectivesEscapeTheirStrings) {
     EXPECT_EQ(scanAll(".ASCII \"A\\x41\\101\"\n"), "DIR:19 STR:\"AAA\" END");
-    EXPECT_EQ(stringDataLength, 5);
+    EXPECT_EQ(lexer().stringDataLength, 5);
 
     loadSource(".DB \"\\b\\f\\n\\r\\t\\v\\a\\\\\\?\\'\\x7F\\0\\777\\1234\"");
-    EXPECT_EQ(yylex(), TOK_DIRECTIVE);
-    ASSERT_EQ(yylex(), TOK_STRING);
+    EXPECT_EQ(yylex(lexer()), TOK_DIRECTIVE);
+    ASSERT_EQ(yylex(lexer()), TOK_STRING);
     const std::string expected("\"\b\f\n\r\t\v\a\\?'\x7F\0\xFF\x53"
                                "4\"",
                                17);
-    EXPECT_EQ(std::string(yylval.text), expected);
-    EXPECT_EQ(stringDataLength, 17);
+    EXPECT_EQ(std::string(lexer().yylval.text), expected);
+    EXPECT_EQ(lexer().stringDataLength, 17);
 
     // A literal ending in backslash-quote loses its closing quote to the escape.
     EXPECT_EQ(scanAll(".DW \"a\\\"\n"), "DIR:10 STR:\"a\" END");
 }
 
-TEST_F(Lexer, RejectedLiteralsBecomeEndWithTheirCode) {
+TEST_F(Scanner, RejectedLiteralsBecomeEndWithTheirCode) {
     struct Case {
         const char* source;
         int code;
@@ -142,17 +144,17 @@ TEST_F(Lexer, RejectedLiteralsBecomeEndWithTheirCode) {
         {".DB \"a\nb\" x", 1006},  {".DW \"a\rb\" x", 1006},  {".DB \"\\q\nb\" x", 1007},
     };
     for (const Case& c : cases) {
-        pendingErrorCode = 1000;
-        escapeMode = 0;
+        context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
+        lexer().escapeMode = 0;
         loadSource(c.source);
-        EXPECT_EQ(yylex(), TOK_DIRECTIVE);
-        EXPECT_EQ(yylex(), TOK_END) << c.source;
-        EXPECT_EQ(pendingErrorCode, c.code) << c.source;
-        EXPECT_EQ(yylex(), TOK_IDENTIFIER) << "scanning goes on after the literal";
+        EXPECT_EQ(yylex(lexer()), TOK_DIRECTIVE);
+        EXPECT_EQ(yylex(lexer()), TOK_END) << c.source;
+        EXPECT_EQ(static_cast<int>(context().flags.pendingErrorCode), c.code) << c.source;
+        EXPECT_EQ(yylex(lexer()), TOK_IDENTIFIER) << "scanning goes on after the literal";
     }
 }
 
-TEST_F(Lexer, PositionsCountTabsLinesAndNotSkippedCharacters) {
+TEST_F(Scanner, PositionsCountTabsLinesAndNotSkippedCharacters) {
     struct Case {
         const char* source;
         int line, column; // after the first token
@@ -161,61 +163,61 @@ TEST_F(Lexer, PositionsCountTabsLinesAndNotSkippedCharacters) {
         {"\n\nab", 2, 2}, {"  \"a\nbc\" x", 1, 3}, {"abcdefgh\tx", 0, 8}, {"\"a\tb\" x", 0, 10},
     };
     for (const Case& c : cases) {
-        scanLine = scanColumn = 0;
+        lexer().scanLine = lexer().scanColumn = 0;
         loadSource(c.source);
-        int t = yylex();
-        while (t == TOK_END) t = yylex();
-        EXPECT_EQ(scanLine, c.line) << c.source;
-        EXPECT_EQ(scanColumn, c.column) << c.source;
-        EXPECT_EQ(state->lineNumber, c.line) << c.source;
-        EXPECT_EQ(state->columnNumber, c.column) << c.source;
+        int t = yylex(lexer());
+        while (t == TOK_END) t = yylex(lexer());
+        EXPECT_EQ(lexer().scanLine, c.line) << c.source;
+        EXPECT_EQ(lexer().scanColumn, c.column) << c.source;
+        EXPECT_EQ(context().lineNumber, c.line) << c.source;
+        EXPECT_EQ(context().columnNumber, c.column) << c.source;
     }
     // Tab stops: column 3 moves to 8, column 8 to 16.
-    scanLine = scanColumn = 0;
+    lexer().scanLine = lexer().scanColumn = 0;
     loadSource("abc\tx\nabcdefgh\ty");
-    yylex();
-    yylex();
-    EXPECT_EQ(scanColumn, 9);
-    yylex();
-    yylex();
-    yylex();
-    EXPECT_EQ(scanColumn, 17);
+    yylex(lexer());
+    yylex(lexer());
+    EXPECT_EQ(lexer().scanColumn, 9);
+    yylex(lexer());
+    yylex(lexer());
+    yylex(lexer());
+    EXPECT_EQ(lexer().scanColumn, 17);
 }
 
-TEST_F(Lexer, InputIsReadWholeAndCanBeSetAside) {
-    yyrestart(nullptr);
-    EXPECT_EQ(yylex(), TOK_EOF);
+TEST_F(Scanner, InputIsReadWholeAndCanBeSetAside) {
+    yyrestart(lexer(), nullptr);
+    EXPECT_EQ(yylex(lexer()), TOK_EOF);
 
     loadSource("a b\nc");
-    EXPECT_EQ(describe(yylex()), "ID:a");
-    ScanBufferPtr outer = lexerDetachInput();
-    EXPECT_EQ(yylex(), TOK_EOF) << "nothing is left after detaching";
+    EXPECT_EQ(describe(yylex(lexer())), "ID:a");
+    ScanBufferPtr outer = lexerDetachInput(lexer());
+    EXPECT_EQ(yylex(lexer()), TOK_EOF) << "nothing is left after detaching";
     loadSource("inner");
-    EXPECT_EQ(describe(yylex()), "ID:inner");
-    EXPECT_EQ(yylex(), TOK_EOF);
-    lexerResumeInput(std::move(outer));
-    EXPECT_EQ(describe(yylex()), "ID:b");
-    EXPECT_EQ(yylex(), TOK_END);
-    EXPECT_EQ(describe(yylex()), "ID:c");
-    EXPECT_EQ(yylex(), TOK_EOF);
-    EXPECT_EQ(yylex(), TOK_EOF) << "the end stays the end";
+    EXPECT_EQ(describe(yylex(lexer())), "ID:inner");
+    EXPECT_EQ(yylex(lexer()), TOK_EOF);
+    lexerResumeInput(lexer(), std::move(outer));
+    EXPECT_EQ(describe(yylex(lexer())), "ID:b");
+    EXPECT_EQ(yylex(lexer()), TOK_END);
+    EXPECT_EQ(describe(yylex(lexer())), "ID:c");
+    EXPECT_EQ(yylex(lexer()), TOK_EOF);
+    EXPECT_EQ(yylex(lexer()), TOK_EOF) << "the end stays the end";
 }
 
-TEST_F(Lexer, EndlessDeviceInputIsCapped) {
+TEST_F(Scanner, EndlessDeviceInputIsCapped) {
     FILE* zero = std::fopen("/dev/zero", "rb");
     if (!zero) GTEST_SKIP() << "no /dev/zero";
-    yyrestart(zero);
+    yyrestart(lexer(), zero);
     std::fclose(zero);
-    EXPECT_EQ(yylex(), TOK_EOF); // 256 MiB of skipped NUL bytes, then the end
+    EXPECT_EQ(yylex(lexer()), TOK_EOF); // 256 MiB of skipped NUL bytes, then the end
 }
 
-TEST_F(Lexer, EveryMnemonicSpellingCarriesItsInstructionId) {
+TEST_F(Scanner, EveryMnemonicSpellingCarriesItsInstructionId) {
     ASSERT_TRUE(mnemonicFormsValid());
     for (int i = 0; i < kMnemonicCount; ++i) {
         std::string spelling = kMnemonics[i].spelling;
         loadSource(spelling);
-        ASSERT_EQ(yylex(), TOK_MNEMONIC) << spelling;
-        ASSERT_EQ(yylval.number, i);
+        ASSERT_EQ(yylex(lexer()), TOK_MNEMONIC) << spelling;
+        ASSERT_EQ(lexer().yylval.number, i);
         // The instruction table names the flag forms SET0, CLR0 and keeps JF0 and CALL0.
         std::string tableName = spelling;
         if (tableName.rfind("SETF", 0) == 0 || tableName.rfind("CLRF", 0) == 0) tableName.erase(3, 1);

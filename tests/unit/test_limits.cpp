@@ -167,9 +167,8 @@ TEST(ObjectOutput, FailedWriteKeepsThePreviousObject) {
         struct rlimit limit = {256, 256};
         setrlimit(RLIMIT_FSIZE, &limit);
         FILE* listing = std::fopen(listingFile.c_str(), "w");
-        setZorlanStdout(listing);
         std::vector<const char*> argv = {"zorlan", "-q", "-o", out.c_str(), source.c_str()};
-        int status = zorlanMain(static_cast<int>(argv.size()), argv.data());
+        int status = zorlanMain(static_cast<int>(argv.size()), argv.data(), listing);
         std::fclose(listing);
         _exit(status);
     }

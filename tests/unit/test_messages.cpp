@@ -22,27 +22,27 @@ TEST(Catalogue, HasSixtyNineDistinctCodesWithTheirSeverities) {
 }
 
 TEST(Report, CountsBySeverityAndIgnoresUnknownCodes) {
-    resetDiagnostics();
-    report(3012, 12, 0, "main.asm", "foo");
-    report(5001, 99, 0, "Zorlan", nullptr);
-    report(3016, 3, 3, "main.asm", "X");
-    report(2027, 4, 0, "main.asm");
-    report(9999, 5, 0, "main.asm");
-    EXPECT_EQ(errorCount(), 2);
-    EXPECT_EQ(warningCount(), 1);
-    EXPECT_EQ(infoCount(), 1);
-    ASSERT_EQ(diagnostics().size(), 4u);
-    EXPECT_EQ(diagnostics()[0].text, "unresolved symbol 'foo'");
+    DiagnosticList list;
+    report(list, 3012, 12, 0, "main.asm", "foo");
+    report(list, 5001, 99, 0, "Zorlan", nullptr);
+    report(list, 3016, 3, 3, "main.asm", "X");
+    report(list, 2027, 4, 0, "main.asm");
+    report(list, 9999, 5, 0, "main.asm");
+    EXPECT_EQ(errorCount(list), 2);
+    EXPECT_EQ(list.warnings, 1);
+    EXPECT_EQ(list.infos, 1);
+    ASSERT_EQ(list.entries.size(), 4u);
+    EXPECT_EQ(list.entries[0].text, "unresolved symbol 'foo'");
 }
 
 TEST(PrintReport, CountLineThenOneLinePerDiagnostic) {
-    resetDiagnostics();
-    report(3012, 12, 0, "main.asm", "foo");
-    report(4003, 7, 0, "main.asm", "bar");
-    report(3007, 0, 0, nullptr);
-    report(2027, 4, 0, "inc/a.asm");
+    DiagnosticList list;
+    report(list, 3012, 12, 0, "main.asm", "foo");
+    report(list, 4003, 7, 0, "main.asm", "bar");
+    report(list, 3007, 0, 0, nullptr);
+    report(list, 2027, 4, 0, "inc/a.asm");
     CapturedOutput out;
-    printReport(nullptr, 0);
+    printReport(list, out.stream(), nullptr, 0);
     EXPECT_EQ(out.text(), "3 errors, 0 warnings and 1 informational messages\n"
                           "Assembler: main.asm line 12: (error) A3012 unresolved symbol 'foo'\n"
                           "Assembler: main.asm line 7: (error) A4003 unresolved datatype \"bar\"\n"
@@ -51,33 +51,33 @@ TEST(PrintReport, CountLineThenOneLinePerDiagnostic) {
 }
 
 TEST(PrintReport, QuietDropsOnlyTheCountLine) {
-    resetDiagnostics();
+    DiagnosticList list;
     {
         CapturedOutput out;
-        printReport(nullptr, 1);
+        printReport(list, out.stream(), nullptr, 1);
         EXPECT_EQ(out.text(), "");
     }
     {
         CapturedOutput out;
-        printReport(nullptr, 0);
+        printReport(list, out.stream(), nullptr, 0);
         EXPECT_EQ(out.text(), "0 errors, 0 warnings and 0 informational messages\n");
     }
-    report(5000, 1, 0, "x");
+    report(list, 5000, 1, 0, "x");
     CapturedOutput out;
-    printReport(nullptr, 1);
+    printReport(list, out.stream(), nullptr, 1);
     EXPECT_EQ(out.text(), "Assembler: x line 1: (internal) A5000 malloc() failed\n");
 }
 
 TEST(PrintReport, WritesIntoTheLogFile) {
-    resetDiagnostics();
-    report(1000, 3, 0, "a.asm");
+    DiagnosticList list;
+    report(list, 1000, 3, 0, "a.asm");
     std::string path = ::testing::TempDir() + "listing.log";
     {
         std::ofstream old(path);
         old << "stale\n";
     }
     CapturedOutput out;
-    printReport(path.c_str(), 0);
+    printReport(list, out.stream(), path.c_str(), 0);
     EXPECT_EQ(out.text(), "");
     std::ifstream in(path);
     std::stringstream text;

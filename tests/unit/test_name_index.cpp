@@ -37,13 +37,10 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
 class NameIndexTest : public ::testing::Test {
   protected:
     void SetUp() override {
-        resetProcessState();
-        ASSERT_EQ(initAssemblerState(state), 0);
+        context = std::make_unique<RunContext>();
+        ASSERT_EQ(initAssemblerState(*context, state), 0);
     }
-    void TearDown() override {
-        releaseAssemblerState(state);
-        resetProcessState();
-    }
+    std::unique_ptr<RunContext> context;
     std::unique_ptr<AssemblerState> state;
 };
 
@@ -55,7 +52,7 @@ TEST_F(NameIndexTest, SymtabLookupsFindTheFirstEntryOfEachName) {
         ASSERT_EQ(addElfSymbol(state.get(), name.c_str(), 1, 0, 0, 0, 0, 1), 0);
 
     for (int sensitive = 0; sensitive <= 1; ++sensitive) {
-        caseSensitive = sensitive;
+        context->switches.caseSensitive = sensitive;
         for (const char* probe : {"n0", "N0", "n3", "N3", "n7", "n19999", "N19998", "n20000", "x"}) {
             int32_t exact = -1, folded = -1;
             for (size_t i = 0; i < names.size(); ++i) {
@@ -67,28 +64,25 @@ TEST_F(NameIndexTest, SymtabLookupsFindTheFirstEntryOfEachName) {
                 << probe << " case-sensitive " << sensitive;
         }
     }
-    caseSensitive = 0;
 }
 
 TEST_F(NameIndexTest, SymbolTablesFindEveryNameAfterGrowing) {
     for (int sensitive = 0; sensitive <= 1; ++sensitive) {
-        caseSensitive = sensitive;
-        destroySymbolTables();
-        ASSERT_EQ(createSymbolTables(), 0);
+        context->switches.caseSensitive = sensitive;
+        ASSERT_EQ(createSymbolTables(state.get()), 0);
         for (int i = 0; i < 20000; ++i) {
             Symbol s;
             s.name = "g" + std::to_string(i);
             s.value = i;
-            ASSERT_EQ(stInsertSymbol(s, labelTable.get()), 0);
+            ASSERT_EQ(stInsertSymbol(s, state->labelTable.get()), 0);
         }
         for (int i = 0; i < 20000; i += 997) {
-            const Symbol* lower = stLookupSymbol(("g" + std::to_string(i)).c_str(), labelTable.get());
+            const Symbol* lower = stLookupSymbol(("g" + std::to_string(i)).c_str(), state->labelTable.get());
             ASSERT_NE(lower, nullptr);
             EXPECT_EQ(lower->value, i);
-            const Symbol* upper = stLookupSymbol(("G" + std::to_string(i)).c_str(), labelTable.get());
+            const Symbol* upper = stLookupSymbol(("G" + std::to_string(i)).c_str(), state->labelTable.get());
             EXPECT_EQ(upper, sensitive ? nullptr : lower);
         }
-        EXPECT_EQ(stLookupSymbol("g20000", labelTable.get()), nullptr);
+        EXPECT_EQ(stLookupSymbol("g20000", state->labelTable.get()), nullptr);
     }
-    caseSensitive = 0;
 }

@@ -73,9 +73,9 @@ class OperandForms : public FrontEndTest {
             if (!c.rejected) continue;
             for (const std::string& form : splitForms(c.rejected)) {
                 std::string line = lineOf(mnemonic, form);
-                pendingErrorCode = 1000;
+                context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
                 EXPECT_EQ(parseOne(line).status, SS_REJECTED) << line;
-                EXPECT_EQ(pendingErrorCode, 1004) << line;
+                EXPECT_EQ(static_cast<int>(context().flags.pendingErrorCode), 1004) << line;
             }
         }
     }
@@ -219,18 +219,18 @@ TEST_F(OperandForms, DollarNamesAreLookedUpWhenTheLineIsRead) {
     Symbol k;
     k.name = "k";
     k.value = 7;
-    ASSERT_EQ(stInsertSymbol(k, constTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(k, state()->constTable.get()), 0);
     Symbol lab;
     lab.name = "lab";
-    ASSERT_EQ(stInsertSymbol(lab, labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(lab, state()->labelTable.get()), 0);
     Symbol ext;
     ext.name = "ext";
-    ASSERT_EQ(stInsertSymbol(ext, externTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(ext, state()->externTable.get()), 0);
     Symbol both; // a label wins over a constant of the same name
     both.name = "both";
     both.value = 3;
-    ASSERT_EQ(stInsertSymbol(both, constTable.get()), 0);
-    ASSERT_EQ(stInsertSymbol(both, labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(both, state()->constTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(both, state()->labelTable.get()), 0);
 
     const ClassCase sequence[] = {
         {"PUSH16 $fwd", "62 i:-1"}, // nothing found yet: an immediate
@@ -254,10 +254,10 @@ TEST_F(OperandForms, DollarNamesAreLookedUpWhenTheLineIsRead) {
 
 TEST_F(OperandForms, MalformedBasePlusOffsetRejectsTheLine) {
     for (const char* line : {"ADD8 a+1) $1\n", "ADD8 (a+1 $1\n", "JUMP (t+1\n", "INPORT x y+1)\n"}) {
-        pendingErrorCode = 1000;
+        context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
         const Statement& st = parseOne(line);
         EXPECT_EQ(st.status, SS_REJECTED) << line;
-        EXPECT_EQ(pendingErrorCode, 1004) << line;
+        EXPECT_EQ(static_cast<int>(context().flags.pendingErrorCode), 1004) << line;
         EXPECT_EQ(next().status, SS_END_OF_INPUT) << "the whole line was read: " << line;
     }
 }

@@ -13,7 +13,7 @@ class Directives : public FrontEndTest {
     // earlier statement, so that clearing and not clearing both show.
     const Statement& parseOverLeftovers(std::string_view text) {
         loadSource(text);
-        Statement& st = currentStatement();
+        Statement& st = statement();
         st.clear();
         st.name = "old";
         st.declName = "oldDecl";
@@ -80,7 +80,7 @@ TEST_F(Directives, DataDirectiveForms) {
     EXPECT_EQ(cells(st, 3), "[a],[b],[c]");
     EXPECT_EQ(st.argCount, 3);
     EXPECT_EQ(st.flags & kFlagNames, kFlagNames);
-    EXPECT_EQ(argCollector, 0);
+    EXPECT_EQ(frontEnd().parser.argCollector, 0);
 
     // Forms that do not name `uninitialised` leave it.
     parseOverLeftovers("p .DW 1 target\n");
@@ -269,12 +269,12 @@ TEST_F(Directives, WrongDeclarationWordsAreRejected) {
         {".VARIABLE \"v\" 16 \"int\" SIGNED 0 0 NORMAL 0 0 1\n", 1001},
     };
     for (const Case& c : cases) {
-        pendingErrorCode = 1000;
-        assemblyFailed = 0;
+        context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
+        context().flags.assemblyFailed = 0;
         const Statement& st = parseOverLeftovers(c.source);
         EXPECT_EQ(st.status, SS_REJECTED) << c.source;
-        EXPECT_EQ(pendingErrorCode, c.code) << c.source;
-        EXPECT_EQ(assemblyFailed, 1);
+        EXPECT_EQ(static_cast<int>(context().flags.pendingErrorCode), c.code) << c.source;
+        EXPECT_EQ(context().flags.assemblyFailed, 1);
         EXPECT_EQ(next().status, SS_END_OF_INPUT) << "the line was consumed";
     }
 }
@@ -315,7 +315,8 @@ TEST_F(Directives, DebugNameForms) {
 }
 
 TEST_F(Directives, UnderscoreRuleForDataNames) {
-    underscorePrefix = 1;
+    CapturedOutput out;
+    restart(Switches{1, 0, 0, {}}, out.stream());
     const Statement& st = parseOverLeftovers("_tbl .DB 1 5\n");
     expectDirective(st, DIR_DB);
     EXPECT_EQ(st.name, "tbl");
@@ -323,17 +324,16 @@ TEST_F(Directives, UnderscoreRuleForDataNames) {
     EXPECT_EQ(parseOverLeftovers("heap .BSS\n").status, SS_REJECTED) << "not a form at all";
     EXPECT_EQ(parseOverLeftovers(".BSS heap 4\n").name, "heap") << ".BSS names are not data names";
 
-    CapturedOutput out;
-    assemblyFailed = 0;
+    context().flags.assemblyFailed = 0;
     parseOverLeftovers("tbl .DW 1 5\n");
     EXPECT_EQ(st.status, SS_REJECTED);
     EXPECT_EQ(out.text(), "Data identifier should start with _\n");
-    EXPECT_EQ(assemblyFailed, 0);
+    EXPECT_EQ(context().flags.assemblyFailed, 0);
 }
 
 TEST_F(Directives, LeftoversOfEarlierStatementsStayInPlace) {
     loadSource("a .EQU 5\n.LINE 3\n.TEXT\n");
-    currentStatement().clear();
+    statement().clear();
     EXPECT_EQ(next().id, DIR_EQU);
     const Statement& line = next();
     EXPECT_EQ(line.id, DIR_LINE);

@@ -15,20 +15,21 @@ class Statements : public FrontEndTest {
         loadSource(source);
         std::string out;
         for (int guard = 0; guard < 100; ++guard) {
-            pendingErrorCode = 1000;
-            assemblyFailed = 0;
+            context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
+            context().flags.assemblyFailed = 0;
             const Statement& st = next();
             if (!out.empty()) out += ' ';
             switch (st.status) {
                 case SS_END_OF_INPUT:
                     out += "eof";
-                    if (assemblyFailed) out += "!" + std::to_string(pendingErrorCode);
+                    if (context().flags.assemblyFailed)
+                        out += "!" + std::to_string(static_cast<int>(context().flags.pendingErrorCode));
                     return out;
                 case SS_EMPTY:
                     out += "empty";
                     break;
                 case SS_REJECTED:
-                    out += "E" + std::to_string(pendingErrorCode);
+                    out += "E" + std::to_string(static_cast<int>(context().flags.pendingErrorCode));
                     break;
                 case SS_COMPLETE:
                     out += (st.kind == SK_DIRECTIVE ? "d" : "i") + std::to_string(st.id);
@@ -37,8 +38,8 @@ class Statements : public FrontEndTest {
                     out += "?";
                     break;
             }
-            out += "@" + std::to_string(state->lineNumber);
-            currentStatement().clear();
+            out += "@" + std::to_string(context().lineNumber);
+            statement().clear();
         }
         return out + " (no end)";
     }
@@ -137,12 +138,12 @@ TEST_F(Statements, SourceWithoutFinalNewline) {
 }
 
 TEST_F(Statements, UnfinishedRecoveryLeavesThePendingCode) {
-    pendingErrorCode = 1234;
+    context().flags.pendingErrorCode = static_cast<Diag>(1234);
     loadSource("ADD8 x, $5");
     const Statement& st = next();
     EXPECT_EQ(st.status, SS_END_OF_INPUT);
-    EXPECT_EQ(assemblyFailed, 1);
-    EXPECT_EQ(pendingErrorCode, 1234);
+    EXPECT_EQ(context().flags.assemblyFailed, 1);
+    EXPECT_EQ(static_cast<int>(context().flags.pendingErrorCode), 1234);
 }
 
 TEST_F(Statements, RejectedLiteralsKeepTheirOwnCode) {
@@ -168,8 +169,8 @@ TEST_F(Statements, RejectionSetsTheFailureFlag) {
     loadSource("a b\n");
     const Statement& st = next();
     EXPECT_EQ(st.status, SS_REJECTED);
-    EXPECT_EQ(assemblyFailed, 1);
-    EXPECT_EQ(pendingErrorCode, 1002);
+    EXPECT_EQ(context().flags.assemblyFailed, 1);
+    EXPECT_EQ(static_cast<int>(context().flags.pendingErrorCode), 1002);
 }
 
 TEST_F(Statements, LinesOfAMixedSource) {
@@ -183,7 +184,7 @@ TEST_F(Statements, OverlongListsAreRejectedWithoutGrowingForever) {
     for (int i = 1; i <= kMaxArgCells; ++i) source += ",1";
     source += "\nNOP\n";
     EXPECT_EQ(trace(source), "E3020@1 i0@2 eof");
-    EXPECT_LE(currentStatement().args.capacity(), static_cast<size_t>(2 * kMaxArgCells));
+    EXPECT_LE(statement().args.capacity(), static_cast<size_t>(2 * kMaxArgCells));
 
     std::string literal = "x .DB 1 \"" + std::string(kMaxArgCells + 1, 'a') + "\"\n";
     EXPECT_EQ(trace(literal), "E3020@1 eof");

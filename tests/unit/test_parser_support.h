@@ -3,12 +3,11 @@
 #pragma once
 
 #include "core/Statement.h"
-#include "driver/Zorlan.h"
-#include "driver/initAsm.h"
-#include "driver/interface.h"
+#include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
 #include "symbols/stSymbolTable.h"
+#include "testSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -16,53 +15,47 @@
 #include <memory>
 #include <string_view>
 
-// Hands `text` to the scanner the way the driver hands it a file (counting its lines
-// from the start).
-inline void loadSource(std::string_view text) {
-    scanLine = 0;
-    scanColumn = 0;
-    FILE* f = std::tmpfile();
-    ASSERT_NE(f, nullptr);
-    std::fwrite(text.data(), 1, text.size(), f);
-    std::rewind(f);
-    yyrestart(f);
-    std::fclose(f);
-}
-
-// A fresh run: assembler state (keyword table, symbol tables) attached to the scanner.
+// A fresh run (assembler state with its keyword and symbol tables, and a front end)
+// for each test.
 class FrontEndTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        resetLexer();
-        resetParser();
-        ASSERT_EQ(initAssemblerState(state), 0);
-        lexerAttachState(state.get());
-        pendingErrorCode = 1000;
-        assemblyFailed = 0;
-        underscorePrefix = 0;
-        currentStatement().clear();
-    }
-    void TearDown() override {
-        resetLexer();
-        resetParser();
-        destroySymbolTables();
-        state.reset();
-        underscorePrefix = 0;
-        pendingErrorCode = 1000;
-        assemblyFailed = 0;
+    void SetUp() override { ASSERT_TRUE(testRun->initOk); }
+
+    // Hands `text` to the scanner the way the driver hands it a file (counting its lines
+    // from the start).
+    void loadSource(std::string_view text) {
+        lexer().scanLine = 0;
+        lexer().scanColumn = 0;
+        FILE* f = std::tmpfile();
+        ASSERT_NE(f, nullptr);
+        std::fwrite(text.data(), 1, text.size(), f);
+        std::rewind(f);
+        yyrestart(lexer(), f);
+        std::fclose(f);
     }
 
     // The next statement of the loaded source.
     const Statement& next() {
-        parseStatement();
-        return currentStatement();
+        parseStatement(frontEnd());
+        return statement();
     }
     // The first statement of `text`, parsed into a cleared record.
     const Statement& parseOne(std::string_view text) {
         loadSource(text);
-        currentStatement().clear();
+        statement().clear();
         return next();
     }
 
-    std::unique_ptr<AssemblerState> state;
+    // Starts over with other switches (-u, -c).
+    void restart(Switches switches, FILE* out = stdout) {
+        testRun = std::make_unique<TestRun>(std::move(switches), out);
+    }
+
+    FrontEnd& frontEnd() { return *testRun->frontEnd; }
+    Lexer& lexer() { return testRun->frontEnd->lexer; }
+    Statement& statement() { return testRun->frontEnd->statement; }
+    RunContext& context() { return testRun->context; }
+    AssemblerState* state() { return testRun->state.get(); }
+
+    std::unique_ptr<TestRun> testRun = std::make_unique<TestRun>();
 };

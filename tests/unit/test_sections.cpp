@@ -13,10 +13,10 @@ namespace {
 class Sections : public ::testing::Test {
   protected:
     void SetUp() override {
-        resetProcessState();
-        ASSERT_EQ(initAssemblerState(state), 0);
+        context = std::make_unique<RunContext>();
+        ASSERT_EQ(initAssemblerState(*context, state), 0);
     }
-    void TearDown() override { resetProcessState(); }
+    std::unique_ptr<RunContext> context;
     std::unique_ptr<AssemblerState> state;
 };
 

@@ -79,15 +79,17 @@ class StatementReplay : public FrontEndTest {
     // the record is cleared after every statement except an empty one.
     std::vector<Snapshot> run(std::string_view source, bool load) {
         if (load) loadSource(source);
-        resetOperandLookups();
-        pendingErrorCode = 1000;
-        resetArgCollector();
-        currentStatement().clear();
+        frontEnd().parser.lastLookup = LabelLookup{};
+        context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
+        frontEnd().parser.argCollector = 0;
+        statement().clear();
         std::vector<Snapshot> out;
         for (int guard = 0; guard < 10000; ++guard) {
-            parseStatement();
-            Statement& st = currentStatement();
-            out.push_back({st, scanLine, scanColumn, state->lineNumber, pendingErrorCode, argCollector});
+            parseStatement(frontEnd());
+            Statement& st = statement();
+            out.push_back({st, lexer().scanLine, lexer().scanColumn, context().lineNumber,
+                           static_cast<int>(context().flags.pendingErrorCode),
+                           frontEnd().parser.argCollector});
             if (st.status == SS_END_OF_INPUT) break;
             if (st.status != SS_EMPTY) st.clear();
         }
@@ -98,24 +100,24 @@ class StatementReplay : public FrontEndTest {
         Symbol s;
         s.name = name;
         s.value = value;
-        stInsertSymbol(s, labelTable.get());
+        stInsertSymbol(s, state()->labelTable.get());
     }
     void defineConstant(const char* name, int32_t value) {
         Symbol s;
         s.name = name;
         s.value = value;
-        stInsertSymbol(s, constTable.get());
+        stInsertSymbol(s, state()->constTable.get());
     }
 
     // Records a first pass over `source`, lets `between` change the symbol tables, then
     // compares the replay with a fresh parse against the same tables.
     template <typename Between> void expectReplayMatchesParse(const std::string& source, Between between) {
-        parserRecordStatements();
+        parserRecordStatements(frontEnd());
         run(source, true);
         between();
-        parserReplayStatements();
+        parserReplayStatements(frontEnd());
         std::vector<Snapshot> replayed = run(source, false);
-        parserReadSource();
+        parserReadSource(frontEnd());
         std::vector<Snapshot> fresh = run(source, true);
         ASSERT_EQ(replayed.size(), fresh.size()) << source;
         for (size_t i = 0; i < fresh.size(); ++i)
@@ -199,13 +201,13 @@ TEST_F(StatementReplay, LabelImmediatesAreLookedUpAgain) {
         defineConstant("k2", 9);
     });
     // The replay must also reach the tables: the first operand is now a label immediate.
-    parserRecordStatements();
+    parserRecordStatements(frontEnd());
     run(source, true);
-    parserReplayStatements();
-    parseStatement();
-    EXPECT_EQ(currentStatement().operands[0].labelImmediate, 1);
-    EXPECT_EQ(currentStatement().operands[0].text, "later");
-    parserReadSource();
+    parserReplayStatements(frontEnd());
+    parseStatement(frontEnd());
+    EXPECT_EQ(statement().operands[0].labelImmediate, 1);
+    EXPECT_EQ(statement().operands[0].text, "later");
+    parserReadSource(frontEnd());
 }
 
 TEST(StatementRecordingLimit, AnOversizedRecordingIsAbandoned) {

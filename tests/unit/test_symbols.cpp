@@ -20,14 +20,10 @@ Symbol label(const char* name, int32_t value) {
 class SymbolTables : public ::testing::Test {
   protected:
     void SetUp() override {
-        resetProcessState();
-        ASSERT_EQ(initAssemblerState(state), 0);
+        context = std::make_unique<RunContext>();
+        ASSERT_EQ(initAssemblerState(*context, state), 0);
     }
-    void TearDown() override {
-        releaseAssemblerState(state);
-        destroySymbolTables();
-        resetSwitches();
-    }
+    std::unique_ptr<RunContext> context;
     std::unique_ptr<AssemblerState> state;
 };
 
@@ -35,55 +31,56 @@ class SymbolTables : public ::testing::Test {
 
 TEST_F(SymbolTables, WithoutCaseSensitivityNamesFoldAndTheFirstDefinitionWins) {
     Symbol first = label("loop", 4);
-    ASSERT_EQ(stInsertSymbol(first, labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(first, state->labelTable.get()), 0);
     EXPECT_EQ(first.name, "LOOP");
     Symbol second = label("LOOP", 8);
-    EXPECT_EQ(stInsertSymbol(second, labelTable.get()), -1);
+    EXPECT_EQ(stInsertSymbol(second, state->labelTable.get()), -1);
     EXPECT_EQ(second.status, SYM_MULTIPLY_DEFINED);
-    const Symbol* found = stLookupSymbol("LoOp", labelTable.get());
+    const Symbol* found = stLookupSymbol("LoOp", state->labelTable.get());
     ASSERT_NE(found, nullptr);
     EXPECT_EQ(found->value, 4);
 }
 
 TEST_F(SymbolTables, WithCaseSensitivityNamesStayDistinct) {
-    caseSensitive = 1;
+    context->switches.caseSensitive = 1;
+    ASSERT_EQ(createSymbolTables(state.get()), 0);
     Symbol lower = label("loop", 4), upper = label("LOOP", 8);
-    ASSERT_EQ(stInsertSymbol(lower, labelTable.get()), 0);
-    ASSERT_EQ(stInsertSymbol(upper, labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(lower, state->labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(upper, state->labelTable.get()), 0);
     EXPECT_EQ(lower.name, "loop");
-    EXPECT_EQ(stLookupSymbol("loop", labelTable.get())->value, 4);
-    EXPECT_EQ(stLookupSymbol("LOOP", labelTable.get())->value, 8);
-    EXPECT_EQ(stLookupSymbol("Loop", labelTable.get()), nullptr);
+    EXPECT_EQ(stLookupSymbol("loop", state->labelTable.get())->value, 4);
+    EXPECT_EQ(stLookupSymbol("LOOP", state->labelTable.get())->value, 8);
+    EXPECT_EQ(stLookupSymbol("Loop", state->labelTable.get()), nullptr);
 }
 
 TEST_F(SymbolTables, NamesSharingTheirFirst64CharactersStayDistinct) {
     std::string prefix(64, 'A');
     Symbol a = label((prefix + "1").c_str(), 1), b = label((prefix + "2").c_str(), 2);
     EXPECT_EQ(stHash(a.name, 127), stHash(b.name, 127));
-    ASSERT_EQ(stInsertSymbol(a, labelTable.get()), 0);
-    ASSERT_EQ(stInsertSymbol(b, labelTable.get()), 0);
-    EXPECT_EQ(stLookupSymbol((prefix + "2").c_str(), labelTable.get())->value, 2);
+    ASSERT_EQ(stInsertSymbol(a, state->labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(b, state->labelTable.get()), 0);
+    EXPECT_EQ(stLookupSymbol((prefix + "2").c_str(), state->labelTable.get())->value, 2);
 }
 
 TEST_F(SymbolTables, NamesWithANegativeByteSumAreRefused) {
     Symbol odd = label("\xC3\xA9", 1); // the signed bytes sum below zero
     EXPECT_LT(stHash(odd.name, 127), 0);
-    EXPECT_EQ(stInsertSymbol(odd, labelTable.get()), -1);
-    EXPECT_EQ(stLookupSymbol("\xC3\xA9", labelTable.get()), nullptr);
+    EXPECT_EQ(stInsertSymbol(odd, state->labelTable.get()), -1);
+    EXPECT_EQ(stLookupSymbol("\xC3\xA9", state->labelTable.get()), nullptr);
 }
 
 TEST_F(SymbolTables, SymbolValuePrefersLabelsOverConstants) {
     Symbol c = label("x", 7);
-    stInsertSymbol(c, constTable.get());
+    stInsertSymbol(c, state->constTable.get());
     int isLabel = -5;
-    EXPECT_EQ(stSymbolValue("x", &isLabel), 7);
+    EXPECT_EQ(stSymbolValue(state.get(), "x", &isLabel), 7);
     EXPECT_EQ(isLabel, 0);
     Symbol l = label("x", 40);
-    stInsertSymbol(l, labelTable.get());
-    EXPECT_EQ(stSymbolValue("X", &isLabel), 40);
+    stInsertSymbol(l, state->labelTable.get());
+    EXPECT_EQ(stSymbolValue(state.get(), "X", &isLabel), 40);
     EXPECT_EQ(isLabel, 1);
     isLabel = -5;
-    EXPECT_EQ(stSymbolValue("nothing", &isLabel), -1);
+    EXPECT_EQ(stSymbolValue(state.get(), "nothing", &isLabel), -1);
     EXPECT_EQ(isLabel, -5);
 }
 
@@ -116,7 +113,7 @@ TEST_F(SymbolTables, SymtabIndexIsTheFirstEntryOfTheName) {
     EXPECT_EQ(findSymtabIndex(state.get(), "beta", true), -1);
     EXPECT_EQ(findSymtabIndex(state.get(), "gamma", false), -1);
     EXPECT_STREQ(symtabEntryName(state.get(), 1), "Beta");
-    caseSensitive = 1;
+    context->switches.caseSensitive = 1;
     EXPECT_EQ(findSymtabIndex(state.get(), "beta", false), -1);
     EXPECT_EQ(findSymtabIndex(state.get(), "BETA", false), 2);
 }

@@ -1,6 +1,6 @@
 // The object writer's failure paths and the joining of a section's block chain; the
 // object layout itself is pinned by the golden tests.
-#include "driver/Zorlan.h"
+#include "debug/dbgUtil.h"
 #include "driver/initAsm.h"
 #include "objfile/fileIO.h"
 #include "symbols/sectionHandler.h"
@@ -14,23 +14,23 @@
 using Bytes = std::vector<uint8_t>;
 
 TEST(Writer, OnlyACompleteWriteCountsAsSuccess) {
-    resetProcessState();
+    RunContext context;
+    DebugDirectives debug;
     std::unique_ptr<AssemblerState> state;
-    ASSERT_EQ(initAssemblerState(state), 0);
+    ASSERT_EQ(initAssemblerState(context, state), 0);
     DataBlock* block = ensureTailBlock(state.get(), SEC_TEXT);
     block->used = 2;
-    EXPECT_EQ(writeToFile(nullptr, "x.obj"), -1);
-    EXPECT_EQ(writeToFile(state.get(), nullptr), -1);
+    EXPECT_EQ(writeToFile(nullptr, debug, "x.obj"), -1);
+    EXPECT_EQ(writeToFile(state.get(), debug, nullptr), -1);
     state->objectFd = -1;
-    EXPECT_EQ(writeToFile(state.get(), "x.obj"), 0); // no descriptor to write to
+    EXPECT_EQ(writeToFile(state.get(), debug, "x.obj"), 0); // no descriptor to write to
     int full = open("/dev/full", O_WRONLY);
     if (full < 0) GTEST_SKIP() << "/dev/full not available";
-    ASSERT_EQ(initAssemblerState(state), 0); // writing trims the section names: start afresh
+    ASSERT_EQ(initAssemblerState(context, state), 0); // writing trims the section names: start afresh
     ensureTailBlock(state.get(), SEC_TEXT)->used = 2;
     state->objectFd = full;
-    EXPECT_EQ(writeToFile(state.get(), "x.obj"), 0);
+    EXPECT_EQ(writeToFile(state.get(), debug, "x.obj"), 0);
     close(full);
-    resetProcessState();
 }
 
 TEST(BlockChain, SpanAndFill) {
