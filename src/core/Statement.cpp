@@ -60,12 +60,3 @@ void Statement::clearInstruction() {
         op.text.clear();
     }
 }
-
-namespace {
-// Built before main: reading it needs no first-use check, and it is read for every token.
-Statement theStatement;
-} // namespace
-
-Statement& currentStatement() {
-    return theStatement;
-}

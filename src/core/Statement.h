@@ -126,6 +126,3 @@ struct Statement {
     // statement does: the directive fields are left as they are, cleared already.
     void clearInstruction();
 };
-
-// The one statement of the process, overwritten by every parse.
-Statement& currentStatement();

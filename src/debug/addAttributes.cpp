@@ -2,7 +2,7 @@
 
 #include "debug/dbgInfo.h"
 #include "debug/dbgUtil.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "debug/addAttributes.h"
 #include "debug/dbgRelocation.h"
 #include "debug/dbgUtil.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // so every row costs a few bytes whatever the deltas are.
 #include "debug/dbgInfo.h"
 #include "debug/dbgUtil.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
 #include "debug/dbgRelocation.h"
 
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stSymbolTable.h"
 

@@ -3,7 +3,7 @@
 #include <string_view>
 
 #include "debug/dbgInfo.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 
 void appendUleb128(std::vector<uint8_t>& out, uint32_t value) {
     do {

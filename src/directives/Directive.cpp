@@ -13,9 +13,9 @@
 #include "debug/dbgUtil.h"
 #include "directives/DirectiveDebug.h"
 #include "directives/DirectiveHandlers.h"
-#include "driver/initAsm.h"
 #include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
+#include "symbols/assemblerState.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
@@ -247,8 +247,8 @@ int executeDD(Statement* st, DirectiveContext& dc, int pass) {
 // .ASCII and .ASCIIZ: the characters between the quotes (and a zero for .ASCIIZ) become
 // .DB elements. The statement's count is the literal's length with both quotes.
 int executeString(Statement* st, AssemblerState* state, int pass, bool zeroTerminated) {
-    static const std::string kEmpty;
-    const std::string* literal = &kEmpty;
+    const std::string empty;
+    const std::string* literal = &empty;
     if (!st->args.empty() && st->args[0].isText) literal = &st->args[0].text;
     logTrace(state, "executeASCII BEGIN\n");
     logTrace(state, "string: %s\n", literal->c_str());

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/messages.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 
 struct AssemblerState;
 struct ArgCell;

@@ -4,7 +4,7 @@
 #include "core/Statement.h"
 #include "directives/Directive.h"
 #include "directives/DirectiveHandlers.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stSymbolTable.h"
 

@@ -1,7 +1,7 @@
 #include "frontend/operands.h"
 
 #include "core/Statement.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
 

@@ -14,7 +14,6 @@
 #include "core/RunContext.h"
 #include "core/Statement.h"
 #include "core/messages.h"
-#include "driver/initAsm.h"
 #include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
 #include "frontend/operands.h"
@@ -23,6 +22,7 @@
 #include "isa/keywordTable.h"
 #include "isa/mnemonics.h"
 #include "isa/opcodeTable.h"
+#include "symbols/assemblerState.h"
 
 #include <cstdio>
 #include <string>

@@ -1,6 +1,5 @@
 #include "isa/keywordTable.h"
 
-#include "driver/initAsm.h"
 #include "isa/opcodeTable.h"
 
 #include <cerrno>
@@ -77,9 +76,8 @@ int32_t keywordLookup(const KeywordTable* table, const char* key) {
     return -1;
 }
 
-int keywordTableInit(AssemblerState* state, int family) {
-    if (!state || !state->keywordTable) return -1;
-    KeywordTable* table = state->keywordTable.get();
+int keywordTableInit(KeywordTable* table, int family) {
+    if (!table) return -1;
     switch (family) {
         case KW_DIRECTIVES:
             for (const KeywordRow& row : kDirectiveKeywords)

@@ -5,8 +5,6 @@
 #include <memory>
 #include <vector>
 
-struct AssemblerState;
-
 struct KeywordNode {
     const char* key; // static text, not copied
     int32_t value;
@@ -28,5 +26,5 @@ int32_t keywordLookup(const KeywordTable* table, const char* key);
 int htStrHash(const char* key, int bucketCount);
 
 enum KeywordFamily { KW_DIRECTIVES = 0, KW_MNEMONICS = 1, KW_FLAGS = 2 };
-// Enters one family of keywords into the state's table; 0 or -1.
-int keywordTableInit(AssemblerState* state, int family);
+// Enters one family of keywords into the table; 0 or -1.
+int keywordTableInit(KeywordTable* table, int family);

@@ -5,8 +5,8 @@
 
 #include "core/messages.h"
 #include "debug/dbgInfo.h"
-#include "driver/initAsm.h"
 #include "format/elfLib.h"
+#include "symbols/assemblerState.h"
 #include "symbols/sectionHandler.h"
 
 #include <algorithm>

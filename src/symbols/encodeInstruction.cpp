@@ -1,9 +1,9 @@
 // Pass two's half of encoding: the instruction's words go into the text section.
 #include "core/Statement.h"
 #include "core/messages.h"
-#include "driver/initAsm.h"
 #include "isa/encoder.h"
 #include "isa/opcodeTable.h"
+#include "symbols/assemblerState.h"
 #include "symbols/sectionHandler.h"
 
 namespace {

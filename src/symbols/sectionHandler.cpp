@@ -1,7 +1,7 @@
 #include "symbols/sectionHandler.h"
 
 #include "core/messages.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 
 #include <cstring>
 #include <strings.h>

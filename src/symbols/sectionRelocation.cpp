@@ -1,9 +1,9 @@
 // Pass-two resolution of symbol operands and the `.rel.text` entries they leave.
 #include "core/Statement.h"
 #include "core/messages.h"
-#include "driver/initAsm.h"
 #include "isa/instructionFamily.h"
 #include "isa/opcodeTable.h"
+#include "symbols/assemblerState.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"

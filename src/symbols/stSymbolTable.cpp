@@ -1,7 +1,7 @@
 #include "symbols/stSymbolTable.h"
 
 #include "core/messages.h"
-#include "driver/initAsm.h"
+#include "symbols/assemblerState.h"
 #include "symbols/stHashTable.h"
 
 #include <algorithm>
