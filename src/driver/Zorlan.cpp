@@ -22,6 +22,8 @@
 
 #include <algorithm>
 #include <cassert>
+#include <cerrno>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
@@ -466,12 +468,23 @@ std::string objectTarget(const std::string& name) {
     return name;
 }
 
-// A short temporary name beside the target, so that even a target name near the file
-// name limit leaves room for it.
-std::string temporaryName(const std::string& target) {
+// Creates the temporary file beside the target that the object is written into, under a
+// short name of its own (so that even a target name near the file name limit leaves room
+// for it) that no other run uses: the process number and the run's own address tell
+// concurrent runs apart, and the file is created only if it does not exist yet. -1 when
+// the directory refuses new files.
+int createTemporaryObject(const Run& run, const std::string& target, std::string& name) {
     size_t slash = target.rfind('/');
     std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    return directory + ".zorlan" + std::to_string(getpid()) + ".tmp";
+    char tag[64];
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        std::snprintf(tag, sizeof tag, ".zorlan%ld-%lx-%d.tmp", static_cast<long>(getpid()),
+                      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(&run) & 0xFFFFFFFFu), attempt);
+        name = directory + tag;
+        int fd = createNewObjectFile(name.c_str());
+        if (fd >= 0 || errno != EEXIST) return fd;
+    }
+    return -1;
 }
 
 // Writes the object file. A failure that the writer did not report itself is reported
@@ -481,8 +494,8 @@ void writeObject(Run& run) {
     const int errorsBefore = errorCount(run.context.diagnostics);
     const std::string target = objectTarget(run.outputName);
     bool inPlace = writesInPlace(target);
-    std::string temporary = inPlace ? target : temporaryName(target);
-    int fd = createObjectFile(temporary.c_str());
+    std::string temporary = target;
+    int fd = inPlace ? createObjectFile(temporary.c_str()) : createTemporaryObject(run, target, temporary);
     if (fd < 0 && !inPlace) {
         // A directory we may not create files in can still hold a writable object.
         inPlace = true;

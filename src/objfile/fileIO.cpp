@@ -355,6 +355,11 @@ int createObjectFile(const char* name) {
     return ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
 }
 
+int createNewObjectFile(const char* name) {
+    if (!name) return -1;
+    return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+}
+
 int closeObjectFile(int fd) {
     if (fd < 0) return -1;
     return ::close(fd);

@@ -16,6 +16,8 @@ int writeToFile(AssemblerState* state, const DebugDirectives& debug, const char*
 
 // Opens `name` for writing (created or truncated, owner read/write); a descriptor or -1.
 int createObjectFile(const char* name);
+// The same for a file that must not exist yet; -1 (errno EEXIST) when it does.
+int createNewObjectFile(const char* name);
 int closeObjectFile(int fd);
 
 // Byte length of a block chain whose blocks lie at their distance from the first
