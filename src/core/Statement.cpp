@@ -5,13 +5,12 @@
 // The size check below stops the build when the record gains a field, so that the new
 // field is cleared here too (it only knows the size on the usual 64-bit library).
 #if defined(__GLIBCXX__) && defined(__x86_64__)
-static_assert(sizeof(Statement) == 472, "Statement changed: clear every field in Statement::clear()");
+static_assert(sizeof(Statement) == 464, "Statement changed: clear every field in Statement::clear()");
 #endif
 
 void Statement::clear() {
     kind = SK_NONE;
     status = SS_NONE;
-    reserved = 0;
     id = 0;
 
     operandCount = 0;
@@ -29,7 +28,6 @@ void Statement::clear() {
     declName.reset();
     typeName.reset();
     number = 0;
-    reserved2 = 0;
     sectionType.reset();
     pointerFlag = 0;
     number2 = 0;
@@ -48,7 +46,6 @@ void Statement::clear() {
 void Statement::clearInstruction() {
     kind = SK_NONE;
     status = SS_NONE;
-    reserved = 0;
     id = 0;
     operandCount = 0;
     for (Operand& op : operands) {

@@ -89,7 +89,6 @@ constexpr int32_t kFlagNames = 4;  // flags bit 2: the args cells are names
 struct Statement {
     int32_t kind = SK_NONE;
     int32_t status = SS_NONE;
-    int32_t reserved = 0;
     int32_t id = 0;
 
     // Instruction variant.
@@ -102,7 +101,6 @@ struct Statement {
     std::optional<std::string> declName;
     std::optional<std::string> typeName;
     int32_t number = 0;
-    int32_t reserved2 = 0;
     std::optional<std::string> sectionType;
     int32_t pointerFlag = 0;
     int32_t number2 = 0;

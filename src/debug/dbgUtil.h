@@ -148,9 +148,7 @@ struct LineEntry {
 // line-program builders. One per run.
 struct DebugDirectives {
     std::vector<DebugDeclNode> declList; // completed declarations in directive order
-    bool declListCreated = false;
     std::vector<LineEntry> lineList;
-    bool lineListCreated = false;
 
     // Open records. The enum, struct and union stay open after their end directive.
     std::unique_ptr<EnumDecl> openEnum;

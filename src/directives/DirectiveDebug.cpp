@@ -50,7 +50,6 @@ int openDebugData(DirectiveContext& dc) {
         logTrace(state, "[ERR] Failed to create DEBUG section data.\n");
         return -1;
     }
-    dc.debug.declListCreated = true;
     return 0;
 }
 
@@ -524,7 +523,6 @@ int executeLINE(Statement* statement, DirectiveContext& dc, int pass) {
         return -1;
     }
     DebugDirectives& d = dc.debug;
-    d.lineListCreated = true;
     int64_t address = state->textLoc();
     if (address & 1) ++address;
     d.lineList.push_back(LineEntry{statement->number, static_cast<int32_t>(address)});

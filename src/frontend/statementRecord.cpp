@@ -33,8 +33,6 @@ enum FieldBit : uint32_t {
     F_COUNT = 1u << 21,
     F_ARG_COUNT = 1u << 22,
     F_SIZE = 1u << 23,
-    F_RESERVED = 1u << 24,
-    F_RESERVED2 = 1u << 25,
     F_COLUMN = 1u << 26,
     F_PENDING_CODE = 1u << 27,
     F_ARG_COLLECTOR = 1u << 28,
@@ -326,8 +324,6 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
     if (st.count != 0) mask |= F_COUNT;
     if (st.argCount != 0) mask |= F_ARG_COUNT;
     if (st.size != 0) mask |= F_SIZE;
-    if (st.reserved != 0) mask |= F_RESERVED;
-    if (st.reserved2 != 0) mask |= F_RESERVED2;
     room += 16 * kVarintRoom;
     if (!st.args.empty()) {
         mask |= F_ARGS;
@@ -395,8 +391,6 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
     if (mask & F_COUNT) out.int32(st.count);
     if (mask & F_ARG_COUNT) out.int32(st.argCount);
     if (mask & F_SIZE) out.int32(st.size);
-    if (mask & F_RESERVED) out.int32(st.reserved);
-    if (mask & F_RESERVED2) out.int32(st.reserved2);
     size_ = static_cast<size_t>(out.position() - bytes_.get());
 }
 
@@ -513,7 +507,5 @@ void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsig
     if (mask & F_COUNT) st.count = in.int32();
     if (mask & F_ARG_COUNT) st.argCount = in.int32();
     if (mask & F_SIZE) st.size = in.int32();
-    if (mask & F_RESERVED) st.reserved = in.int32();
-    if (mask & F_RESERVED2) st.reserved2 = in.int32();
     at = in.position();
 }

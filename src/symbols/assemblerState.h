@@ -99,8 +99,6 @@ static_assert(sizeof(RelocationEntry) == 12);
 struct FunctionSizeEntry {
     std::string name;
     int32_t kind = 1; // 1 label, 2 function declared by .FUNCTION
-    int32_t reserved1 = 0;
-    int32_t reserved2 = 0;
     int32_t size = 0; // in 16-bit words
     int32_t wordAddress = 0;
     int32_t orgWordAddress = 0;

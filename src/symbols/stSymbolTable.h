@@ -13,8 +13,6 @@ enum SymbolStatus { SYM_DEFINED = 0, SYM_UNKNOWN = 1, SYM_MULTIPLY_DEFINED = 2 }
 
 struct Symbol {
     std::string name;
-    std::string file; // reserved for diagnostics about the symbol
-    int32_t line = 0;
     int32_t status = SYM_DEFINED;
     int32_t address = 0; // location counter at the definition (bytes)
     int32_t value = 0;   // what operands naming the symbol receive

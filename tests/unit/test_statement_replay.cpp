@@ -43,7 +43,6 @@ std::string differences(const Snapshot& a, const Snapshot& b) {
     const Statement& y = b.st;
     field("kind", x.kind == y.kind);
     field("status", x.status == y.status);
-    field("reserved", x.reserved == y.reserved);
     field("id", x.id == y.id);
     field("operandCount", x.operandCount == y.operandCount);
     for (int i = 0; i < 3; ++i) field("operand", sameOperand(x.operands[i], y.operands[i]));
@@ -52,7 +51,6 @@ std::string differences(const Snapshot& a, const Snapshot& b) {
     field("declName", x.declName == y.declName);
     field("typeName", x.typeName == y.typeName);
     field("number", x.number == y.number);
-    field("reserved2", x.reserved2 == y.reserved2);
     field("sectionType", x.sectionType == y.sectionType);
     field("pointerFlag", x.pointerFlag == y.pointerFlag);
     field("number2", x.number2 == y.number2);
