@@ -149,6 +149,7 @@ struct LineEntry {
 struct DebugDirectives {
     std::vector<DebugDeclNode> declList; // completed declarations in directive order
     std::vector<LineEntry> lineList;
+    int64_t modifierLevels = 0; // modifier codes of all declarations so far
 
     // Open records. The enum, struct and union stay open after their end directive.
     std::unique_ptr<EnumDecl> openEnum;

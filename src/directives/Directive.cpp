@@ -331,6 +331,20 @@ FILE* openSource(const std::string& path) {
     return stream;
 }
 
+// A directory whose name holds a blank is kept between double quotes; the quotes are
+// not part of the name the file system knows.
+std::string unquotedDirectory(const std::string& dir) {
+    if (dir.size() >= 2 && dir.front() == '"' && dir.back() == '"') return dir.substr(1, dir.size() - 2);
+    return dir;
+}
+
+void rememberIncluded(DirectiveContext& dc, const std::string& path, FILE* stream) {
+    struct stat info;
+    if (fstat(fileno(stream), &info) != 0) return;
+    if (dc.includedIdentities.emplace(info.st_dev, info.st_ino).second)
+        dc.includedFiles.push_back(IncludedFile{path, info.st_dev, info.st_ino});
+}
+
 int executeINCLUDE(Statement* st, DirectiveContext& dc, int pass) {
     AssemblerState* state = &dc.state;
     // The name is the text after the first double quote, without its last character.
@@ -349,12 +363,13 @@ int executeINCLUDE(Statement* st, DirectiveContext& dc, int pass) {
 
     std::string path = name;
     FILE* stream = openSource(path);
-    const std::vector<std::string>& includeDirs = state->run.switches.includeDirs;
-    for (size_t i = 0; !stream && i < includeDirs.size(); ++i) {
-        path = includeDirs[i] + "/" + name;
+    for (const std::string& dir : state->run.switches.includeDirs) {
+        if (stream) break;
+        path = unquotedDirectory(dir) + "/" + name;
         stream = openSource(path);
     }
     if (!stream) return failWith(state, Diag::CannotOpenFile, name.c_str());
+    rememberIncluded(dc, path, stream);
     std::string bytes;
     SourceRead read = readSource(stream, bytes);
     std::fclose(stream);

@@ -3,12 +3,24 @@
 
 #include <cstdint>
 #include <memory>
+#include <set>
+#include <string>
+#include <sys/types.h>
+#include <utility>
+#include <vector>
 
 struct AssemblerState;
 struct DebugDirectives;
 struct FrontEnd;
 struct Statement;
 struct StructInstance;
+
+// A file read through .INCLUDE: the path it was found under and what it is on disk.
+struct IncludedFile {
+    std::string path;
+    dev_t device = 0;
+    ino_t inode = 0;
+};
 
 // What the directives of one run read and change: the object being built, the front end
 // (.INCLUDE switches its input), the records of the debug descriptions, and the
@@ -28,6 +40,9 @@ struct DirectiveContext {
     // Includes this pass opened, and the bytes they brought in.
     int includesThisPass = 0;
     int64_t includedBytesThisPass = 0;
+    // Every file .INCLUDE read, each once, in the order first read, and what they are.
+    std::vector<IncludedFile> includedFiles;
+    std::set<std::pair<dev_t, ino_t>> includedIdentities;
     // The structure instance between .DATA_DEF and .DATA_DEF_END (pass two only).
     std::unique_ptr<StructInstance> openInstance;
 };

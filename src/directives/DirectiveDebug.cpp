@@ -20,9 +20,11 @@
 
 namespace {
 
-// Array and pointer dimensions each add one debug entry per level. Real declarations
-// have a handful; the bound keeps a hostile dimension from producing gigabytes.
-constexpr int32_t kMaxDimension = 1024;
+// Array and pointer dimensions each add one modifier level, and each level one debug
+// entry of a dozen bytes or so. Real declarations have a handful; these bounds keep a
+// hostile source from producing gigabytes: one dimension, and all levels of the run.
+constexpr int32_t kMaxDimension = 65536;
+constexpr int64_t kMaxModifierLevels = int64_t{1} << 22;
 
 std::string operandText(const std::optional<std::string>& text) {
     return text ? stripQuotes(*text) : std::string();
@@ -80,15 +82,15 @@ std::optional<Diag> failedCheck(FlagCheck check, const DeclShape& s) {
             if (s.arrayFlag != 0 && s.arrayFlag != 1) return Diag::InvalidArrayFlag;
             break;
         case FC_ARRAY_DIM:
-            if (s.arrayFlag == 1 && (s.arrayDim < 1 || s.arrayDim > kMaxDimension))
-                return Diag::InvalidArrayDimension;
+            if (s.arrayFlag == 1 && s.arrayDim < 1) return Diag::InvalidArrayDimension;
+            if (s.arrayFlag == 1 && s.arrayDim > kMaxDimension) return Diag::MemoryOverflow;
             break;
         case FC_POINTER_FLAG:
             if (s.pointerFlag != 0 && s.pointerFlag != 1) return Diag::InvalidPointerFlag;
             break;
         case FC_POINTER_DIM:
-            if (s.pointerFlag == 1 && (s.pointerDim < 1 || s.pointerDim > kMaxDimension))
-                return Diag::InvalidPointerDimension;
+            if (s.pointerFlag == 1 && s.pointerDim < 1) return Diag::InvalidPointerDimension;
+            if (s.pointerFlag == 1 && s.pointerDim > kMaxDimension) return Diag::MemoryOverflow;
             break;
         case FC_LINE:
             if (s.line < 1) return Diag::InvalidLineNumber;
@@ -136,7 +138,7 @@ void appendCodes(std::vector<int32_t>& codes, int32_t code, int32_t count) {
 // array declaration turns written pointers into array levels and only adds array
 // levels when none came from a written pointer; a plain pointer declaration adds its
 // levels when no pointer was written.
-void completeModifiers(std::vector<int32_t>& codes, bool hadWords, const DeclShape& s) {
+void addImpliedModifiers(std::vector<int32_t>& codes, bool hadWords, const DeclShape& s) {
     if (!hadWords) {
         if (s.arrayFlag == 1) appendCodes(codes, MOD_ARRAY, s.arrayDim);
         if (s.pointerFlag == 1) appendCodes(codes, MOD_POINTER, s.pointerDim);
@@ -155,6 +157,19 @@ void completeModifiers(std::vector<int32_t>& codes, bool hadWords, const DeclSha
     } else if (s.pointerFlag == 1 && pointers == 0) {
         appendCodes(codes, MOD_POINTER, s.pointerDim);
     }
+}
+
+// Completes a declaration's modifier list and counts its levels against the run's
+// budget; past the budget the declaration is refused with 3020. 0 or -1.
+int completeModifiers(DirectiveContext& dc, std::vector<int32_t>& codes, bool hadWords, const DeclShape& s) {
+    const size_t before = codes.size();
+    addImpliedModifiers(codes, hadWords, s);
+    dc.debug.modifierLevels += static_cast<int64_t>(codes.size() - before);
+    if (dc.debug.modifierLevels > kMaxModifierLevels) {
+        reportAt(&dc.state, Diag::MemoryOverflow);
+        return -1;
+    }
+    return 0;
 }
 
 struct ModifierWords {
@@ -300,7 +315,7 @@ int doMember(Statement& st, DirectiveContext& dc, int pass, bool isUnion) {
     m.flags = (st.flags & kFlagSigned) ? 1 : 0;
     m.isPointer = shape.pointerFlag;
     m.isArray = shape.arrayFlag;
-    completeModifiers(m.modifiers, false, shape);
+    if (completeModifiers(dc, m.modifiers, false, shape) != 0) return -1;
     m.sourceLine = state->run.lineNumber;
     (*open)->members.push_back(std::move(m));
     return 0;
@@ -359,7 +374,7 @@ int doVariable(Statement& st, DirectiveContext& dc, int pass) {
     v->arrayDimension = st.number2;
     v->pointerDimension = st.pointerDimension;
     v->modifiers = std::move(words.codes);
-    completeModifiers(v->modifiers, words.hadWords, shape);
+    if (completeModifiers(dc, v->modifiers, words.hadWords, shape) != 0) return -1;
     v->flags = ((st.flags & kFlagSigned) ? kVarSigned : 0) | (shape.pointerFlag == 1 ? kVarPointer : 0) |
                (shape.arrayFlag == 1 ? kVarArray : 0) | (words.isExtern ? kVarExtern : 0) |
                (words.isStatic ? kVarStatic : 0);
@@ -396,7 +411,7 @@ int doParameter(Statement& st, DirectiveContext& dc, int pass) {
     p.datatypeName = operandText(st.typeName);
     p.offset = st.number;
     p.modifiers = std::move(words.codes);
-    completeModifiers(p.modifiers, words.hadWords, shape);
+    if (completeModifiers(dc, p.modifiers, words.hadWords, shape) != 0) return -1;
     p.flags = ((st.flags & kFlagSigned) ? kParamSigned : 0) | (shape.arrayFlag == 1 ? kParamArray : 0) |
               (shape.pointerFlag == 1 ? kParamPointer : 0);
     p.arrayDimension = st.number2;
@@ -434,8 +449,7 @@ int doReturn(Statement& st, DirectiveContext& dc, int pass) {
     r->sourceLine = state->run.lineNumber;
     function->returnType = std::move(r);
     // The function's const/volatile words come first; the return type's levels follow.
-    completeModifiers(function->modifiers, !function->modifiers.empty(), shape);
-    return 0;
+    return completeModifiers(dc, function->modifiers, !function->modifiers.empty(), shape);
 }
 
 int doFunction(Statement& st, DirectiveContext& dc, int pass) {

@@ -58,6 +58,7 @@ struct Run {
     std::string inputName;
     std::string outputName;
     SourceText mainSource; // the input file's bytes, read once and scanned by every pass
+    std::optional<std::pair<dev_t, ino_t>> mainSourceIdentity;
 
     // Label ranges of pass one: word counts of finished ranges and the open range.
     List<int32_t> functionSizeList;
@@ -65,8 +66,19 @@ struct Run {
     int64_t rangeStart = 0;
 
     bool lastWasSyntaxError = false;
-    int endStatus = 0; // the status when a handler asks to end the run
+    int endStatus = 0;        // the status when a handler asks to end the run
+    bool logIsSource = false; // the log name is the main source: nothing is written to it
 };
+
+// Whether `name` is the same file (device and inode, so other spellings of the path and
+// links count too) as one of the files that were read.
+bool isSourceFile(const Run& run, const std::string& name) {
+    struct stat info;
+    if (stat(name.c_str(), &info) != 0) return false;
+    if (run.mainSourceIdentity && *run.mainSourceIdentity == std::make_pair(info.st_dev, info.st_ino))
+        return true;
+    return run.directives && run.directives->includedIdentities.count({info.st_dev, info.st_ino}) != 0;
+}
 
 const char* logNameOf(const Run& run) {
     return run.options.logName ? run.options.logName->c_str() : nullptr;
@@ -76,7 +88,10 @@ const char* logNameOf(const Run& run) {
 int endRun(Run& run, int status) {
     RunContext& context = run.context;
     if (context.logFile) std::fflush(context.logFile);
-    printReport(context.diagnostics, context.out, logNameOf(run), run.options.flags & OPT_QUIET);
+    if (run.logIsSource)
+        std::fprintf(stderr, "messages: %s is the source file\n", logNameOf(run));
+    else
+        printReport(context.diagnostics, context.out, logNameOf(run), run.options.flags & OPT_QUIET);
     run.directives.reset();
     run.frontEnd.reset();
     releaseAssemblerState(run.state);
@@ -493,6 +508,11 @@ void writeObject(Run& run) {
     AssemblerState* state = run.state.get();
     const int errorsBefore = errorCount(run.context.diagnostics);
     const std::string target = objectTarget(run.outputName);
+    // The object never takes the place of a file the run read.
+    if (isSourceFile(run, target)) {
+        reportAt(state, Diag::ObjectNotCreated);
+        return;
+    }
     bool inPlace = writesInPlace(target);
     std::string temporary = target;
     int fd = inPlace ? createObjectFile(temporary.c_str()) : createTemporaryObject(run, target, temporary);
@@ -569,8 +589,14 @@ int assemble(Run& run, int argc, const char* const* argv) {
             return endRun(run, kStatusInput);
     }
 
+    struct stat sourceInfo;
+    if (stat(run.inputName.c_str(), &sourceInfo) == 0)
+        run.mainSourceIdentity = std::make_pair(sourceInfo.st_dev, sourceInfo.st_ino);
+
     if (run.options.logName) {
-        context.logFile = std::fopen(run.options.logName->c_str(), "w+");
+        // A log named like the source is a log that cannot be opened: the source stays whole.
+        run.logIsSource = isSourceFile(run, *run.options.logName);
+        if (!run.logIsSource) context.logFile = std::fopen(run.options.logName->c_str(), "w+");
         if (!context.logFile) {
             reportAt(state, Diag::CannotOpenLog);
             return endRun(run, kStatusLog);

@@ -19,6 +19,10 @@
 
 namespace {
 
+// The position an internal failure of the writer is listed at: the step of the writing
+// that failed (the section loop), so that the listing does not move with the source.
+constexpr int kUnknownSectionSite = 4;
+
 // Where a section's bytes come from.
 struct SectionBytes {
     const void* bytes = nullptr;
@@ -232,17 +236,19 @@ int keepSection(WriterRun& run, int ordinal, const char* name, const SectionByte
         logTrace(state, "%s does not exist in shstrtab\n", name);
         return -1;
     }
+    // Only the sections the assembler knows by name can be written: a section that
+    // .SECTION added under any other name ends the writing once it has contents.
     int32_t type = -1, flags = -1;
     sectionAttributes(name, &type, &flags);
-    if (const DataBlock* head = state->sections[ordinal].head.get()) {
-        // A user section carries the type and flags its .SECTION directive gave.
-        if (head->sectionType != -1) type = head->sectionType;
-        if (head->sectionFlags != -1) flags = head->sectionFlags;
-    }
     if (type == -1 || flags == -1) {
         logTrace(state, "Invalid type or flag.\n");
-        report(state->run.diagnostics, Diag::InternalError, __LINE__, 0, "fileIO.cpp");
+        report(state->run.diagnostics, Diag::InternalError, kUnknownSectionSite, 0, "fileIO.cpp");
         return -1;
+    }
+    if (const DataBlock* head = state->sections[ordinal].head.get()) {
+        // Type and flags given by a .SECTION directive replace the table's.
+        if (head->sectionType != -1) type = head->sectionType;
+        if (head->sectionFlags != -1) flags = head->sectionFlags;
     }
     sh->sh_name = static_cast<uint32_t>(nameStart);
     sh->sh_type = static_cast<uint32_t>(type);
@@ -350,14 +356,17 @@ int writeToFile(AssemblerState* state, const DebugDirectives& debug, const char*
     return result;
 }
 
+// A new object is readable and writable as any new file of the user's: 0666 less the umask.
+constexpr mode_t kNewFileMode = S_IRUSR | S_IWUSR | S_IRGRP | S_IWGRP | S_IROTH | S_IWOTH;
+
 int createObjectFile(const char* name) {
     if (!name) return -1;
-    return ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    return ::open(name, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, kNewFileMode);
 }
 
 int createNewObjectFile(const char* name) {
     if (!name) return -1;
-    return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, S_IRUSR | S_IWUSR);
+    return ::open(name, O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, kNewFileMode);
 }
 
 int closeObjectFile(int fd) {

@@ -14,7 +14,8 @@ struct ElfSymbolEntry;
 // 0 when the final update fails, -1 when the writing ended early.
 int writeToFile(AssemblerState* state, const DebugDirectives& debug, const char* outputName);
 
-// Opens `name` for writing (created or truncated, owner read/write); a descriptor or -1.
+// Opens `name` for writing (created, with mode 0666 less the umask, or truncated); a
+// descriptor or -1.
 int createObjectFile(const char* name);
 // The same for a file that must not exist yet; -1 (errno EEXIST) when it does.
 int createNewObjectFile(const char* name);

@@ -1,9 +1,11 @@
-# Every flag letter and a type code from the processor range: "awxM" sets 2 + 1 + 4 and
-# the mask 0xF0000000, type 12 is 0x70000000. A later .SECTION of the name, spelt in
-# another case, only selects the section; its flags and type are not examined.
+# Every flag letter and a type code from the processor range are accepted, and a later
+# .SECTION of the name, spelt in another case, only selects the section: its flags and
+# type are not examined. Data placed in the section makes the write fail.
         .SECTION ".vec" awxM 12
         .SECTION ".VEC" q 99
 v       .DB 2 1, 2
-#@sections .symtab .strtab .shstrtab ".vec"
-#@section ".vec" 01 02
-#@shdr ".vec" sh_type=0x70000000 sh_flags=0xF0000007
+#@exit 4
+#@noobj
+#@out Assembling sections/section_reselect.asm
+#@out 1 errors, 0 warnings and 0 informational messages
+#@out Assembler: fileIO.cpp line 4: (internal) A5001 internal error
