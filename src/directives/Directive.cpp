@@ -14,6 +14,7 @@
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
+#include "format/objectFormat.h"
 #include "frontend/lexer.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
@@ -580,7 +581,7 @@ int addPointerRelocation(int isSymbol, AssemblerState* state, const char* name, 
 
     RelocationEntry entry;
     entry.r_offset = static_cast<uint32_t>(address);
-    entry.r_info = (static_cast<uint32_t>(index) << 16) + (width == 2 ? 7u : 3u);
+    entry.r_info = relocationInfo(static_cast<uint32_t>(index), width == 2 ? R_POINTER16 : R_POINTER32);
     entry.r_addend = 0;
     table.push_back(entry);
     logTrace(state, "RAM/ROM Relocation for pointers @ %s section\n", toData ? ".rel.data" : ".rel.text");

@@ -549,7 +549,7 @@ std::string viewDebugReloc(const ElfImage& image) {
     for (const ElfImageRelocation& r : reloc->relocations) {
         const uint32_t type = r.type();
         // The unit-level types name no symbol; index 0 there means none.
-        const bool named = type == 20 || type == 21;
+        const bool named = relocationSite(type) == RS_DEBUG_SYMBOL;
         std::string symbol = "-";
         if (named)
             symbol = r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name

@@ -1,6 +1,7 @@
 #include "objdump/disassembler.h"
 
 #include "core/Statement.h"
+#include "format/objectFormat.h"
 #include "isa/encoder.h"
 
 #include <algorithm>
@@ -14,19 +15,8 @@ const char* const kDisasmFlagNames[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T
 
 namespace {
 
-// Relocation types, by what the linker patches.
-enum : uint8_t {
-    REL_PORT = 1,
-    REL_CODE = 2,
-    REL_POINTER32 = 3,
-    REL_CODE_ADDEND = 4,
-    REL_DATA = 6,
-    REL_POINTER16 = 7,
-    REL_DATA_ADDEND = 8,
-};
-
 bool isPointerType(uint32_t type) {
-    return type == REL_POINTER16 || type == REL_POINTER32;
+    return relocationSite(type) == RS_POINTER;
 }
 
 std::string hex(uint32_t value) {
@@ -58,11 +48,11 @@ bool writeOperand(const DecodedInstruction& d, int o, OperandShape shape, bool t
     const DecodedOperand& op = d.operands[o];
     if (symbol) {
         if (strict) {
-            const bool address = symbol->type == REL_DATA || symbol->type == REL_DATA_ADDEND;
-            const bool code = symbol->type == REL_CODE || symbol->type == REL_CODE_ADDEND;
+            const bool address = symbol->type == R_DATA || symbol->type == R_DATA_ADDEND;
+            const bool code = symbol->type == R_CODE || symbol->type == R_CODE_ADDEND;
             const bool named = shape == SHAPE_I || shape == SHAPE_B;
             if ((address && (!named || d.branch)) || (code && !d.branch)) return false;
-            if (!address && !code && symbol->type != REL_PORT && shape != SHAPE_IMM_L) return false;
+            if (!address && !code && symbol->type != R_PORT && shape != SHAPE_IMM_L) return false;
         }
         const bool parentheses = d.branch ? throughPointer : op.indirect;
         switch (shape) {
@@ -332,7 +322,7 @@ void appendData(const ElfImage& image, const std::vector<uint8_t>& bytes,
         // .DB gives, when the next pointer follows directly).
         if (next != pointers.end() && next->first == p) {
             const ElfImageRelocation& rel = *next->second;
-            uint32_t width = rel.type() == REL_POINTER32 ? 4 : 2;
+            uint32_t width = rel.type() == R_POINTER32 ? 4 : 2;
             auto after = std::next(next);
             if (after != pointers.end() && after->first < p + width) width = after->first - p;
             bool zero = p + width <= to;

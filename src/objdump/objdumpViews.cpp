@@ -60,30 +60,6 @@ constexpr Named kSectionTypes[] = {
     {0x80000005, "DEBUG_RELOC"},
 };
 
-// What the linker patches, by relocation type (the debug types are in .debug_info_reloc).
-constexpr Named kRelocationTypes[] = {
-    {1, "R_PORT"},
-    {2, "R_CODE"},
-    {3, "R_POINTER32"},
-    {4, "R_CODE_ADDEND"},
-    {6, "R_DATA"},
-    {7, "R_POINTER16"},
-    {8, "R_DATA_ADDEND"},
-    {9, "R_PORTTST_BIT"},
-    {10, "R_BIT5"},
-    {11, "R_IMM8"},
-    {12, "R_IMM16"},
-    {13, "R_IMM32"},
-    {14, "R_IMM8_SPLIT"},
-    {15, "R_SHIFT_COUNT"},
-    {16, "R_CPYMEM_COUNT"},
-    {18, "R_DEBUG_ABBREV_OFFSET"},
-    {19, "R_DEBUG_CU_LOW_PC"},
-    {20, "R_DEBUG_FUNC_LOW_PC"},
-    {21, "R_DEBUG_VAR_LOCATION"},
-    {22, "R_DEBUG_STMT_LIST"},
-};
-
 constexpr Named kBindings[] = {{0, "LOCAL"}, {1, "GLOBAL"}, {2, "WEAK"}};
 
 // The low four bits of the info byte: the linkage the data directives, .GLOBAL
@@ -117,9 +93,6 @@ const ElfImageSection* symbolTable(const ElfImage& image) {
 
 const char* sectionTypeName(uint32_t type) {
     return lookup(kSectionTypes, type);
-}
-const char* relocationTypeName(uint32_t type) {
-    return lookup(kRelocationTypes, type);
 }
 const char* symbolBindingName(uint8_t info) {
     return lookup(kBindings, info >> 4);
@@ -205,7 +178,7 @@ std::string viewRelocations(const ElfImage& image) {
         for (const ElfImageRelocation& r : s.relocations) {
             const uint32_t type = r.type();
             // Pointer items give byte offsets; instruction fields, code word offsets.
-            const char* unit = type == 3 || type == 7 ? "byte" : "word";
+            const char* unit = relocationSite(type) == RS_POINTER ? "byte" : "word";
             const uint32_t symbol = r.symbolIndex();
             const std::string name =
                 symbol < image.symbols.size() ? image.symbols[symbol].name : symbolNumber(symbol);

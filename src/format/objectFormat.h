@@ -1,0 +1,77 @@
+// The vocabulary of the object file, shared by the assembler that writes it and
+// zorlan-objdump that reads it back: relocation types. Every number is one row of a .def
+// file beside this header, next to its name and what else belongs to it; the enums,
+// constants and name tables here are expanded from those rows, so the writer and the
+// reader cannot come to disagree.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+
+// The name in the row of a table whose `value` is `value`, or null. (The lookups return
+// fields rather than row pointers: some compilers' sanitizer builds cannot compare a
+// pointer into a table with null in a constant expression.)
+template <typename Row, size_t N> constexpr const char* formatName(const Row (&rows)[N], uint32_t value) {
+    for (const Row& row : rows)
+        if (row.value == value) return row.name;
+    return nullptr;
+}
+
+// Whether no two rows of a table share a value.
+template <typename Row, size_t N> constexpr bool formatValuesDistinct(const Row (&rows)[N]) {
+    for (size_t i = 0; i < N; ++i)
+        for (size_t j = i + 1; j < N; ++j)
+            if (rows[i].value == rows[j].value) return false;
+    return true;
+}
+
+// A number and the name a listing shows for it.
+struct FormatName {
+    uint32_t value;
+    const char* name;
+};
+
+// ---- Relocations ----
+
+// What an entry's r_offset counts and whether it names a symbol (relocationTypes.def).
+enum RelocationSite : uint8_t { RS_UNKNOWN, RS_INSTRUCTION, RS_POINTER, RS_DEBUG_UNIT, RS_DEBUG_SYMBOL };
+
+enum RelocationType : uint8_t {
+#define RELOCATION_TYPE(enumerator, number, name, site) enumerator = number,
+#include "format/relocationTypes.def"
+#undef RELOCATION_TYPE
+};
+
+struct RelocationTypeRow {
+    uint32_t value;
+    const char* name;
+    RelocationSite site;
+};
+
+inline constexpr RelocationTypeRow kRelocationTypes[] = {
+#define RELOCATION_TYPE(enumerator, number, name, site) {enumerator, name, site},
+#include "format/relocationTypes.def"
+#undef RELOCATION_TYPE
+};
+static_assert(formatValuesDistinct(kRelocationTypes));
+
+constexpr const char* relocationTypeName(uint32_t type) {
+    return formatName(kRelocationTypes, type);
+}
+
+constexpr RelocationSite relocationSite(uint32_t type) {
+    for (const RelocationTypeRow& row : kRelocationTypes)
+        if (row.value == type) return row.site;
+    return RS_UNKNOWN;
+}
+
+// r_info holds the type in bits 0-7 and the symbol index in bits 16-31.
+constexpr uint32_t relocationInfo(uint32_t symbolIndex, uint32_t type) {
+    return (symbolIndex << 16) | (type & 0xFF);
+}
+constexpr uint32_t relocationSymbolOf(uint32_t info) {
+    return info >> 16;
+}
+constexpr uint32_t relocationTypeOf(uint32_t info) {
+    return info & 0xFF;
+}
