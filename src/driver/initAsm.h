@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "format/objectFormat.h"
 #include "frontend/lexer.h"
 #include "symbols/nameIndex.h"
 
@@ -21,24 +22,7 @@ struct DebugInfoBuilder; // debug/dbgInfo.h: working data of the debug-informati
 constexpr int kBlockCapacity = 2046; // bytes per DataBlock
 constexpr int kMaxSlots = 64;        // two slots per section
 constexpr int kMaxSections = kMaxSlots / 2;
-constexpr int kPredefinedSections = 13;
-
-// Section numbers (ordinals) of the predefined sections, in table order.
-enum SectionOrdinal {
-    SEC_TEXT = 0,
-    SEC_DATA = 1,
-    SEC_BSS = 2,
-    SEC_SYMTAB = 3,
-    SEC_STRTAB = 4,
-    SEC_REL_TEXT = 5,
-    SEC_REL_DATA = 6,
-    SEC_DEBUG_ABBREV = 7,
-    SEC_DEBUG_INFO = 8,
-    SEC_DEBUG_LINE = 9,
-    SEC_DEBUG_INFO_RELOC = 10,
-    SEC_DEBUG_RAW_LINE = 11,
-    SEC_SHSTRTAB = 12,
-};
+// SectionOrdinal and kPredefinedSections: format/predefinedSections.def.
 
 enum DataBlockKind { BLOCK_PLAIN = 0, BLOCK_RELOCATIONS = 1, BLOCK_SYMBOLS = 2 };
 

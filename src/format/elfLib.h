@@ -4,6 +4,8 @@
 // null or 0; nothing is printed.
 #pragma once
 
+#include "format/objectFormat.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -53,15 +55,6 @@ constexpr uint32_t kElfProgramHeaderSize = 32;
 constexpr uint32_t kElfSectionHeaderSize = 40;
 constexpr uint16_t kElfMachine = 0xF261;
 constexpr uint32_t kElfExtendedNumbering = 0xFF00; // section counts from here on go to section 0's sh_size
-
-// Section types and flags the assembler's sections use.
-constexpr uint32_t ELF_SHT_PROGBITS = 1;
-constexpr uint32_t ELF_SHT_SYMTAB = 2;
-constexpr uint32_t ELF_SHT_STRTAB = 3;
-constexpr uint32_t ELF_SHT_RELA = 4;
-constexpr uint32_t ELF_SHT_NOBITS = 8;
-constexpr uint32_t ELF_SHT_REL = 9;
-constexpr uint32_t ELF_SHT_DEBUG_RELOC = 0x80000005; // .debug_info_reloc: entries shaped like ELF_SHT_RELA
 
 struct ElfFileHeader {
     uint8_t e_ident[16] = {};

@@ -141,7 +141,7 @@ const ElfImageSection* symbolNames(const ElfImage& image, const ElfImageSection&
         return link < image.sections.size() && image.sections[link].header.sh_type == ELF_SHT_STRTAB
                    ? &image.sections[link]
                    : nullptr;
-    return findImageSection(image, ".strtab");
+    return findImageSection(image, predefinedSectionName(SEC_STRTAB));
 }
 
 // Checks an entry table: the entry size must be the expected one (or left at 0) and the

@@ -1,8 +1,8 @@
 // The vocabulary of the object file, shared by the assembler that writes it and
-// zorlan-objdump that reads it back: relocation types. Every number is one row of a .def
-// file beside this header, next to its name and what else belongs to it; the enums,
-// constants and name tables here are expanded from those rows, so the writer and the
-// reader cannot come to disagree.
+// zorlan-objdump that reads it back: section types and flags, the predefined sections and
+// relocation types. Every number is one row of a .def file beside this header, next to
+// its name and what else belongs to it; the enums, constants and name tables here are
+// expanded from those rows, so the writer and the reader cannot come to disagree.
 #pragma once
 
 #include <cstddef>
@@ -30,6 +30,66 @@ struct FormatName {
     uint32_t value;
     const char* name;
 };
+
+// ---- Sections ----
+
+#define SECTION_TYPE(enumerator, number, name) constexpr uint32_t enumerator = number;
+#include "format/sectionTypes.def"
+#undef SECTION_TYPE
+
+inline constexpr FormatName kSectionTypeNames[] = {
+#define SECTION_TYPE(enumerator, number, name) {enumerator, name},
+#include "format/sectionTypes.def"
+#undef SECTION_TYPE
+};
+static_assert(formatValuesDistinct(kSectionTypeNames));
+
+// The name a listing shows for a section type; null for one it shows as a number.
+constexpr const char* sectionTypeName(uint32_t type) {
+    return formatName(kSectionTypeNames, type);
+}
+
+#define SECTION_FLAG(enumerator, bits, letter, directiveLetter) constexpr uint32_t enumerator = bits;
+#include "format/sectionFlags.def"
+#undef SECTION_FLAG
+
+struct SectionFlagRow {
+    uint32_t value;
+    char letter;          // in listings
+    char directiveLetter; // lower case, accepted in either case by .SECTION; 0 for none
+};
+
+inline constexpr SectionFlagRow kSectionFlags[] = {
+#define SECTION_FLAG(enumerator, bits, letter, directiveLetter) {enumerator, letter, directiveLetter},
+#include "format/sectionFlags.def"
+#undef SECTION_FLAG
+};
+static_assert(formatValuesDistinct(kSectionFlags));
+
+// Section numbers (ordinals) of the predefined sections, in table order.
+enum SectionOrdinal {
+#define PREDEFINED_SECTION(enumerator, name, type, flags) enumerator,
+#include "format/predefinedSections.def"
+#undef PREDEFINED_SECTION
+};
+
+struct PredefinedSection {
+    const char* name;
+    uint32_t type;
+    uint32_t flags;
+};
+
+inline constexpr PredefinedSection kPredefinedSectionTable[] = {
+#define PREDEFINED_SECTION(enumerator, name, type, flags) {name, type, flags},
+#include "format/predefinedSections.def"
+#undef PREDEFINED_SECTION
+};
+constexpr int kPredefinedSections =
+    static_cast<int>(sizeof kPredefinedSectionTable / sizeof(PredefinedSection));
+
+constexpr const char* predefinedSectionName(SectionOrdinal ordinal) {
+    return kPredefinedSectionTable[ordinal].name;
+}
 
 // ---- Relocations ----
 

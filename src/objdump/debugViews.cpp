@@ -243,8 +243,8 @@ bool readValue(Cursor& c, uint32_t form, uint8_t addressSize, DebugValue& v, int
 // (the entries read so far are kept).
 bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, UnitHeader& header,
                  std::vector<DebugEntry>& entries, std::string& error) {
-    const ElfImageSection* abbrevSection = findImageSection(image, ".debug_abbrev");
-    const ElfImageSection* info = findImageSection(image, ".debug_info");
+    const ElfImageSection* abbrevSection = findImageSection(image, predefinedSectionName(SEC_DEBUG_ABBREV));
+    const ElfImageSection* info = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO));
     if (!info) {
         error = "no .debug_info section";
         return false;
@@ -376,7 +376,7 @@ std::string viewDebugInfo(const ElfImage& image) {
     std::string error;
     const bool ok = readEntries(image, abbrevs, header, entries, error);
     std::string out;
-    const ElfImageSection* info = findImageSection(image, ".debug_info");
+    const ElfImageSection* info = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO));
     if (!info) return "No .debug_info section.\n";
     appendf(out, "Contents of .debug_info (%zu bytes, %zu abbreviations):\n", info->bytes.size(),
             abbrevs.size());
@@ -418,7 +418,7 @@ std::vector<DebugAttributeAt> debugAttributeOffsets(const ElfImage& image) {
 
 std::string viewDebugLine(const ElfImage& image) {
     std::string out;
-    const ElfImageSection* line = findImageSection(image, ".debug_line");
+    const ElfImageSection* line = findImageSection(image, predefinedSectionName(SEC_DEBUG_LINE));
     if (!line) {
         out += "No .debug_line section.\n";
     } else {
@@ -517,7 +517,7 @@ std::string viewDebugLine(const ElfImage& image) {
         if (c.bad) out += "  error: the section is cut short\n";
     }
 
-    const ElfImageSection* raw = findImageSection(image, ".debug_raw_line");
+    const ElfImageSection* raw = findImageSection(image, predefinedSectionName(SEC_DEBUG_RAW_LINE));
     if (!raw) {
         out += "No .debug_raw_line section.\n";
         return out;
@@ -539,7 +539,7 @@ std::string viewDebugLine(const ElfImage& image) {
 }
 
 std::string viewDebugReloc(const ElfImage& image) {
-    const ElfImageSection* reloc = findImageSection(image, ".debug_info_reloc");
+    const ElfImageSection* reloc = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO_RELOC));
     if (!reloc) return "No .debug_info_reloc section.\n";
     const std::vector<DebugAttributeAt> attributes = debugAttributeOffsets(image);
     std::string out;

@@ -129,9 +129,9 @@ ObjectLayout objectLayout(const ElfImage& image) {
     ObjectLayout layout;
     for (size_t i = 1; i < image.sections.size(); ++i) {
         const std::string& name = image.sections[i].name;
-        if (name == ".text" && layout.text < 0) layout.text = static_cast<int>(i);
-        if (name == ".data" && layout.data < 0) layout.data = static_cast<int>(i);
-        if (name == ".bss" && layout.bss < 0) layout.bss = static_cast<int>(i);
+        if (name == predefinedSectionName(SEC_TEXT) && layout.text < 0) layout.text = static_cast<int>(i);
+        if (name == predefinedSectionName(SEC_DATA) && layout.data < 0) layout.data = static_cast<int>(i);
+        if (name == predefinedSectionName(SEC_BSS) && layout.bss < 0) layout.bss = static_cast<int>(i);
     }
     // With a single text origin the section starts at the origin, which is the entry
     // point; otherwise it starts at address 0.
@@ -392,7 +392,7 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
         placeSymbols(image, layout.text, layout.textBase, true, size, out.unplaced);
 
     TextContext c{image, layout, bytes, {}, {}};
-    if (const ElfImageSection* rel = findImageSection(image, ".rel.text")) {
+    if (const ElfImageSection* rel = findImageSection(image, predefinedSectionName(SEC_REL_TEXT))) {
         for (const ElfImageRelocation& r : rel->relocations) {
             if (isPointerType(r.type())) {
                 // Pointer items hold the byte address the directive gave.
@@ -497,7 +497,7 @@ void listData(const ElfImage& image, const ObjectLayout& layout, SectionListing&
     const std::vector<PlacedSymbol> placed =
         placeSymbols(image, layout.data, layout.dataBase, false, size, out.unplaced);
     std::map<uint32_t, const ElfImageRelocation*> pointers;
-    if (const ElfImageSection* rel = findImageSection(image, ".rel.data")) {
+    if (const ElfImageSection* rel = findImageSection(image, predefinedSectionName(SEC_REL_DATA))) {
         for (const ElfImageRelocation& r : rel->relocations) {
             const int64_t offset = int64_t{r.r_offset} - layout.dataBase;
             if (isPointerType(r.type()) && offset >= 0 && offset < size)

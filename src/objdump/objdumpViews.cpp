@@ -42,24 +42,6 @@ template <size_t N> const char* lookup(const Named (&table)[N], uint32_t value) 
     return nullptr;
 }
 
-constexpr Named kSectionTypes[] = {
-    {0, "NULL"},
-    {1, "PROGBITS"},
-    {2, "SYMTAB"},
-    {3, "STRTAB"},
-    {4, "RELA"},
-    {8, "NOBITS"},
-    {9, "REL"},
-    {0x70000000, "LOPROC"},
-    {0x7FFFFFFF, "HIPROC"},
-    {0x80000000, "LOUSER"},
-    {0x80000001, "DEBUG_LINE"},
-    {0x80000002, "DEBUG_INFO"},
-    {0x80000003, "DEBUG_ABBREV"},
-    {0x80000004, "DEBUG_RAW_LINE"},
-    {0x80000005, "DEBUG_RELOC"},
-};
-
 constexpr Named kBindings[] = {{0, "LOCAL"}, {1, "GLOBAL"}, {2, "WEAK"}};
 
 // The low four bits of the info byte: the linkage the data directives, .GLOBAL
@@ -70,11 +52,8 @@ constexpr Named kKinds[] = {{0, "LOCAL"}, {1, "NOEXPORT"},     {2, "WEAK"},   {4
 
 std::string flagLetters(uint32_t flags) {
     std::string letters;
-    if (flags & 1) letters += 'W';
-    if (flags & 2) letters += 'A';
-    if (flags & 4) letters += 'X';
-    if (flags & 0x40) letters += 'I';
-    if (flags & 0xF0000000u) letters += 'p';
+    for (const SectionFlagRow& row : kSectionFlags)
+        if (flags & row.value) letters += row.letter;
     return letters;
 }
 
@@ -91,9 +70,6 @@ const ElfImageSection* symbolTable(const ElfImage& image) {
 
 } // namespace
 
-const char* sectionTypeName(uint32_t type) {
-    return lookup(kSectionTypes, type);
-}
 const char* symbolBindingName(uint8_t info) {
     return lookup(kBindings, info >> 4);
 }

@@ -12,9 +12,7 @@
 // printf-style append.
 void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// Names of the assembler's section types and symbol info codes; null for a value that
-// has none.
-const char* sectionTypeName(uint32_t type);
+// Names of the assembler's symbol info codes; null for a value that has none.
 const char* symbolBindingName(uint8_t info);
 const char* symbolKindName(uint8_t info);
 
