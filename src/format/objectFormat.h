@@ -1,8 +1,9 @@
 // The vocabulary of the object file, shared by the assembler that writes it and
-// zorlan-objdump that reads it back: section types and flags, the predefined sections and
-// relocation types. Every number is one row of a .def file beside this header, next to
-// its name and what else belongs to it; the enums, constants and name tables here are
-// expanded from those rows, so the writer and the reader cannot come to disagree.
+// zorlan-objdump that reads it back: section types and flags, the predefined sections,
+// relocation types and the .symtab info byte. Every number is one row of a .def file
+// beside this header, next to its name and what else belongs to it; the enums, constants
+// and name tables here are expanded from those rows, so the writer and the reader cannot
+// come to disagree.
 #pragma once
 
 #include <cstddef>
@@ -135,3 +136,52 @@ constexpr uint32_t relocationSymbolOf(uint32_t info) {
 constexpr uint32_t relocationTypeOf(uint32_t info) {
     return info & 0xFF;
 }
+
+// ---- Symbols ----
+
+enum SymbolBinding : uint8_t {
+#define SYMBOL_BINDING(enumerator, value, name) enumerator = value,
+#include "format/symbolBindings.def"
+#undef SYMBOL_BINDING
+};
+
+inline constexpr FormatName kSymbolBindingNames[] = {
+#define SYMBOL_BINDING(enumerator, value, name) {enumerator, name},
+#include "format/symbolBindings.def"
+#undef SYMBOL_BINDING
+};
+static_assert(formatValuesDistinct(kSymbolBindingNames));
+
+enum SymbolKind : uint8_t {
+#define SYMBOL_KIND(enumerator, value, name) enumerator = value,
+#include "format/symbolKinds.def"
+#undef SYMBOL_KIND
+};
+
+inline constexpr FormatName kSymbolKindNames[] = {
+#define SYMBOL_KIND(enumerator, value, name) {enumerator, name},
+#include "format/symbolKinds.def"
+#undef SYMBOL_KIND
+};
+static_assert(formatValuesDistinct(kSymbolKindNames));
+
+// The info byte: binding in the upper nibble, kind in the lower.
+constexpr uint8_t symbolInfo(uint32_t binding, uint32_t kind) {
+    return static_cast<uint8_t>(binding * 16 + kind);
+}
+constexpr uint8_t symbolBindingOf(uint8_t info) {
+    return static_cast<uint8_t>(info >> 4);
+}
+constexpr uint8_t symbolKindOf(uint8_t info) {
+    return static_cast<uint8_t>(info & 0xF);
+}
+
+constexpr const char* symbolBindingName(uint32_t binding) {
+    return formatName(kSymbolBindingNames, binding);
+}
+constexpr const char* symbolKindName(uint32_t kind) {
+    return formatName(kSymbolKindNames, kind);
+}
+
+// The value of a name declared .WEAK, which has no place in its section.
+constexpr uint32_t kWeakSymbolValue = 0xFFFF;

@@ -144,7 +144,8 @@ ObjectLayout objectLayout(const ElfImage& image) {
         const uint64_t size = data.bytes.size();
         uint64_t lowest = UINT64_MAX, needed = 0;
         for (const ElfImageSymbol& s : image.symbols) {
-            if (s.st_shndx != layout.data || s.st_value == 0xFFFF) continue; // weak names have no place
+            // Weak names have no place.
+            if (s.st_shndx != layout.data || s.st_value == kWeakSymbolValue) continue;
             lowest = std::min<uint64_t>(lowest, s.st_value);
             const uint64_t end = uint64_t{s.st_value} + s.st_size;
             if (end > size) needed = std::max<uint64_t>(needed, end - size);
@@ -174,7 +175,7 @@ std::vector<PlacedSymbol> placeSymbols(const ElfImage& image, int section, uint3
         if (s.st_shndx != section) continue;
         const int64_t address = words ? int64_t{s.st_value} * 2 : int64_t{s.st_value};
         const int64_t offset = address - base;
-        if (offset < 0 || offset > size || s.st_value == 0xFFFF)
+        if (offset < 0 || offset > size || s.st_value == kWeakSymbolValue)
             unplaced.push_back(s.name);
         else
             placed.push_back({static_cast<uint32_t>(offset), i});

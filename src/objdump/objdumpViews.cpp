@@ -31,25 +31,6 @@ void appendf(std::string& out, const char* format, ...) {
 
 namespace {
 
-struct Named {
-    uint32_t value;
-    const char* name;
-};
-
-template <size_t N> const char* lookup(const Named (&table)[N], uint32_t value) {
-    for (const Named& n : table)
-        if (n.value == value) return n.name;
-    return nullptr;
-}
-
-constexpr Named kBindings[] = {{0, "LOCAL"}, {1, "GLOBAL"}, {2, "WEAK"}};
-
-// The low four bits of the info byte: the linkage the data directives, .GLOBAL
-// (EXPORT or DO_NOT_EXPORT), .LOCAL and .WEAK give; the _ABS variants are those of an
-// absolute object.
-constexpr Named kKinds[] = {{0, "LOCAL"}, {1, "NOEXPORT"},     {2, "WEAK"},   {4, "LOCAL_ABS"},
-                            {8, "ABS"},   {9, "NOEXPORT_ABS"}, {13, "EXPORT"}};
-
 std::string flagLetters(uint32_t flags) {
     std::string letters;
     for (const SectionFlagRow& row : kSectionFlags)
@@ -69,13 +50,6 @@ const ElfImageSection* symbolTable(const ElfImage& image) {
 }
 
 } // namespace
-
-const char* symbolBindingName(uint8_t info) {
-    return lookup(kBindings, info >> 4);
-}
-const char* symbolKindName(uint8_t info) {
-    return lookup(kKinds, info & 0xF);
-}
 
 std::string symbolNumber(uint32_t index) {
     std::string text;
@@ -134,8 +108,8 @@ std::string viewSymbols(const ElfImage& image) {
     for (size_t k = 0; k < image.symbols.size(); ++k) {
         const ElfImageSymbol& s = image.symbols[k];
         appendf(out, "  %5zu %08X %6u 0x%02X %-6s %-10s %-10s %s\n", k, s.st_value, s.st_size, s.st_info,
-                numberOr(symbolBindingName(s.st_info), s.st_info >> 4).c_str(),
-                numberOr(symbolKindName(s.st_info), s.st_info & 0xF).c_str(),
+                numberOr(symbolBindingName(symbolBindingOf(s.st_info)), symbolBindingOf(s.st_info)).c_str(),
+                numberOr(symbolKindName(symbolKindOf(s.st_info)), symbolKindOf(s.st_info)).c_str(),
                 sectionIndexName(image, s.st_shndx).c_str(), s.name.c_str());
     }
     return out;
@@ -278,7 +252,7 @@ void writeWeak(std::string& out, const ElfImage& image, const std::vector<std::s
     std::unordered_set<std::string> pending(unplaced.begin(), unplaced.end());
     std::string names;
     for (const ElfImageSymbol& s : image.symbols) {
-        if ((s.st_info & 0xF) != 2 || pending.erase(s.name) == 0) continue;
+        if (symbolKindOf(s.st_info) != SYM_KIND_WEAK || pending.erase(s.name) == 0) continue;
         if (!names.empty()) names += ", ";
         names += s.name;
     }
@@ -312,9 +286,10 @@ void writeBss(std::string& out, const ElfImage& image, const ObjectLayout& layou
 void writeLinkage(std::string& out, const ElfImage& image) {
     std::string exported, hidden;
     for (const ElfImageSymbol& s : image.symbols) {
-        const uint8_t kind = s.st_info & 0xF;
-        if (kind == 13) exported += (exported.empty() ? "" : ", ") + s.name;
-        if (kind == 1 || kind == 9) hidden += (hidden.empty() ? "" : ", ") + s.name;
+        const uint8_t kind = symbolKindOf(s.st_info);
+        if (kind == SYM_KIND_EXPORT) exported += (exported.empty() ? "" : ", ") + s.name;
+        if (kind == SYM_KIND_NOEXPORT || kind == SYM_KIND_NOEXPORT_ABS)
+            hidden += (hidden.empty() ? "" : ", ") + s.name;
     }
     if (!exported.empty()) appendf(out, "%s.GLOBAL EXPORT %s\n", kIndent, exported.c_str());
     if (!hidden.empty()) appendf(out, "%s.GLOBAL DO_NOT_EXPORT %s\n", kIndent, hidden.c_str());

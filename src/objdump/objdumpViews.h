@@ -12,10 +12,6 @@
 // printf-style append.
 void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
 
-// Names of the assembler's symbol info codes; null for a value that has none.
-const char* symbolBindingName(uint8_t info);
-const char* symbolKindName(uint8_t info);
-
 // A symbol index that names no symbol, as "#index".
 std::string symbolNumber(uint32_t index);
 
