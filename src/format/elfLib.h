@@ -32,9 +32,8 @@ void resetElfError();
 
 // Commands of elfBegin and elfUpdate; only "write" changes behaviour.
 constexpr int ELF_C_WRITE = 2;
-// Header kinds of elfNewEhdr (they are the e_type values).
-constexpr int ELF_K_RELOCATABLE = 1;
-constexpr int ELF_K_EXECUTABLE = 2;
+// The header kinds of elfNewEhdr, ELF_K_RELOCATABLE and ELF_K_EXECUTABLE, are the e_type
+// values of format/elfFileTypes.def.
 
 // Data types of a data descriptor; elfTypeSize gives their sizes.
 enum ElfDataType {

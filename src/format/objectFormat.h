@@ -1,9 +1,9 @@
 // The vocabulary of the object file, shared by the assembler that writes it and
-// zorlan-objdump that reads it back: section types and flags, the predefined sections,
-// relocation types and the .symtab info byte. Every number is one row of a .def file
-// beside this header, next to its name and what else belongs to it; the enums, constants
-// and name tables here are expanded from those rows, so the writer and the reader cannot
-// come to disagree.
+// zorlan-objdump that reads it back: file types and identification, section types and
+// flags, the predefined sections, relocation types and the .symtab info byte. A number
+// that has a name is one row of a .def file beside this header, next to its name and
+// what else belongs to it; the enums, constants and name tables here are expanded from
+// those rows, so the writer and the reader cannot come to disagree.
 #pragma once
 
 #include <cstddef>
@@ -31,6 +31,35 @@ struct FormatName {
     uint32_t value;
     const char* name;
 };
+
+// ---- File header ----
+
+#define ELF_FILE_TYPE(enumerator, number, word) constexpr int enumerator = number;
+#include "format/elfFileTypes.def"
+#undef ELF_FILE_TYPE
+
+inline constexpr FormatName kElfFileTypeNames[] = {
+#define ELF_FILE_TYPE(enumerator, number, word) {enumerator, word},
+#include "format/elfFileTypes.def"
+#undef ELF_FILE_TYPE
+};
+static_assert(formatValuesDistinct(kElfFileTypeNames));
+
+constexpr const char* elfFileTypeName(uint32_t type) {
+    return formatName(kElfFileTypeNames, type);
+}
+
+// e_ident: the magic, then 32-bit class, little-endian data and the current version in
+// the bytes EI_CLASS, EI_DATA and EI_VERSION; the last byte is 16.
+constexpr size_t kElfMagicSize = 4;
+constexpr size_t EI_CLASS = 4;
+constexpr size_t EI_DATA = 5;
+constexpr size_t EI_VERSION = 6;
+constexpr uint8_t ELF_CLASS32 = 1;
+constexpr uint8_t ELF_DATA_LSB = 1;
+constexpr uint8_t ELF_EV_CURRENT = 1; // also e_version
+inline constexpr uint8_t kElfIdent[16] = {
+    0x7F, 'E', 'L', 'F', ELF_CLASS32, ELF_DATA_LSB, ELF_EV_CURRENT, 0, 0, 0, 0, 0, 0, 0, 0, 16};
 
 // ---- Sections ----
 

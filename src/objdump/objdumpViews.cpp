@@ -68,10 +68,8 @@ std::string sectionIndexName(const ElfImage& image, uint32_t index) {
 std::string viewFileHeader(const ElfImage& image) {
     const ElfFileHeader& h = image.header;
     std::string out = "File header:\n";
-    appendf(out, "  Type:            %u (%s)\n", h.e_type,
-            h.e_type == 1   ? "relocatable"
-            : h.e_type == 2 ? "executable"
-                            : "other");
+    const char* type = elfFileTypeName(h.e_type);
+    appendf(out, "  Type:            %u (%s)\n", h.e_type, type ? type : "other");
     appendf(out, "  Machine:         0x%04X\n", h.e_machine);
     appendf(out, "  Version:         %u\n", h.e_version);
     appendf(out, "  Entry point:     0x%X (byte address of the single text origin, 0 without one)\n",
