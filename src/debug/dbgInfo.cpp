@@ -10,13 +10,13 @@
 #include "debug/dbgUtil.h"
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
+#include "format/dwarf.h"
 
 namespace {
 
 constexpr int32_t kHeaderSize = 11;
 constexpr int32_t kAbbrevOffsetField = 6;
 const char* const kProducer = "Quillonix";
-constexpr int32_t kLanguage = 1;
 
 struct BaseType {
     const char* name;
@@ -26,15 +26,24 @@ struct BaseType {
 };
 
 const BaseType kBaseTypes[] = {
-    {"void", 0, 0, 5},           {"char", 8, 1, 6},
-    {"unsigned char", 8, 1, 8},  {"long", 32, 4, 5},
-    {"unsigned long", 32, 4, 7}, {"int", 32, 4, 5},
-    {"unsigned int", 32, 4, 7},  {"port", 8, 1, 5},
-    {"short", 16, 2, 5},         {"unsigned short", 16, 2, 7},
-    {"address", 16, 2, 7},       {"rom", 32, 4, 7},
-    {"charaddress", 16, 2, 7},   {"shortaddress", 16, 2, 7},
-    {"intaddress", 16, 2, 7},    {"charrom", 32, 4, 7},
-    {"shortrom", 32, 4, 7},      {"introm", 32, 4, 7},
+    {"void", 0, 0, DW_ATE_signed},
+    {"char", 8, 1, DW_ATE_signed_char},
+    {"unsigned char", 8, 1, DW_ATE_unsigned_char},
+    {"long", 32, 4, DW_ATE_signed},
+    {"unsigned long", 32, 4, DW_ATE_unsigned},
+    {"int", 32, 4, DW_ATE_signed},
+    {"unsigned int", 32, 4, DW_ATE_unsigned},
+    {"port", 8, 1, DW_ATE_signed},
+    {"short", 16, 2, DW_ATE_signed},
+    {"unsigned short", 16, 2, DW_ATE_unsigned},
+    {"address", 16, 2, DW_ATE_unsigned},
+    {"rom", 32, 4, DW_ATE_unsigned},
+    {"charaddress", 16, 2, DW_ATE_unsigned},
+    {"shortaddress", 16, 2, DW_ATE_unsigned},
+    {"intaddress", 16, 2, DW_ATE_unsigned},
+    {"charrom", 32, 4, DW_ATE_unsigned},
+    {"shortrom", 32, 4, DW_ATE_unsigned},
+    {"introm", 32, 4, DW_ATE_unsigned},
 };
 
 // Indexed by TypeModifier.
@@ -138,7 +147,7 @@ int buildCompileUnit(AssemblerState* state) {
     addStringAttribute(state, DW_AT_name, *parts.baseName);
     addStringAttribute(state, DW_AT_producer, kProducer);
     addStringAttribute(state, DW_AT_comp_dir, *parts.directory);
-    addAttribute(state, DW_AT_language, kLanguage);
+    addAttribute(state, DW_AT_language, DW_LANG_C89);
     int32_t lowPc = addAttribute(state, DW_AT_low_pc, static_cast<uint32_t>(state->firstTextOrigin));
     if (addDebugRelocation(state, lowPc, 0, 0, DRT_CU_LOW_PC, "CU DW_low_pc") != 0) return -1;
     addAttribute(state, DW_AT_high_pc, static_cast<uint32_t>(state->textLoc() + 1));
