@@ -14,8 +14,6 @@
 
 namespace {
 
-constexpr int32_t kHeaderSize = 11;
-constexpr int32_t kAbbrevOffsetField = 6;
 const char* const kProducer = "Quillonix";
 
 struct BaseType {
@@ -138,9 +136,9 @@ int buildCompileUnit(AssemblerState* state) {
         return -1;
     }
     DebugInfoBuilder& b = builder(state);
-    b.info.assign(kHeaderSize, 0);
-    state->debugInfoOffset = kHeaderSize;
-    if (addDebugRelocation(state, kAbbrevOffsetField, 0, 4, DRT_ABBREV_OFFSET, "abbrev_offset") != 0)
+    b.info.assign(kDwarfUnitHeaderSize, 0);
+    state->debugInfoOffset = kDwarfUnitHeaderSize;
+    if (addDebugRelocation(state, kDwarfUnitAbbrevOffset, 0, 4, DRT_ABBREV_OFFSET, "abbrev_offset") != 0)
         return -1;
 
     beginEntry(state, DW_TAG_compile_unit, true);
@@ -376,7 +374,7 @@ int buildAll(AssemblerState* state) {
         reportAt(state, 4001);
         return -1;
     }
-    if (b.info.size() <= static_cast<size_t>(kHeaderSize)) {
+    if (b.info.size() <= kDwarfUnitHeaderSize) {
         reportAt(state, 4002);
         return -1;
     }
@@ -384,9 +382,9 @@ int buildAll(AssemblerState* state) {
     b.info.push_back(0);
     // unit_length counts the whole section, itself included.
     patchU32(b.info, 0, static_cast<uint32_t>(b.info.size()));
-    patchU16(b.info, 4, 2);                  // version
-    patchU32(b.info, kAbbrevOffsetField, 0); // the abbreviations start the section
-    b.info[10] = 4;                          // address size
+    patchU16(b.info, 4, 2);                      // version
+    patchU32(b.info, kDwarfUnitAbbrevOffset, 0); // the abbreviations start the section
+    b.info[10] = 4;                              // address size
     return 0;
 }
 

@@ -8,6 +8,11 @@
 
 #include <cstdint>
 
+// The compile-unit header that opens .debug_info: unit_length (4 bytes), version (2),
+// debug_abbrev_offset (4) and address_size (1).
+constexpr uint32_t kDwarfUnitHeaderSize = 11;
+constexpr uint32_t kDwarfUnitAbbrevOffset = 6; // where debug_abbrev_offset lies
+
 enum DwarfTag {
 #define DWARF_TAG(enumerator, number) enumerator = number,
 #include "format/dwarfTags.def"

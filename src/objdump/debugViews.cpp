@@ -326,7 +326,7 @@ std::string viewDebugInfo(const ElfImage& image) {
     if (!info) return "No .debug_info section.\n";
     appendf(out, "Contents of .debug_info (%zu bytes, %zu abbreviations):\n", info->bytes.size(),
             abbrevs.size());
-    if (info->bytes.size() >= 11) {
+    if (info->bytes.size() >= kDwarfUnitHeaderSize) {
         appendf(out, "  unit_length %u (%s), version %u, abbrev_offset %u, address_size %u\n",
                 header.unitLength,
                 header.unitLength == info->bytes.size() ? "the whole section" : "not the section size",
@@ -501,7 +501,7 @@ std::string viewDebugReloc(const ElfImage& image) {
         if (named)
             symbol = r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name
                                                             : symbolNumber(r.symbolIndex());
-        std::string field = r.r_offset == 6 ? "unit header debug_abbrev_offset" : "";
+        std::string field = r.r_offset == kDwarfUnitAbbrevOffset ? "unit header debug_abbrev_offset" : "";
         for (const DebugAttributeAt& a : attributes) {
             if (a.valueOffset != r.r_offset) continue;
             field = nameOr(dwarfAttributeName(a.attribute), a.attribute) + " of " +
