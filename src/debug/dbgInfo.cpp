@@ -410,8 +410,8 @@ int buildDebugInfo(AssemblerState* state) {
         state->debugAbbrev = std::move(state->debugInfoBuilder->abbrev);
         state->debugInfoBytes = std::move(state->debugInfoBuilder->info);
         state->debugInfoOffset = static_cast<int32_t>(state->debugInfoBytes.size());
-        dumpBytes(state, ".debug_abbrev", state->debugAbbrev);
-        dumpBytes(state, ".debug_info", state->debugInfoBytes);
+        dumpBytes(state, predefinedSectionName(SEC_DEBUG_ABBREV), state->debugAbbrev);
+        dumpBytes(state, predefinedSectionName(SEC_DEBUG_INFO), state->debugInfoBytes);
     } else {
         // A failed build leaves no debug sections.
         state->debugReloc.clear();

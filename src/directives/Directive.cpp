@@ -584,7 +584,8 @@ int addPointerRelocation(int isSymbol, AssemblerState* state, const char* name, 
     entry.r_info = relocationInfo(static_cast<uint32_t>(index), width == 2 ? R_POINTER16 : R_POINTER32);
     entry.r_addend = 0;
     table.push_back(entry);
-    logTrace(state, "RAM/ROM Relocation for pointers @ %s section\n", toData ? ".rel.data" : ".rel.text");
+    logTrace(state, "RAM/ROM Relocation for pointers @ %s section\n",
+             predefinedSectionName(toData ? SEC_REL_DATA : SEC_REL_TEXT));
     logTrace(state, "r_offset: 0x%x, r_info: 0x%x, r_addend: 0x%x\n", entry.r_offset, entry.r_info,
              static_cast<unsigned>(entry.r_addend));
     return 0;
