@@ -6,24 +6,29 @@
 
 namespace {
 
-struct AttributeForm {
-    int32_t attribute;
-    int32_t form;
-};
-
-const AttributeForm kAttributeForms[] = {
-    {DW_AT_sibling, DW_FORM_ref4},      {DW_AT_location, DW_FORM_data4},
-    {DW_AT_name, DW_FORM_string},       {DW_AT_byte_size, DW_FORM_data2},
-    {DW_AT_bit_offset, DW_FORM_data4},  {DW_AT_bit_size, DW_FORM_data2},
-    {DW_AT_stmt_list, DW_FORM_data4},   {DW_AT_low_pc, DW_FORM_addr},
-    {DW_AT_high_pc, DW_FORM_addr},      {DW_AT_language, DW_FORM_data2},
-    {DW_AT_comp_dir, DW_FORM_string},   {DW_AT_const_value, DW_FORM_data4},
-    {DW_AT_producer, DW_FORM_string},   {DW_AT_prototyped, DW_FORM_flag},
-    {DW_AT_return_addr, DW_FORM_data4}, {DW_AT_data_member_location, DW_FORM_ref4},
-    {DW_AT_decl_file, DW_FORM_data4},   {DW_AT_decl_line, DW_FORM_data4},
-    {DW_AT_encoding, DW_FORM_data1},    {DW_AT_external, DW_FORM_flag},
-    {DW_AT_static_link, DW_FORM_flag},  {DW_AT_type, DW_FORM_ref4},
-};
+// addAttribute writes a number in one, two or four bytes and addStringAttribute a string;
+// an attribute given any other form in format/dwarfAttributes.def would be written in a
+// width its abbreviation does not announce.
+constexpr bool writtenForm(DwarfForm form) {
+    switch (form) {
+        case DW_FORM_data1:
+        case DW_FORM_flag:
+        case DW_FORM_data2:
+        case DW_FORM_addr:
+        case DW_FORM_data4:
+        case DW_FORM_ref4:
+        case DW_FORM_string:
+            return true;
+        default:
+            return false;
+    }
+}
+constexpr bool everyAttributeWritten() {
+    for (const DwarfAttributeRow& row : kDwarfAttributes)
+        if (!writtenForm(row.form)) return false;
+    return true;
+}
+static_assert(everyAttributeWritten());
 
 void addPair(DebugInfoBuilder& b, int32_t attribute, int32_t form) {
     appendUleb128(b.abbrev, static_cast<uint32_t>(attribute));
@@ -37,12 +42,6 @@ int32_t here(const DebugInfoBuilder& b) {
 
 } // namespace
 
-int32_t attributeForm(int32_t attribute) {
-    for (const AttributeForm& row : kAttributeForms)
-        if (row.attribute == attribute) return row.form;
-    return 0;
-}
-
 int32_t beginEntry(DebugInfoBuilder& b, int32_t tag, bool hasChildren) {
     appendUleb128(b.abbrev, static_cast<uint32_t>(b.abbrevCtr));
     appendUleb128(b.abbrev, static_cast<uint32_t>(tag));
@@ -55,7 +54,7 @@ int32_t beginEntry(DebugInfoBuilder& b, int32_t tag, bool hasChildren) {
 }
 
 int32_t addAttribute(DebugInfoBuilder& b, int32_t attribute, uint32_t value) {
-    int32_t form = attributeForm(attribute);
+    int32_t form = dwarfAttributeForm(static_cast<uint32_t>(attribute));
     addPair(b, attribute, form);
     int32_t offset = here(b);
     switch (form) {

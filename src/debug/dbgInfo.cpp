@@ -8,14 +8,12 @@
 #include "debug/addAttributes.h"
 #include "debug/dbgRelocation.h"
 #include "debug/dbgUtil.h"
+#include "format/dwarf.h"
 #include "symbols/assemblerState.h"
 
 namespace {
 
-constexpr int32_t kHeaderSize = 11;
-constexpr int32_t kAbbrevOffsetField = 6;
 const char* const kProducer = "Quillonix";
-constexpr int32_t kLanguage = 1;
 
 struct BaseType {
     const char* name;
@@ -25,15 +23,24 @@ struct BaseType {
 };
 
 const BaseType kBaseTypes[] = {
-    {"void", 0, 0, 5},           {"char", 8, 1, 6},
-    {"unsigned char", 8, 1, 8},  {"long", 32, 4, 5},
-    {"unsigned long", 32, 4, 7}, {"int", 32, 4, 5},
-    {"unsigned int", 32, 4, 7},  {"port", 8, 1, 5},
-    {"short", 16, 2, 5},         {"unsigned short", 16, 2, 7},
-    {"address", 16, 2, 7},       {"rom", 32, 4, 7},
-    {"charaddress", 16, 2, 7},   {"shortaddress", 16, 2, 7},
-    {"intaddress", 16, 2, 7},    {"charrom", 32, 4, 7},
-    {"shortrom", 32, 4, 7},      {"introm", 32, 4, 7},
+    {"void", 0, 0, DW_ATE_signed},
+    {"char", 8, 1, DW_ATE_signed_char},
+    {"unsigned char", 8, 1, DW_ATE_unsigned_char},
+    {"long", 32, 4, DW_ATE_signed},
+    {"unsigned long", 32, 4, DW_ATE_unsigned},
+    {"int", 32, 4, DW_ATE_signed},
+    {"unsigned int", 32, 4, DW_ATE_unsigned},
+    {"port", 8, 1, DW_ATE_signed},
+    {"short", 16, 2, DW_ATE_signed},
+    {"unsigned short", 16, 2, DW_ATE_unsigned},
+    {"address", 16, 2, DW_ATE_unsigned},
+    {"rom", 32, 4, DW_ATE_unsigned},
+    {"charaddress", 16, 2, DW_ATE_unsigned},
+    {"shortaddress", 16, 2, DW_ATE_unsigned},
+    {"intaddress", 16, 2, DW_ATE_unsigned},
+    {"charrom", 32, 4, DW_ATE_unsigned},
+    {"shortrom", 32, 4, DW_ATE_unsigned},
+    {"introm", 32, 4, DW_ATE_unsigned},
 };
 
 // Indexed by TypeModifier.
@@ -122,15 +129,15 @@ int buildCompileUnit(DebugInfoBuilder& b) {
         reportAt(b.state, Diag::MissingFile);
         return -1;
     }
-    b.info.assign(kHeaderSize, 0);
-    if (addDebugRelocation(b.state, kAbbrevOffsetField, 0, 4, DRT_ABBREV_OFFSET, "abbrev_offset") != 0)
+    b.info.assign(kDwarfUnitHeaderSize, 0);
+    if (addDebugRelocation(b.state, kDwarfUnitAbbrevOffset, 0, 4, DRT_ABBREV_OFFSET, "abbrev_offset") != 0)
         return -1;
 
     beginEntry(b, DW_TAG_compile_unit, true);
     addStringAttribute(b, DW_AT_name, *parts.baseName);
     addStringAttribute(b, DW_AT_producer, kProducer);
     addStringAttribute(b, DW_AT_comp_dir, *parts.directory);
-    addAttribute(b, DW_AT_language, kLanguage);
+    addAttribute(b, DW_AT_language, DW_LANG_C89);
     int32_t lowPc = addAttribute(b, DW_AT_low_pc, static_cast<uint32_t>(b.state->firstTextOrigin));
     if (addDebugRelocation(b.state, lowPc, 0, 0, DRT_CU_LOW_PC, "CU DW_low_pc") != 0) return -1;
     addAttribute(b, DW_AT_high_pc, static_cast<uint32_t>(b.state->textLoc() + 1));
@@ -358,7 +365,7 @@ int buildAll(DebugInfoBuilder& b) {
         reportAt(b.state, Diag::DebugAbbrevNotCreated);
         return -1;
     }
-    if (b.info.size() <= static_cast<size_t>(kHeaderSize)) {
+    if (b.info.size() <= kDwarfUnitHeaderSize) {
         reportAt(b.state, Diag::DebugInfoNotCreated);
         return -1;
     }
@@ -366,9 +373,9 @@ int buildAll(DebugInfoBuilder& b) {
     b.info.push_back(0);
     // unit_length counts the whole section, itself included.
     patchU32(b.info, 0, static_cast<uint32_t>(b.info.size()));
-    patchU16(b.info, 4, 2);                  // version
-    patchU32(b.info, kAbbrevOffsetField, 0); // the abbreviations start the section
-    b.info[10] = 4;                          // address size
+    patchU16(b.info, 4, 2);                      // version
+    patchU32(b.info, kDwarfUnitAbbrevOffset, 0); // the abbreviations start the section
+    b.info[10] = 4;                              // address size
     return 0;
 }
 
@@ -388,8 +395,8 @@ int buildDebugInfo(AssemblerState* state, const DebugDirectives& declarations) {
     if (result == 0) {
         state->debugAbbrev = std::move(b.abbrev);
         state->debugInfoBytes = std::move(b.info);
-        dumpBytes(state, ".debug_abbrev", state->debugAbbrev);
-        dumpBytes(state, ".debug_info", state->debugInfoBytes);
+        dumpBytes(state, predefinedSectionName(SEC_DEBUG_ABBREV), state->debugAbbrev);
+        dumpBytes(state, predefinedSectionName(SEC_DEBUG_INFO), state->debugInfoBytes);
     } else {
         // A failed build leaves no debug sections.
         state->debugReloc.clear();

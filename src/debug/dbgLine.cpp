@@ -3,6 +3,7 @@
 // so every row costs a few bytes whatever the deltas are.
 #include "debug/dbgInfo.h"
 #include "debug/dbgUtil.h"
+#include "format/dwarf.h"
 #include "symbols/assemblerState.h"
 
 #include <algorithm>
@@ -11,10 +12,6 @@ namespace {
 
 constexpr uint8_t kMinimumInstructionLength = 2; // code addresses advance in 16-bit words
 constexpr uint8_t kOpcodeBase = 10;
-constexpr uint8_t DW_LNS_copy = 1;
-constexpr uint8_t DW_LNS_advance_pc = 2;
-constexpr uint8_t DW_LNS_advance_line = 3;
-constexpr uint8_t DW_LNE_end_sequence = 1;
 
 void traceEncoded(const AssemblerState* state, const std::vector<uint8_t>& program, size_t from) {
     logTrace(state, "Encoded: ");

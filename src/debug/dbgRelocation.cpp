@@ -54,7 +54,7 @@ int addDebugRelocation(AssemblerState* state, int32_t offset, int needsSymbol, i
 
     RelocationEntry entry;
     entry.r_offset = static_cast<uint32_t>(offset);
-    entry.r_info = (static_cast<uint32_t>(index) << 16) + (static_cast<uint32_t>(type) & 0xFF);
+    entry.r_info = relocationInfo(static_cast<uint32_t>(index), static_cast<uint32_t>(type));
     entry.r_addend = addend;
     state->debugReloc.push_back(entry);
     if (DataBlock* block = state->sections[SEC_DEBUG_INFO_RELOC].head.get())

@@ -1,19 +1,13 @@
 // The .debug_info_reloc table: fields of .debug_info that only the linker can finish
 // (section offsets, code and data addresses), in the layout of the other relocation
-// tables but with their own types.
+// tables but with their own types (the DRT_ rows of format/relocationTypes.def).
 #pragma once
+
+#include "format/objectFormat.h"
 
 #include <cstdint>
 
 struct AssemblerState;
-
-enum DebugRelocationType {
-    DRT_ABBREV_OFFSET = 18, // compile-unit header: offset into .debug_abbrev
-    DRT_CU_LOW_PC = 19,     // compile unit's low_pc
-    DRT_FUNCTION_LOW_PC = 20,
-    DRT_VARIABLE_LOCATION = 21, // static variable's address
-    DRT_STMT_LIST = 22,         // compile unit's offset into .debug_line
-};
 
 // Records one entry for the field at `offset` in .debug_info. With needsSymbol the
 // entry names the `.symtab` entry of `name` (3005 when there is no `.symtab` at all,

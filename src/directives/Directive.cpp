@@ -13,6 +13,7 @@
 #include "debug/dbgUtil.h"
 #include "directives/DirectiveDebug.h"
 #include "directives/DirectiveHandlers.h"
+#include "format/objectFormat.h"
 #include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
 #include "symbols/assemblerState.h"
@@ -606,10 +607,11 @@ int addPointerRelocation(int isSymbol, AssemblerState* state, const char* name, 
 
     RelocationEntry entry;
     entry.r_offset = static_cast<uint32_t>(address);
-    entry.r_info = (static_cast<uint32_t>(index) << 16) + (width == 2 ? 7u : 3u);
+    entry.r_info = relocationInfo(static_cast<uint32_t>(index), width == 2 ? R_POINTER16 : R_POINTER32);
     entry.r_addend = 0;
     table.push_back(entry);
-    logTrace(state, "RAM/ROM Relocation for pointers @ %s section\n", toData ? ".rel.data" : ".rel.text");
+    logTrace(state, "RAM/ROM Relocation for pointers @ %s section\n",
+             predefinedSectionName(toData ? SEC_REL_DATA : SEC_REL_TEXT));
     logTrace(state, "r_offset: 0x%x, r_info: 0x%x, r_addend: 0x%x\n", entry.r_offset, entry.r_info,
              static_cast<unsigned>(entry.r_addend));
     return 0;

@@ -4,6 +4,7 @@
 #include "core/Statement.h"
 #include "directives/Directive.h"
 #include "directives/DirectiveHandlers.h"
+#include "format/objectFormat.h"
 #include "symbols/assemblerState.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
@@ -15,14 +16,14 @@
 namespace {
 
 // Low four bits of a `.symtab` info byte after each linkage directive.
-constexpr uint8_t kLocalRelocatable = 0;
-constexpr uint8_t kLocalAbsolute = 4;
-constexpr uint8_t kGlobalHiddenRelocatable = 1;
-constexpr uint8_t kGlobalHiddenAbsolute = 9;
-constexpr uint8_t kGlobalExported = 13;
+constexpr uint8_t kLocalRelocatable = SYM_KIND_LOCAL;
+constexpr uint8_t kLocalAbsolute = SYM_KIND_LOCAL_ABS;
+constexpr uint8_t kGlobalHiddenRelocatable = SYM_KIND_NOEXPORT;
+constexpr uint8_t kGlobalHiddenAbsolute = SYM_KIND_NOEXPORT_ABS;
+constexpr uint8_t kGlobalExported = SYM_KIND_EXPORT;
 
 constexpr int32_t kHighestSectionTypeCode = 14;
-constexpr int32_t kWeakAddress = 0xFFFF;
+constexpr int32_t kWeakAddress = kWeakSymbolValue;
 
 std::vector<std::string> listNames(const Statement* st) {
     size_t n =
@@ -83,7 +84,7 @@ int setLinkage(AssemblerState* state, const std::string& name, uint8_t linkage) 
     if (index < 0) return failWith(state, Diag::SymbolNotInStrtab);
     ElfSymbolEntry& entry = state->symtab[static_cast<size_t>(index)];
     logTrace(state, "----->>info: %02x\n", entry.st_info);
-    entry.st_info = static_cast<uint8_t>((entry.st_info & 0xF0) | linkage);
+    entry.st_info = symbolInfo(symbolBindingOf(entry.st_info), linkage);
     return 0;
 }
 

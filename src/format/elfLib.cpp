@@ -70,7 +70,7 @@ bool layout(ElfObject* object) {
     ElfFileHeader& h = *object->header;
     if (h.e_type == 0) h.e_type = ELF_K_RELOCATABLE;
     h.e_machine = kElfMachine;
-    h.e_version = 1;
+    h.e_version = ELF_EV_CURRENT;
     h.e_shoff = 0;
     h.e_ehsize = kElfHeaderSize;
     h.e_phentsize = kElfProgramHeaderSize;
@@ -203,10 +203,10 @@ ElfFileHeader* elfNewEhdr(ElfObject* object, int kind) {
             return nullptr;
         }
         ElfFileHeader& h = *object->header;
-        static const uint8_t kIdent[16] = {0x7F, 'E', 'L', 'F', 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16};
-        std::memcpy(h.e_ident, kIdent, sizeof kIdent);
+        static_assert(sizeof h.e_ident == sizeof kElfIdent);
+        std::memcpy(h.e_ident, kElfIdent, sizeof kElfIdent);
         h.e_machine = kElfMachine;
-        h.e_version = 1;
+        h.e_version = ELF_EV_CURRENT;
         h.e_phentsize = kElfProgramHeaderSize;
         h.e_shentsize = kElfSectionHeaderSize;
     }

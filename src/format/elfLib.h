@@ -4,6 +4,8 @@
 // null or 0; nothing is printed.
 #pragma once
 
+#include "format/objectFormat.h"
+
 #include <cstdint>
 #include <memory>
 #include <vector>
@@ -27,9 +29,8 @@ enum ElfError {
 
 // Commands of elfBegin and elfUpdate; only "write" changes behaviour.
 constexpr int ELF_C_WRITE = 2;
-// Header kinds of elfNewEhdr (they are the e_type values).
-constexpr int ELF_K_RELOCATABLE = 1;
-constexpr int ELF_K_EXECUTABLE = 2;
+// The header kinds of elfNewEhdr, ELF_K_RELOCATABLE and ELF_K_EXECUTABLE, are the e_type
+// values of format/elfFileTypes.def.
 
 // Data types of a data descriptor; elfTypeSize gives their sizes.
 enum ElfDataType {
@@ -50,15 +51,6 @@ constexpr uint32_t kElfProgramHeaderSize = 32;
 constexpr uint32_t kElfSectionHeaderSize = 40;
 constexpr uint16_t kElfMachine = 0xF261;
 constexpr uint32_t kElfExtendedNumbering = 0xFF00; // section counts from here on go to section 0's sh_size
-
-// Section types and flags the assembler's sections use.
-constexpr uint32_t ELF_SHT_PROGBITS = 1;
-constexpr uint32_t ELF_SHT_SYMTAB = 2;
-constexpr uint32_t ELF_SHT_STRTAB = 3;
-constexpr uint32_t ELF_SHT_RELA = 4;
-constexpr uint32_t ELF_SHT_NOBITS = 8;
-constexpr uint32_t ELF_SHT_REL = 9;
-constexpr uint32_t ELF_SHT_DEBUG_RELOC = 0x80000005; // .debug_info_reloc: entries shaped like ELF_SHT_RELA
 
 struct ElfFileHeader {
     uint8_t e_ident[16] = {};

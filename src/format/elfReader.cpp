@@ -46,10 +46,13 @@ int readFileHeader(Reader& r, ElfFileHeader& h) {
     if (r.size < kElfHeaderSize)
         return r.fail("file too short for an ELF header (" + std::to_string(r.size) + " bytes)");
     const uint8_t* b = r.bytes;
-    if (b[0] != 0x7F || b[1] != 'E' || b[2] != 'L' || b[3] != 'F') return r.fail("bad ELF magic");
-    if (b[4] != 1) return r.fail("not a 32-bit ELF file (class " + std::to_string(b[4]) + ")");
-    if (b[5] != 1) return r.fail("not a little-endian ELF file (data " + std::to_string(b[5]) + ")");
-    if (b[6] != 1) return r.fail("unknown ELF identification version " + std::to_string(b[6]));
+    if (std::memcmp(b, kElfIdent, kElfMagicSize) != 0) return r.fail("bad ELF magic");
+    if (b[EI_CLASS] != ELF_CLASS32)
+        return r.fail("not a 32-bit ELF file (class " + std::to_string(b[EI_CLASS]) + ")");
+    if (b[EI_DATA] != ELF_DATA_LSB)
+        return r.fail("not a little-endian ELF file (data " + std::to_string(b[EI_DATA]) + ")");
+    if (b[EI_VERSION] != ELF_EV_CURRENT)
+        return r.fail("unknown ELF identification version " + std::to_string(b[EI_VERSION]));
     std::memcpy(h.e_ident, b, sizeof h.e_ident);
     h.e_type = get16(b + 16);
     h.e_machine = get16(b + 18);
@@ -64,7 +67,7 @@ int readFileHeader(Reader& r, ElfFileHeader& h) {
     h.e_shentsize = get16(b + 46);
     h.e_shnum = get16(b + 48);
     h.e_shstrndx = get16(b + 50);
-    if (h.e_version != 1) return r.fail("unknown ELF version " + std::to_string(h.e_version));
+    if (h.e_version != ELF_EV_CURRENT) return r.fail("unknown ELF version " + std::to_string(h.e_version));
     if (h.e_ehsize != kElfHeaderSize) return r.fail("e_ehsize is " + std::to_string(h.e_ehsize) + ", not 52");
     if (h.e_phnum != 0) {
         if (h.e_phentsize != kElfProgramHeaderSize) return r.fail("e_phentsize is not 32");
@@ -141,7 +144,7 @@ const ElfImageSection* symbolNames(const ElfImage& image, const ElfImageSection&
         return link < image.sections.size() && image.sections[link].header.sh_type == ELF_SHT_STRTAB
                    ? &image.sections[link]
                    : nullptr;
-    return findImageSection(image, ".strtab");
+    return findImageSection(image, predefinedSectionName(SEC_STRTAB));
 }
 
 // Checks an entry table: the entry size must be the expected one (or left at 0) and the

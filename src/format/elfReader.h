@@ -5,6 +5,7 @@
 #pragma once
 
 #include "format/elfLib.h"
+#include "format/objectFormat.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -16,9 +17,8 @@ struct ElfImageRelocation {
     uint32_t r_offset = 0;
     uint32_t r_info = 0;
     int32_t r_addend = 0; // 0 for entries without an addend
-    // The assembler keeps the symbol index in the upper half of r_info.
-    uint32_t symbolIndex() const { return r_info >> 16; }
-    uint32_t type() const { return r_info & 0xFF; }
+    uint32_t symbolIndex() const { return relocationSymbolOf(r_info); }
+    uint32_t type() const { return relocationTypeOf(r_info); }
 };
 
 struct ElfImageSection {

@@ -72,52 +72,6 @@ struct Cursor {
     }
 };
 
-struct Named {
-    uint32_t value;
-    const char* name;
-};
-
-template <size_t N> const char* lookup(const Named (&table)[N], uint32_t value) {
-    for (const Named& n : table)
-        if (n.value == value) return n.name;
-    return nullptr;
-}
-
-constexpr Named kTags[] = {
-    {0x01, "DW_TAG_array_type"},     {0x04, "DW_TAG_enumeration_type"}, {0x05, "DW_TAG_formal_parameter"},
-    {0x0d, "DW_TAG_member"},         {0x0f, "DW_TAG_pointer_type"},     {0x11, "DW_TAG_compile_unit"},
-    {0x13, "DW_TAG_structure_type"}, {0x16, "DW_TAG_typedef"},          {0x17, "DW_TAG_union_type"},
-    {0x24, "DW_TAG_base_type"},      {0x26, "DW_TAG_const_type"},       {0x28, "DW_TAG_enumerator"},
-    {0x2e, "DW_TAG_subprogram"},     {0x34, "DW_TAG_variable"},         {0x35, "DW_TAG_volatile_type"},
-};
-
-constexpr Named kAttributes[] = {
-    {0x01, "DW_AT_sibling"},     {0x02, "DW_AT_location"},
-    {0x03, "DW_AT_name"},        {0x0b, "DW_AT_byte_size"},
-    {0x0c, "DW_AT_bit_offset"},  {0x0d, "DW_AT_bit_size"},
-    {0x10, "DW_AT_stmt_list"},   {0x11, "DW_AT_low_pc"},
-    {0x12, "DW_AT_high_pc"},     {0x13, "DW_AT_language"},
-    {0x1b, "DW_AT_comp_dir"},    {0x1c, "DW_AT_const_value"},
-    {0x25, "DW_AT_producer"},    {0x27, "DW_AT_prototyped"},
-    {0x2a, "DW_AT_return_addr"}, {0x38, "DW_AT_data_member_location"},
-    {0x3a, "DW_AT_decl_file"},   {0x3b, "DW_AT_decl_line"},
-    {0x3e, "DW_AT_encoding"},    {0x3f, "DW_AT_external"},
-    {0x48, "DW_AT_static_link"}, {0x49, "DW_AT_type"},
-};
-
-constexpr Named kForms[] = {
-    {0x01, "addr"},     {0x03, "block2"}, {0x04, "block4"}, {0x05, "data2"},  {0x06, "data4"},
-    {0x07, "data8"},    {0x08, "string"}, {0x09, "block"},  {0x0a, "block1"}, {0x0b, "data1"},
-    {0x0c, "flag"},     {0x0d, "sdata"},  {0x0e, "strp"},   {0x0f, "udata"},  {0x10, "ref_addr"},
-    {0x11, "ref1"},     {0x12, "ref2"},   {0x13, "ref4"},   {0x14, "ref8"},   {0x15, "ref_udata"},
-    {0x16, "indirect"},
-};
-
-constexpr Named kEncodings[] = {{5, "signed"}, {6, "signed char"}, {7, "unsigned"}, {8, "unsigned char"}};
-
-constexpr uint32_t kAtSibling = 0x01, kAtName = 0x03, kAtLanguage = 0x13, kAtEncoding = 0x3e, kAtType = 0x49;
-constexpr uint32_t kFormIndirect = 0x16;
-
 std::string nameOr(const char* name, uint32_t value) {
     if (name) return name;
     std::string text;
@@ -181,53 +135,53 @@ struct UnitHeader {
 
 bool readValue(Cursor& c, uint32_t form, uint8_t addressSize, DebugValue& v, int depth = 0) {
     switch (form) {
-        case 0x01:
+        case DW_FORM_addr:
             v.number = c.fixed(addressSize == 0 || addressSize > 8 ? 4 : addressSize);
             break;
-        case 0x0b:
-        case 0x0c:
-        case 0x11:
+        case DW_FORM_data1:
+        case DW_FORM_flag:
+        case DW_FORM_ref1:
             v.number = c.u8();
             break;
-        case 0x05:
-        case 0x12:
+        case DW_FORM_data2:
+        case DW_FORM_ref2:
             v.number = c.u16();
             break;
-        case 0x06:
-        case 0x0e:
-        case 0x10:
-        case 0x13:
+        case DW_FORM_data4:
+        case DW_FORM_strp:
+        case DW_FORM_ref_addr:
+        case DW_FORM_ref4:
             v.number = c.u32();
             break;
-        case 0x07:
-        case 0x14:
+        case DW_FORM_data8:
+        case DW_FORM_ref8:
             v.number = c.fixed(8);
             break;
-        case 0x0d:
+        case DW_FORM_sdata:
             v.number = static_cast<uint64_t>(c.sleb());
             break;
-        case 0x0f:
-        case 0x15:
+        case DW_FORM_udata:
+        case DW_FORM_ref_udata:
             v.number = c.uleb();
             break;
-        case 0x08:
+        case DW_FORM_string:
             v.text = c.str();
             v.isText = true;
             break;
-        case 0x09:
-        case 0x0a:
-        case 0x03:
-        case 0x04: {
-            const uint64_t length = form == 0x09   ? c.uleb()
-                                    : form == 0x0a ? c.u8()
-                                    : form == 0x03 ? c.u16()
-                                                   : c.u32();
+        case DW_FORM_block:
+        case DW_FORM_block1:
+        case DW_FORM_block2:
+        case DW_FORM_block4: {
+            const uint64_t length = form == DW_FORM_block    ? c.uleb()
+                                    : form == DW_FORM_block1 ? c.u8()
+                                    : form == DW_FORM_block2 ? c.u16()
+                                                             : c.u32();
             c.skip(length);
             v.number = length;
             v.isBlock = true;
             break;
         }
-        case kFormIndirect: {
+        case DW_FORM_indirect: {
             const uint32_t actual = static_cast<uint32_t>(c.uleb());
             if (depth > 4 || c.bad) return false;
             v.form = actual;
@@ -243,8 +197,8 @@ bool readValue(Cursor& c, uint32_t form, uint8_t addressSize, DebugValue& v, int
 // (the entries read so far are kept).
 bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, UnitHeader& header,
                  std::vector<DebugEntry>& entries, std::string& error) {
-    const ElfImageSection* abbrevSection = findImageSection(image, ".debug_abbrev");
-    const ElfImageSection* info = findImageSection(image, ".debug_info");
+    const ElfImageSection* abbrevSection = findImageSection(image, predefinedSectionName(SEC_DEBUG_ABBREV));
+    const ElfImageSection* info = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO));
     if (!info) {
         error = "no .debug_info section";
         return false;
@@ -292,7 +246,7 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
                 entries.push_back(std::move(e));
                 return false;
             }
-            if (attribute == kAtSibling) {
+            if (attribute == DW_AT_sibling) {
                 sibling = static_cast<uint32_t>(v.number);
                 hasSibling = true;
             }
@@ -314,7 +268,7 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
 
 std::string entryName(const DebugEntry& e) {
     for (const DebugValue& v : e.values)
-        if (v.attribute == kAtName && v.isText) return v.text;
+        if (v.attribute == DW_AT_name && v.isText) return v.text;
     return {};
 }
 
@@ -328,9 +282,9 @@ std::string formatValue(const DebugValue& v, const std::map<uint32_t, const Debu
         appendf(text, "[%llu bytes]", static_cast<unsigned long long>(v.number));
         return text;
     }
-    if (v.attribute == kAtType || v.attribute == kAtSibling) {
+    if (v.attribute == DW_AT_type || v.attribute == DW_AT_sibling) {
         appendf(text, "<0x%llx>", static_cast<unsigned long long>(v.number));
-        if (v.attribute == kAtType) {
+        if (v.attribute == DW_AT_type) {
             auto target = byOffset.find(static_cast<uint32_t>(v.number));
             if (target == byOffset.end()) {
                 text += " (no entry there)";
@@ -344,30 +298,22 @@ std::string formatValue(const DebugValue& v, const std::map<uint32_t, const Debu
         }
         return text;
     }
-    if (v.form == 0x01 || v.attribute == 0x11 || v.attribute == 0x12) {
+    if (v.form == DW_FORM_addr || v.attribute == DW_AT_low_pc || v.attribute == DW_AT_high_pc) {
         appendf(text, "0x%llx", static_cast<unsigned long long>(v.number));
         return text;
     }
     appendf(text, "%llu", static_cast<unsigned long long>(v.number));
-    if (v.form == 0x06 && v.number >= 0x80000000u)
+    if (v.form == DW_FORM_data4 && v.number >= 0x80000000u)
         appendf(text, " (%d)", static_cast<int32_t>(static_cast<uint32_t>(v.number)));
-    if (v.attribute == kAtEncoding && lookup(kEncodings, static_cast<uint32_t>(v.number)))
-        appendf(text, " (%s)", lookup(kEncodings, static_cast<uint32_t>(v.number)));
-    if (v.attribute == kAtLanguage && v.number == 1) text += " (C89)";
+    if (v.attribute == DW_AT_encoding && dwarfEncodingName(static_cast<uint32_t>(v.number)))
+        appendf(text, " (%s)", dwarfEncodingName(static_cast<uint32_t>(v.number)));
+    if (v.attribute == DW_AT_language && v.number <= UINT32_MAX &&
+        dwarfLanguageName(static_cast<uint32_t>(v.number)))
+        appendf(text, " (%s)", dwarfLanguageName(static_cast<uint32_t>(v.number)));
     return text;
 }
 
 } // namespace
-
-const char* dwarfTagName(uint32_t tag) {
-    return lookup(kTags, tag);
-}
-const char* dwarfAttributeName(uint32_t attribute) {
-    return lookup(kAttributes, attribute);
-}
-const char* dwarfFormName(uint32_t form) {
-    return lookup(kForms, form);
-}
 
 std::string viewDebugInfo(const ElfImage& image) {
     std::map<uint64_t, Abbrev> abbrevs;
@@ -376,11 +322,11 @@ std::string viewDebugInfo(const ElfImage& image) {
     std::string error;
     const bool ok = readEntries(image, abbrevs, header, entries, error);
     std::string out;
-    const ElfImageSection* info = findImageSection(image, ".debug_info");
+    const ElfImageSection* info = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO));
     if (!info) return "No .debug_info section.\n";
     appendf(out, "Contents of .debug_info (%zu bytes, %zu abbreviations):\n", info->bytes.size(),
             abbrevs.size());
-    if (info->bytes.size() >= 11) {
+    if (info->bytes.size() >= kDwarfUnitHeaderSize) {
         appendf(out, "  unit_length %u (%s), version %u, abbrev_offset %u, address_size %u\n",
                 header.unitLength,
                 header.unitLength == info->bytes.size() ? "the whole section" : "not the section size",
@@ -418,7 +364,7 @@ std::vector<DebugAttributeAt> debugAttributeOffsets(const ElfImage& image) {
 
 std::string viewDebugLine(const ElfImage& image) {
     std::string out;
-    const ElfImageSection* line = findImageSection(image, ".debug_line");
+    const ElfImageSection* line = findImageSection(image, predefinedSectionName(SEC_DEBUG_LINE));
     if (!line) {
         out += "No .debug_line section.\n";
     } else {
@@ -475,10 +421,10 @@ std::string viewDebugLine(const ElfImage& image) {
                 const uint64_t length = c.uleb();
                 const size_t end = c.pos + length;
                 const uint8_t sub = length ? c.u8() : 0;
-                if (sub == 1) {
+                if (sub == DW_LNE_end_sequence) {
                     appendf(text, "end_sequence");
                     ended = true;
-                } else if (sub == 2) {
+                } else if (sub == DW_LNE_set_address) {
                     address = c.fixed(static_cast<int>(length - 1 > 8 ? 8 : length - 1));
                     appendf(text, "set_address 0x%llx", static_cast<unsigned long long>(address));
                 } else {
@@ -486,23 +432,24 @@ std::string viewDebugLine(const ElfImage& image) {
                             static_cast<unsigned long long>(length));
                 }
                 if (!c.bad && c.pos < end) c.skip(end - c.pos);
-            } else if (op == 1) {
+            } else if (op == DW_LNS_copy) {
                 appendf(text, "copy                         row: address 0x%04llx line %lld",
                         static_cast<unsigned long long>(address), static_cast<long long>(row));
-            } else if (op == 2) {
+            } else if (op == DW_LNS_advance_pc) {
                 const uint64_t delta = c.uleb();
                 address += delta * minLength;
                 appendf(text, "advance_pc %llu (address 0x%llx)", static_cast<unsigned long long>(delta),
                         static_cast<unsigned long long>(address));
-            } else if (op == 3) {
+            } else if (op == DW_LNS_advance_line) {
                 // The delta is written as the unsigned LEB128 of a 32-bit value.
                 const int32_t delta = static_cast<int32_t>(static_cast<uint32_t>(c.uleb()));
                 row += delta;
                 appendf(text, "advance_line %d (line %lld)", delta, static_cast<long long>(row));
             } else if (op < opcodeBase) {
                 appendf(text, "standard opcode %u", op);
-                if (op == 4 || op == 5) appendf(text, " %llu", static_cast<unsigned long long>(c.uleb()));
-                if (op == 9) appendf(text, " %u", c.u16());
+                if (op == DW_LNS_set_file || op == DW_LNS_set_column)
+                    appendf(text, " %llu", static_cast<unsigned long long>(c.uleb()));
+                if (op == DW_LNS_fixed_advance_pc) appendf(text, " %u", c.u16());
             } else if (lineRange != 0) {
                 const int adjusted = op - opcodeBase;
                 address += static_cast<uint64_t>(adjusted / lineRange) * minLength;
@@ -517,7 +464,7 @@ std::string viewDebugLine(const ElfImage& image) {
         if (c.bad) out += "  error: the section is cut short\n";
     }
 
-    const ElfImageSection* raw = findImageSection(image, ".debug_raw_line");
+    const ElfImageSection* raw = findImageSection(image, predefinedSectionName(SEC_DEBUG_RAW_LINE));
     if (!raw) {
         out += "No .debug_raw_line section.\n";
         return out;
@@ -539,7 +486,7 @@ std::string viewDebugLine(const ElfImage& image) {
 }
 
 std::string viewDebugReloc(const ElfImage& image) {
-    const ElfImageSection* reloc = findImageSection(image, ".debug_info_reloc");
+    const ElfImageSection* reloc = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO_RELOC));
     if (!reloc) return "No .debug_info_reloc section.\n";
     const std::vector<DebugAttributeAt> attributes = debugAttributeOffsets(image);
     std::string out;
@@ -549,12 +496,12 @@ std::string viewDebugReloc(const ElfImage& image) {
     for (const ElfImageRelocation& r : reloc->relocations) {
         const uint32_t type = r.type();
         // The unit-level types name no symbol; index 0 there means none.
-        const bool named = type == 20 || type == 21;
+        const bool named = relocationSite(type) == RS_DEBUG_SYMBOL;
         std::string symbol = "-";
         if (named)
             symbol = r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name
                                                             : symbolNumber(r.symbolIndex());
-        std::string field = r.r_offset == 6 ? "unit header debug_abbrev_offset" : "";
+        std::string field = r.r_offset == kDwarfUnitAbbrevOffset ? "unit header debug_abbrev_offset" : "";
         for (const DebugAttributeAt& a : attributes) {
             if (a.valueOffset != r.r_offset) continue;
             field = nameOr(dwarfAttributeName(a.attribute), a.attribute) + " of " +

@@ -6,6 +6,7 @@
 // file-table fields in single bytes.
 #pragma once
 
+#include "format/dwarf.h"
 #include "format/elfReader.h"
 
 #include <cstdint>
@@ -26,7 +27,3 @@ struct DebugAttributeAt {
 
 // The attribute values of .debug_info in section order (empty when it cannot be read).
 std::vector<DebugAttributeAt> debugAttributeOffsets(const ElfImage& image);
-
-const char* dwarfTagName(uint32_t tag);
-const char* dwarfAttributeName(uint32_t attribute);
-const char* dwarfFormName(uint32_t form);

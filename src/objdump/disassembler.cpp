@@ -1,6 +1,7 @@
 #include "objdump/disassembler.h"
 
 #include "core/Statement.h"
+#include "format/objectFormat.h"
 #include "isa/encoder.h"
 
 #include <algorithm>
@@ -14,19 +15,8 @@ const char* const kDisasmFlagNames[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T
 
 namespace {
 
-// Relocation types, by what the linker patches.
-enum : uint8_t {
-    REL_PORT = 1,
-    REL_CODE = 2,
-    REL_POINTER32 = 3,
-    REL_CODE_ADDEND = 4,
-    REL_DATA = 6,
-    REL_POINTER16 = 7,
-    REL_DATA_ADDEND = 8,
-};
-
 bool isPointerType(uint32_t type) {
-    return type == REL_POINTER16 || type == REL_POINTER32;
+    return relocationSite(type) == RS_POINTER;
 }
 
 std::string hex(uint32_t value) {
@@ -58,11 +48,11 @@ bool writeOperand(const DecodedInstruction& d, int o, OperandShape shape, bool t
     const DecodedOperand& op = d.operands[o];
     if (symbol) {
         if (strict) {
-            const bool address = symbol->type == REL_DATA || symbol->type == REL_DATA_ADDEND;
-            const bool code = symbol->type == REL_CODE || symbol->type == REL_CODE_ADDEND;
+            const bool address = symbol->type == R_DATA || symbol->type == R_DATA_ADDEND;
+            const bool code = symbol->type == R_CODE || symbol->type == R_CODE_ADDEND;
             const bool named = shape == SHAPE_I || shape == SHAPE_B;
             if ((address && (!named || d.branch)) || (code && !d.branch)) return false;
-            if (!address && !code && symbol->type != REL_PORT && shape != SHAPE_IMM_L) return false;
+            if (!address && !code && symbol->type != R_PORT && shape != SHAPE_IMM_L) return false;
         }
         const bool parentheses = d.branch ? throughPointer : op.indirect;
         switch (shape) {
@@ -139,9 +129,9 @@ ObjectLayout objectLayout(const ElfImage& image) {
     ObjectLayout layout;
     for (size_t i = 1; i < image.sections.size(); ++i) {
         const std::string& name = image.sections[i].name;
-        if (name == ".text" && layout.text < 0) layout.text = static_cast<int>(i);
-        if (name == ".data" && layout.data < 0) layout.data = static_cast<int>(i);
-        if (name == ".bss" && layout.bss < 0) layout.bss = static_cast<int>(i);
+        if (name == predefinedSectionName(SEC_TEXT) && layout.text < 0) layout.text = static_cast<int>(i);
+        if (name == predefinedSectionName(SEC_DATA) && layout.data < 0) layout.data = static_cast<int>(i);
+        if (name == predefinedSectionName(SEC_BSS) && layout.bss < 0) layout.bss = static_cast<int>(i);
     }
     // With a single text origin the section starts at the origin, which is the entry
     // point; otherwise it starts at address 0.
@@ -154,7 +144,8 @@ ObjectLayout objectLayout(const ElfImage& image) {
         const uint64_t size = data.bytes.size();
         uint64_t lowest = UINT64_MAX, needed = 0;
         for (const ElfImageSymbol& s : image.symbols) {
-            if (s.st_shndx != layout.data || s.st_value == 0xFFFF) continue; // weak names have no place
+            // Weak names have no place.
+            if (s.st_shndx != layout.data || s.st_value == kWeakSymbolValue) continue;
             lowest = std::min<uint64_t>(lowest, s.st_value);
             const uint64_t end = uint64_t{s.st_value} + s.st_size;
             if (end > size) needed = std::max<uint64_t>(needed, end - size);
@@ -184,7 +175,7 @@ std::vector<PlacedSymbol> placeSymbols(const ElfImage& image, int section, uint3
         if (s.st_shndx != section) continue;
         const int64_t address = words ? int64_t{s.st_value} * 2 : int64_t{s.st_value};
         const int64_t offset = address - base;
-        if (offset < 0 || offset > size || s.st_value == 0xFFFF)
+        if (offset < 0 || offset > size || s.st_value == kWeakSymbolValue)
             unplaced.push_back(s.name);
         else
             placed.push_back({static_cast<uint32_t>(offset), i});
@@ -332,7 +323,7 @@ void appendData(const ElfImage& image, const std::vector<uint8_t>& bytes,
         // .DB gives, when the next pointer follows directly).
         if (next != pointers.end() && next->first == p) {
             const ElfImageRelocation& rel = *next->second;
-            uint32_t width = rel.type() == REL_POINTER32 ? 4 : 2;
+            uint32_t width = rel.type() == R_POINTER32 ? 4 : 2;
             auto after = std::next(next);
             if (after != pointers.end() && after->first < p + width) width = after->first - p;
             bool zero = p + width <= to;
@@ -402,7 +393,7 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
         placeSymbols(image, layout.text, layout.textBase, true, size, out.unplaced);
 
     TextContext c{image, layout, bytes, {}, {}};
-    if (const ElfImageSection* rel = findImageSection(image, ".rel.text")) {
+    if (const ElfImageSection* rel = findImageSection(image, predefinedSectionName(SEC_REL_TEXT))) {
         for (const ElfImageRelocation& r : rel->relocations) {
             if (isPointerType(r.type())) {
                 // Pointer items hold the byte address the directive gave.
@@ -507,7 +498,7 @@ void listData(const ElfImage& image, const ObjectLayout& layout, SectionListing&
     const std::vector<PlacedSymbol> placed =
         placeSymbols(image, layout.data, layout.dataBase, false, size, out.unplaced);
     std::map<uint32_t, const ElfImageRelocation*> pointers;
-    if (const ElfImageSection* rel = findImageSection(image, ".rel.data")) {
+    if (const ElfImageSection* rel = findImageSection(image, predefinedSectionName(SEC_REL_DATA))) {
         for (const ElfImageRelocation& r : rel->relocations) {
             const int64_t offset = int64_t{r.r_offset} - layout.dataBase;
             if (isPointerType(r.type()) && offset >= 0 && offset < size)

@@ -31,74 +31,10 @@ void appendf(std::string& out, const char* format, ...) {
 
 namespace {
 
-struct Named {
-    uint32_t value;
-    const char* name;
-};
-
-template <size_t N> const char* lookup(const Named (&table)[N], uint32_t value) {
-    for (const Named& n : table)
-        if (n.value == value) return n.name;
-    return nullptr;
-}
-
-constexpr Named kSectionTypes[] = {
-    {0, "NULL"},
-    {1, "PROGBITS"},
-    {2, "SYMTAB"},
-    {3, "STRTAB"},
-    {4, "RELA"},
-    {8, "NOBITS"},
-    {9, "REL"},
-    {0x70000000, "LOPROC"},
-    {0x7FFFFFFF, "HIPROC"},
-    {0x80000000, "LOUSER"},
-    {0x80000001, "DEBUG_LINE"},
-    {0x80000002, "DEBUG_INFO"},
-    {0x80000003, "DEBUG_ABBREV"},
-    {0x80000004, "DEBUG_RAW_LINE"},
-    {0x80000005, "DEBUG_RELOC"},
-};
-
-// What the linker patches, by relocation type (the debug types are in .debug_info_reloc).
-constexpr Named kRelocationTypes[] = {
-    {1, "R_PORT"},
-    {2, "R_CODE"},
-    {3, "R_POINTER32"},
-    {4, "R_CODE_ADDEND"},
-    {6, "R_DATA"},
-    {7, "R_POINTER16"},
-    {8, "R_DATA_ADDEND"},
-    {9, "R_PORTTST_BIT"},
-    {10, "R_BIT5"},
-    {11, "R_IMM8"},
-    {12, "R_IMM16"},
-    {13, "R_IMM32"},
-    {14, "R_IMM8_SPLIT"},
-    {15, "R_SHIFT_COUNT"},
-    {16, "R_CPYMEM_COUNT"},
-    {18, "R_DEBUG_ABBREV_OFFSET"},
-    {19, "R_DEBUG_CU_LOW_PC"},
-    {20, "R_DEBUG_FUNC_LOW_PC"},
-    {21, "R_DEBUG_VAR_LOCATION"},
-    {22, "R_DEBUG_STMT_LIST"},
-};
-
-constexpr Named kBindings[] = {{0, "LOCAL"}, {1, "GLOBAL"}, {2, "WEAK"}};
-
-// The low four bits of the info byte: the linkage the data directives, .GLOBAL
-// (EXPORT or DO_NOT_EXPORT), .LOCAL and .WEAK give; the _ABS variants are those of an
-// absolute object.
-constexpr Named kKinds[] = {{0, "LOCAL"}, {1, "NOEXPORT"},     {2, "WEAK"},   {4, "LOCAL_ABS"},
-                            {8, "ABS"},   {9, "NOEXPORT_ABS"}, {13, "EXPORT"}};
-
 std::string flagLetters(uint32_t flags) {
     std::string letters;
-    if (flags & 1) letters += 'W';
-    if (flags & 2) letters += 'A';
-    if (flags & 4) letters += 'X';
-    if (flags & 0x40) letters += 'I';
-    if (flags & 0xF0000000u) letters += 'p';
+    for (const SectionFlagRow& row : kSectionFlags)
+        if (flags & row.value) letters += row.letter;
     return letters;
 }
 
@@ -114,19 +50,6 @@ const ElfImageSection* symbolTable(const ElfImage& image) {
 }
 
 } // namespace
-
-const char* sectionTypeName(uint32_t type) {
-    return lookup(kSectionTypes, type);
-}
-const char* relocationTypeName(uint32_t type) {
-    return lookup(kRelocationTypes, type);
-}
-const char* symbolBindingName(uint8_t info) {
-    return lookup(kBindings, info >> 4);
-}
-const char* symbolKindName(uint8_t info) {
-    return lookup(kKinds, info & 0xF);
-}
 
 std::string symbolNumber(uint32_t index) {
     std::string text;
@@ -145,10 +68,8 @@ std::string sectionIndexName(const ElfImage& image, uint32_t index) {
 std::string viewFileHeader(const ElfImage& image) {
     const ElfFileHeader& h = image.header;
     std::string out = "File header:\n";
-    appendf(out, "  Type:            %u (%s)\n", h.e_type,
-            h.e_type == 1   ? "relocatable"
-            : h.e_type == 2 ? "executable"
-                            : "other");
+    const char* type = elfFileTypeName(h.e_type);
+    appendf(out, "  Type:            %u (%s)\n", h.e_type, type ? type : "other");
     appendf(out, "  Machine:         0x%04X\n", h.e_machine);
     appendf(out, "  Version:         %u\n", h.e_version);
     appendf(out, "  Entry point:     0x%X (byte address of the single text origin, 0 without one)\n",
@@ -185,8 +106,8 @@ std::string viewSymbols(const ElfImage& image) {
     for (size_t k = 0; k < image.symbols.size(); ++k) {
         const ElfImageSymbol& s = image.symbols[k];
         appendf(out, "  %5zu %08X %6u 0x%02X %-6s %-10s %-10s %s\n", k, s.st_value, s.st_size, s.st_info,
-                numberOr(symbolBindingName(s.st_info), s.st_info >> 4).c_str(),
-                numberOr(symbolKindName(s.st_info), s.st_info & 0xF).c_str(),
+                numberOr(symbolBindingName(symbolBindingOf(s.st_info)), symbolBindingOf(s.st_info)).c_str(),
+                numberOr(symbolKindName(symbolKindOf(s.st_info)), symbolKindOf(s.st_info)).c_str(),
                 sectionIndexName(image, s.st_shndx).c_str(), s.name.c_str());
     }
     return out;
@@ -205,7 +126,7 @@ std::string viewRelocations(const ElfImage& image) {
         for (const ElfImageRelocation& r : s.relocations) {
             const uint32_t type = r.type();
             // Pointer items give byte offsets; instruction fields, code word offsets.
-            const char* unit = type == 3 || type == 7 ? "byte" : "word";
+            const char* unit = relocationSite(type) == RS_POINTER ? "byte" : "word";
             const uint32_t symbol = r.symbolIndex();
             const std::string name =
                 symbol < image.symbols.size() ? image.symbols[symbol].name : symbolNumber(symbol);
@@ -329,7 +250,7 @@ void writeWeak(std::string& out, const ElfImage& image, const std::vector<std::s
     std::unordered_set<std::string> pending(unplaced.begin(), unplaced.end());
     std::string names;
     for (const ElfImageSymbol& s : image.symbols) {
-        if ((s.st_info & 0xF) != 2 || pending.erase(s.name) == 0) continue;
+        if (symbolKindOf(s.st_info) != SYM_KIND_WEAK || pending.erase(s.name) == 0) continue;
         if (!names.empty()) names += ", ";
         names += s.name;
     }
@@ -363,9 +284,10 @@ void writeBss(std::string& out, const ElfImage& image, const ObjectLayout& layou
 void writeLinkage(std::string& out, const ElfImage& image) {
     std::string exported, hidden;
     for (const ElfImageSymbol& s : image.symbols) {
-        const uint8_t kind = s.st_info & 0xF;
-        if (kind == 13) exported += (exported.empty() ? "" : ", ") + s.name;
-        if (kind == 1 || kind == 9) hidden += (hidden.empty() ? "" : ", ") + s.name;
+        const uint8_t kind = symbolKindOf(s.st_info);
+        if (kind == SYM_KIND_EXPORT) exported += (exported.empty() ? "" : ", ") + s.name;
+        if (kind == SYM_KIND_NOEXPORT || kind == SYM_KIND_NOEXPORT_ABS)
+            hidden += (hidden.empty() ? "" : ", ") + s.name;
     }
     if (!exported.empty()) appendf(out, "%s.GLOBAL EXPORT %s\n", kIndent, exported.c_str());
     if (!hidden.empty()) appendf(out, "%s.GLOBAL DO_NOT_EXPORT %s\n", kIndent, hidden.c_str());

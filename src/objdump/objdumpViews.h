@@ -3,6 +3,7 @@
 #pragma once
 
 #include "format/elfReader.h"
+#include "format/objectFormat.h"
 
 #include <cstdarg>
 #include <cstdint>
@@ -10,13 +11,6 @@
 
 // printf-style append.
 void appendf(std::string& out, const char* format, ...) __attribute__((format(printf, 2, 3)));
-
-// Names of the assembler's section types, relocation types and symbol info codes;
-// null for a value that has none.
-const char* sectionTypeName(uint32_t type);
-const char* relocationTypeName(uint32_t type);
-const char* symbolBindingName(uint8_t info);
-const char* symbolKindName(uint8_t info);
 
 // A symbol index that names no symbol, as "#index".
 std::string symbolNumber(uint32_t index);

@@ -13,6 +13,7 @@
 
 #include "core/LIST.h"
 #include "core/RunContext.h"
+#include "format/objectFormat.h"
 #include "isa/keywordTable.h"
 #include "symbols/nameIndex.h"
 #include "symbols/stHashTable.h"
@@ -22,24 +23,7 @@ struct KeywordTable; // isa/keywordTable.h
 constexpr int kBlockCapacity = 2046; // bytes per DataBlock
 constexpr int kMaxSlots = 64;        // two slots per section
 constexpr int kMaxSections = kMaxSlots / 2;
-constexpr int kPredefinedSections = 13;
-
-// Section numbers (ordinals) of the predefined sections, in table order.
-enum SectionOrdinal {
-    SEC_TEXT = 0,
-    SEC_DATA = 1,
-    SEC_BSS = 2,
-    SEC_SYMTAB = 3,
-    SEC_STRTAB = 4,
-    SEC_REL_TEXT = 5,
-    SEC_REL_DATA = 6,
-    SEC_DEBUG_ABBREV = 7,
-    SEC_DEBUG_INFO = 8,
-    SEC_DEBUG_LINE = 9,
-    SEC_DEBUG_INFO_RELOC = 10,
-    SEC_DEBUG_RAW_LINE = 11,
-    SEC_SHSTRTAB = 12,
-};
+// SectionOrdinal and kPredefinedSections: format/predefinedSections.def.
 
 enum DataBlockKind { BLOCK_PLAIN = 0, BLOCK_RELOCATIONS = 1, BLOCK_SYMBOLS = 2 };
 

@@ -1,6 +1,7 @@
 #include "symbols/sectionHandler.h"
 
 #include "core/messages.h"
+#include "format/objectFormat.h"
 #include "symbols/assemblerState.h"
 
 #include <cstring>
@@ -8,35 +9,8 @@
 
 namespace {
 
-const char* const kPredefinedNames[kPredefinedSections] = {
-    ".text",     ".data",         ".bss",        ".symtab",     ".strtab",           ".rel.text",
-    ".rel.data", ".debug_abbrev", ".debug_info", ".debug_line", ".debug_info_reloc", ".debug_raw_line",
-    ".shstrtab",
-};
-
-const int32_t kPredefinedTypeCodes[kPredefinedSections] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 7, 8};
-
-struct SectionAttributeRow {
-    const char* name;
-    int32_t type;
-    int32_t flags;
-};
-
-const SectionAttributeRow kSectionAttributes[] = {
-    {".bss", 8, 3},
-    {".data", 1, 3},
-    {".shstrtab", 3, 0},
-    {".strtab", 3, 2},
-    {".symtab", 2, 2},
-    {".text", 1, 6},
-    {".rel.text", 4, 0},
-    {".rel.data", 4, 0},
-    {".debug_info", static_cast<int32_t>(0x80000002u), 64},
-    {".debug_abbrev", static_cast<int32_t>(0x80000003u), 64},
-    {".debug_line", static_cast<int32_t>(0x80000001u), 64},
-    {".debug_raw_line", static_cast<int32_t>(0x80000004u), 64},
-    {".debug_info_reloc", static_cast<int32_t>(0x80000005u), 64},
-};
+// The section type table's codes, by predefined section: the five debug sections share one.
+constexpr int32_t kPredefinedTypeCodes[kPredefinedSections] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 7, 8};
 
 bool sameNameIgnoringCase(const char* a, const char* b) {
     return std::strlen(a) == std::strlen(b) && strcasecmp(a, b) == 0;
@@ -97,16 +71,17 @@ int setupPredefinedSections(AssemblerState* state) {
     state->slotCount = 0;
     state->sectionCount = 0;
     for (int i = 0; i < kPredefinedSections; ++i) {
-        appendShstrtab(state, kPredefinedNames[i]);
+        const char* name = kPredefinedSectionTable[i].name;
+        appendShstrtab(state, name);
         SectionSlot& slot = state->sectionSlots[state->slotCount];
-        slot.name = kPredefinedNames[i];
+        slot.name = name;
         slot.ordinal = i;
         slot.slotA = state->slotCount;
         slot.slotB = state->slotCount + 1;
         state->sectionSlots[state->slotCount + 1] = slot; // the second slot holds a copy
         state->slotCount += 2;
         state->sectionCount += 1;
-        state->sectionTypeNames[i] = SectionTypeName{kPredefinedTypeCodes[i], kPredefinedNames[i]};
+        state->sectionTypeNames[i] = SectionTypeName{kPredefinedTypeCodes[i], name};
     }
     state->sectionTypeNameCount = kPredefinedSections;
     return 0;
@@ -158,10 +133,10 @@ int32_t sectionTypeCode(const char* name, const AssemblerState* state) {
 void sectionAttributes(const char* name, int32_t* type, int32_t* flags) {
     int32_t t = -1, f = -1;
     if (name) {
-        for (const SectionAttributeRow& row : kSectionAttributes) {
+        for (const PredefinedSection& row : kPredefinedSectionTable) {
             if (sameNameIgnoringCase(row.name, name)) {
-                t = row.type;
-                f = row.flags;
+                t = static_cast<int32_t>(row.type);
+                f = static_cast<int32_t>(row.flags);
                 break;
             }
         }
@@ -171,35 +146,26 @@ void sectionAttributes(const char* name, int32_t* type, int32_t* flags) {
 }
 
 int32_t sectionFlagFromLetter(char letter) {
-    switch (letter) {
-        case 'a':
-        case 'A':
-            return 2;
-        case 'w':
-        case 'W':
-            return 1;
-        case 'x':
-        case 'X':
-            return 4;
-        case 'm':
-        case 'M':
-            return static_cast<int32_t>(0xF0000000u);
-        default:
-            return -1;
+    constexpr int kCaseDistance = 'a' - 'A';
+    for (const SectionFlagRow& row : kSectionFlags) {
+        if (row.directiveLetter == 0) continue;
+        if (letter == row.directiveLetter || letter == row.directiveLetter - kCaseDistance)
+            return static_cast<int32_t>(row.value);
     }
+    return -1;
 }
 
 int32_t sectionTypeFromNumber(int32_t number) {
     if (number >= 0 && number <= 11) return number;
     switch (number) {
         case 12:
-            return 0x70000000;
+            return static_cast<int32_t>(ELF_SHT_LOPROC);
         case 13:
-            return 0x7FFFFFFF;
+            return static_cast<int32_t>(ELF_SHT_HIPROC);
         case 14:
-            return static_cast<int32_t>(0x80000000u);
+            return static_cast<int32_t>(ELF_SHT_LOUSER);
         case 15:
-            return static_cast<int32_t>(0xFFFFFFFFu);
+            return static_cast<int32_t>(ELF_SHT_HIUSER);
         default:
             return -1;
     }

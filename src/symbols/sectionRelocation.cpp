@@ -1,6 +1,7 @@
 // Pass-two resolution of symbol operands and the `.rel.text` entries they leave.
 #include "core/Statement.h"
 #include "core/messages.h"
+#include "format/objectFormat.h"
 #include "isa/instructionFamily.h"
 #include "isa/opcodeTable.h"
 #include "symbols/assemblerState.h"
@@ -12,25 +13,13 @@
 
 namespace {
 
-// Relocation types. The data-address and code-address types come in two flavours chosen
-// by the addend: 6 or 8, and 2 or 4.
-enum RelocType : uint8_t {
-    R_PORT = 1,
-    R_CODE = 2,
-    R_CODE_ADDEND = 4,
-    R_DATA = 6,
-    R_DATA_ADDEND = 8,
-    R_PORTTST_BIT = 9,
-    R_BIT5 = 10,
-    R_IMM8 = 11,
-    R_IMM16 = 12,
-    R_IMM32 = 13,
-    R_IMM8_SPLIT = 14,
-    R_SHIFT_COUNT = 15,
-    R_CPYMEM_COUNT = 16,
-    R_DATA_BY_ADDEND = 0xF0, // 6, or 8 with an addend
-    R_CODE_BY_ADDEND = 0xF1, // 2, or 4 with an addend
+// Rule types that stand for a pair of relocation types, chosen by the addend: R_DATA or
+// R_DATA_ADDEND, R_CODE or R_CODE_ADDEND.
+enum : uint8_t {
+    R_DATA_BY_ADDEND = 0xF0,
+    R_CODE_BY_ADDEND = 0xF1,
 };
+static_assert(!relocationTypeName(R_DATA_BY_ADDEND) && !relocationTypeName(R_CODE_BY_ADDEND));
 
 // What a rule asks of the operand being relocated or of its neighbours. "Memory" is an
 // address operand (see isMemoryOperand).
@@ -213,6 +202,16 @@ const RelocRule* findRelocRule(const OpcodeEntry& entry, const Statement& st, in
     return nullptr;
 }
 
+// Every type a rule gives is an instruction field's.
+constexpr bool rulesGiveInstructionTypes() {
+    for (const RelocRule& rule : kRelocRules)
+        if (rule.type != R_DATA_BY_ADDEND && rule.type != R_CODE_BY_ADDEND &&
+            relocationSite(rule.type) != RS_INSTRUCTION)
+            return false;
+    return true;
+}
+static_assert(rulesGiveInstructionTypes());
+
 int32_t finalType(uint8_t type, int32_t addend) {
     if (type == R_DATA_BY_ADDEND) return addend != 0 ? R_DATA_ADDEND : R_DATA;
     if (type == R_CODE_BY_ADDEND) return addend != 0 ? R_CODE_ADDEND : R_CODE;
@@ -268,7 +267,7 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
     RelocationEntry reloc;
     const int32_t type = finalType(rule->type, addend);
     reloc.r_offset = static_cast<uint32_t>(location / 2 + rule->word);
-    reloc.r_info = (static_cast<uint32_t>(symbolIndex) << 16) | static_cast<uint32_t>(type);
+    reloc.r_info = relocationInfo(static_cast<uint32_t>(symbolIndex), static_cast<uint32_t>(type));
     reloc.r_addend = addend;
     state->relText.push_back(reloc);
 

@@ -1,6 +1,7 @@
 #include "symbols/stSymbolTable.h"
 
 #include "core/messages.h"
+#include "format/objectFormat.h"
 #include "symbols/assemblerState.h"
 #include "symbols/stHashTable.h"
 
@@ -53,11 +54,11 @@ namespace {
 uint8_t kindCode(int kindSelect, int flag) {
     switch (kindSelect) {
         case 0:
-            return flag ? 0 : 4;
+            return flag ? SYM_KIND_LOCAL : SYM_KIND_LOCAL_ABS;
         case 1:
-            return flag ? 1 : 8;
+            return flag ? SYM_KIND_NOEXPORT : SYM_KIND_ABS;
         default:
-            return 2;
+            return SYM_KIND_WEAK;
     }
 }
 
@@ -113,7 +114,7 @@ int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kind
     entry.st_name = static_cast<uint32_t>(state->strtabSize == 0 ? 1 : state->strtabSize);
     entry.st_value = static_cast<uint32_t>(value);
     entry.st_size = static_cast<uint32_t>(size);
-    entry.st_info = static_cast<uint8_t>(infoHigh * 16 + kindCode(kindSelect, flag));
+    entry.st_info = symbolInfo(static_cast<uint32_t>(infoHigh), kindCode(kindSelect, flag));
     entry.st_other = 0;
     entry.st_shndx = static_cast<uint16_t>(sectionNumber + 1);
     appendStrtab(state, name, text.size());
