@@ -5,7 +5,7 @@
 
 // Operand forms of each family. The three-operand shift, logic and arithmetic lists
 // are not supersets of one another: each family accepts exactly the forms listed.
-const char* const kGroupForms[kFormGroupCount] = {
+constexpr const char* kGroupForms[kFormGroupCount] = {
     /* FG_NONE */ "-",
     /* FG_WAIT */ "-, C, I",
     /* FG_INT */ "C, I",
@@ -40,7 +40,7 @@ const char* const kGroupForms[kFormGroupCount] = {
 
 // Every mnemonic spelling with its instruction id. SP_LOAD and CALL carry the id of
 // their ordinary form; the grammar switches to the other id by the operand form.
-const MnemonicInfo kMnemonics[kMnemonicCount] = {
+constexpr MnemonicInfo kMnemonics[kMnemonicCount] = {
     {"NOP", 0, FG_NONE, JUMP_NONE, false, nullptr},
     {"HALT", 1, FG_NONE, JUMP_NONE, false, nullptr},
     {"WAIT", 2, FG_WAIT, JUMP_NONE, false, nullptr},
@@ -288,7 +288,7 @@ const MnemonicInfo kMnemonics[kMnemonicCount] = {
 namespace {
 
 // One shape word of a form list; SHAPE_NONE for an unknown word.
-OperandShape shapeOfWord(std::string_view word) {
+constexpr OperandShape shapeOfWord(std::string_view word) {
     if (word == "C") return SHAPE_C;
     if (word == "I") return SHAPE_I;
     if (word == "B") return SHAPE_B;
@@ -300,43 +300,41 @@ OperandShape shapeOfWord(std::string_view word) {
 
 // Adds the forms of `list` to `out` (with remove set, takes them away); false on a
 // malformed list.
-bool addForms(const char* list, FormSet& out, bool remove) {
-    std::string_view rest(list);
+constexpr bool addForms(std::string_view rest, SignatureSet& out, bool remove) {
     while (!rest.empty()) {
-        size_t comma = rest.find(',');
+        const size_t comma = rest.find(',');
         std::string_view form = rest.substr(0, comma);
         rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
 
         int code = 0, weight = 1, count = 0;
         while (!form.empty()) {
-            size_t start = form.find_first_not_of(' ');
+            const size_t start = form.find_first_not_of(' ');
             if (start == std::string_view::npos) break;
             form.remove_prefix(start);
-            size_t end = form.find(' ');
-            std::string_view word = form.substr(0, end);
+            const size_t end = form.find(' ');
+            const std::string_view word = form.substr(0, end);
             form = end == std::string_view::npos ? std::string_view() : form.substr(end);
             if (word == "-" && count == 0) {
                 count = -1; // the form without operands
                 continue;
             }
-            OperandShape shape = shapeOfWord(word);
+            const OperandShape shape = shapeOfWord(word);
             if (shape == SHAPE_NONE || count < 0 || count == 3) return false;
             code += shape * weight;
             weight *= kShapeCount;
             ++count;
         }
         if (count == 0) return false;
-        out.complete.set(static_cast<size_t>(code), !remove);
+        out.set(static_cast<size_t>(code), !remove);
     }
     return true;
 }
 
-// Recomputes the prefixes from the complete forms.
-void computePrefixes(FormSet& set) {
-    set.prefix.reset();
+// Every leading part of the complete forms, the empty one included.
+constexpr void computePrefixes(FormSet& set) {
+    set.prefix = SignatureSet{};
     for (int code = 0; code < kSignatureSpace; ++code) {
         if (!set.complete.test(static_cast<size_t>(code))) continue;
-        // Every leading part of an accepted form, the empty one included.
         int weight = 1;
         int c = code;
         int prefix = 0;
@@ -351,29 +349,26 @@ void computePrefixes(FormSet& set) {
 }
 
 struct FormTable {
-    FormSet sets[kMnemonicCount];
+    FormSet sets[kMnemonicCount] = {};
     bool valid = true;
-    FormTable() {
-        for (int i = 0; i < kMnemonicCount; ++i) {
-            const MnemonicInfo& m = kMnemonics[i];
-            valid &= addForms(kGroupForms[m.group], sets[i], false);
-            if (m.missing) valid &= addForms(m.missing, sets[i], true);
-            computePrefixes(sets[i]);
-        }
-    }
 };
 
-const FormTable& formTable() {
-    static const FormTable table;
+constexpr FormTable buildFormTable() {
+    FormTable table;
+    for (int i = 0; i < kMnemonicCount; ++i) {
+        const MnemonicInfo& m = kMnemonics[i];
+        table.valid &= addForms(kGroupForms[m.group], table.sets[i].complete, false);
+        if (m.missing) table.valid &= addForms(m.missing, table.sets[i].complete, true);
+        computePrefixes(table.sets[i]);
+    }
     return table;
 }
+
+constexpr FormTable kFormTable = buildFormTable();
+static_assert(kFormTable.valid, "a form list of the mnemonic tables is malformed");
 
 } // namespace
 
 const FormSet& mnemonicForms(int index) {
-    return formTable().sets[index];
-}
-
-bool mnemonicFormsValid() {
-    return formTable().valid;
+    return kFormTable.sets[index];
 }

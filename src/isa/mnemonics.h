@@ -2,7 +2,7 @@
 // operand shapes each of them accepts.
 #pragma once
 
-#include <bitset>
+#include <cstddef>
 #include <cstdint>
 
 // Shape of one written operand.
@@ -21,11 +21,22 @@ enum OperandShape : uint8_t {
 // leaves the higher digits 0.
 constexpr int kSignatureSpace = kShapeCount * kShapeCount * kShapeCount;
 
+// A set of signature codes that can be built in constant expressions (the setters of
+// std::bitset are not constexpr).
+struct SignatureSet {
+    uint64_t bits[(kSignatureSpace + 63) / 64] = {};
+    constexpr bool test(size_t code) const { return (bits[code / 64] >> (code % 64)) & 1; }
+    constexpr void set(size_t code, bool on = true) {
+        const uint64_t bit = uint64_t{1} << (code % 64);
+        bits[code / 64] = on ? bits[code / 64] | bit : bits[code / 64] & ~bit;
+    }
+};
+
 // The accepted operand sequences of one mnemonic, and every prefix of them, so that
 // the grammar can tell at each token whether the line can still become an accepted form.
 struct FormSet {
-    std::bitset<kSignatureSpace> complete;
-    std::bitset<kSignatureSpace> prefix;
+    SignatureSet complete;
+    SignatureSet prefix;
 };
 
 enum JumpKind : uint8_t {
@@ -84,6 +95,3 @@ constexpr int16_t kCallIndirectId = 204;
 
 // The accepted forms of mnemonic `index` (0 <= index < kMnemonicCount).
 const FormSet& mnemonicForms(int index);
-
-// False when a form list of the tables above is malformed (checked by the tests).
-bool mnemonicFormsValid();
