@@ -127,9 +127,6 @@ int encodeOne(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& ou
         case FAM_INT:
             out.set({0x0040u | (o.a & 7)});
             break;
-        case FAM_SP_IMM:
-            out.set({0x0A00u, low(o.a)});
-            break;
         case FAM_SP_STEP:
             out.set({op | (o.a & 0xFF)});
             break;
@@ -154,12 +151,6 @@ int encodeOne(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& ou
             break;
         case FAM_JUMP:
             jumpWords(out, op, o.sa);
-            break;
-        case FAM_JUMP_VIA:
-            if (o.ia)
-                out.set({op | 0x0008u, low(o.a)}); // the pointer's address, as written
-            else
-                jumpWords(out, op, o.sa);
             break;
         default:
             break;
@@ -224,7 +215,6 @@ int encodeTwo(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& ou
             }
             break;
         case FAM_ARITH:
-        case FAM_MULDIV:
             if (o.memB) {
                 addressForm(op + kTwoOperandAddressStep[size], 1);
             } else if (size == 0) {
@@ -336,7 +326,6 @@ int encodeThree(const OpcodeEntry& e, const Statement& st, const Ops& o, Words& 
             break;
         case FAM_LOGIC:
         case FAM_ARITH:
-        case FAM_MULDIV:
             // Only memory third operands exist in these families; an immediate third
             // operand has no encoding and writes nothing.
             if (o.memC)

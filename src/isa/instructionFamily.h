@@ -1,5 +1,5 @@
-// Instruction families: the groups of ids that share an operand layout. The encoder and
-// the relocation rules both key their tables by family, so the two stay in step.
+// Instruction families: the instructions that share their operand forms. Each family
+// has one row in the family table (isa/familyTable.h).
 #pragma once
 
 #include <cstdint>
@@ -8,15 +8,14 @@ struct Operand;
 
 enum InstructionFamily : uint8_t {
     FAM_PLAIN,     // no operands: NOP .. SWAPF, PUSHF, POPF, SETx, CLRx
-    FAM_WAIT,      // WAIT (also takes a 5-bit count)
+    FAM_WAIT,      // WAIT, with or without a 5-bit count
     FAM_INT,       // INT (3-bit vector)
     FAM_CPYF,      // CPYF flag flag
     FAM_TXL,       // TXL
     FAM_WRCODE,    // WRCODE
-    FAM_SP_IMM,    // SP_LOAD with an immediate constant (id 50)
     FAM_SP_STEP,   // SP_INC, SP_DEC
     FAM_SP_RW,     // SP_WR8 .. SP_RD32
-    FAM_SP_ADDR,   // SP_STORE, SP_LOAD (id 60)
+    FAM_SP_ADDR,   // SP_LOAD (ids 50 and 60), SP_STORE
     FAM_PUSH,      // PUSH8, PUSH16, PUSH32
     FAM_POP,       // POP8, POP16, POP32
     FAM_LD,        // LD8, LD16, LD32
@@ -24,8 +23,7 @@ enum InstructionFamily : uint8_t {
     FAM_CPYMEM,    // CPYMEM
     FAM_SHIFT,     // shifts and rotates
     FAM_LOGIC,     // AND, OR, XOR, XNOR
-    FAM_ARITH,     // ADD, ADC, SUB, SBC
-    FAM_MULDIV,    // MUL, DIV, REM, NEG (encoded like ARITH; fewer immediate relocations)
+    FAM_ARITH,     // ADD, ADC, SUB, SBC, MUL, DIV, REM, NEG
     FAM_INCDEC,    // INC, DEC
     FAM_BTST,      // BTST
     FAM_BCLRSET,   // BCLR, BSET
@@ -36,8 +34,7 @@ enum InstructionFamily : uint8_t {
     FAM_INPORT,    // INPORT
     FAM_PORTTST,   // PORTTST
     FAM_CMP,       // CMP8, CMP16, CMP32
-    FAM_JUMP,      // JUMP, conditional jumps, CALL (203), conditional calls
-    FAM_JUMP_VIA,  // JUMP_I (162), CALL through a pointer (204)
+    FAM_JUMP,      // JUMP, CALL and the conditional jumps and calls, direct or through a pointer
     FAM_COUNT
 };
 

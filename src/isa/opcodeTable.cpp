@@ -105,7 +105,7 @@ int instructionSize(const Statement& statement) {
         case 1:
             if (family == FAM_WAIT || family == FAM_INT) return 1;
             if (id == INS_SP_LOAD_IMM || id == INS_SP_LOAD) return 2;
-            if (family == FAM_POP || family == FAM_JUMP || family == FAM_JUMP_VIA) return 2;
+            if (family == FAM_POP || family == FAM_JUMP) return 2;
             if (isMemoryOperand(statement.operands[0])) return 2;
             // An immediate of the instruction's own width follows the opcode word.
             return entry->sizeClass <= 0 ? 1 : entry->sizeClass + 1;

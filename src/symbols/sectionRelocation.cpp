@@ -72,13 +72,13 @@ struct RelocRule {
 
 constexpr uint8_t D = R_DATA_BY_ADDEND;
 constexpr FamilySet kTxl = familySet({FAM_TXL, FAM_WRCODE});
-constexpr FamilySet kStackPointer = familySet({FAM_SP_IMM, FAM_SP_ADDR});
+constexpr FamilySet kStackPointer = familySet({FAM_SP_ADDR});
 constexpr FamilySet kPushPop = familySet({FAM_PUSH, FAM_POP});
-constexpr FamilySet kMemoryOps = familySet({FAM_LOGIC, FAM_ARITH, FAM_MULDIV, FAM_INCDEC, FAM_INV, FAM_CPY});
-constexpr FamilySet kWideImmediates = familySet({FAM_LOGIC, FAM_ARITH, FAM_MULDIV});
+constexpr FamilySet kMemoryOps = familySet({FAM_LOGIC, FAM_ARITH, FAM_INCDEC, FAM_INV, FAM_CPY});
+constexpr FamilySet kWideImmediates = familySet({FAM_LOGIC, FAM_ARITH});
 constexpr FamilySet kBits = familySet({FAM_BTST, FAM_BCLRSET});
 constexpr FamilySet kPorts = familySet({FAM_OUTPORT, FAM_INPORT, FAM_PORTLOGIC});
-constexpr FamilySet kJumps = familySet({FAM_JUMP, FAM_JUMP_VIA});
+constexpr FamilySet kJumps = familySet({FAM_JUMP});
 
 // Word position and type of a relocated operand. The first rule that matches decides; a
 // relocation no rule covers is refused.
@@ -119,7 +119,7 @@ constexpr RelocRule kRelocRules[] = {
     {kMemoryOps, W_ANY, 2, 1, C_OP2_MEM, 2, D},
     {kMemoryOps, W_ANY, 2, 1, C_OP2_NOT_MEM, 1, D},
     {kMemoryOps, W_ANY, 2, 2, C_NOT_LABEL_IMM, 1, D},
-    // ... and their "$label" immediates (none for MUL8 to NEG8, INV and CPY).
+    // ... and their "$label" immediates (none for INV and CPY; MUL8 to NEG8 take no immediates).
     {familySet({FAM_LOGIC}), 0, 2, 2, C_LABEL_IMM, 0, R_IMM8_SPLIT},
     {kWideImmediates, 1, 2, 2, C_LABEL_IMM, 2, R_IMM16},
     {kWideImmediates, 2, 2, 2, C_LABEL_IMM, 2, R_IMM32},
