@@ -5,20 +5,87 @@
 
 namespace {
 
+constexpr uint8_t kNoLayout = 0xFF;
+constexpr int kWidthSlots = 4; // size classes -1 (none), 0, 1 and 2
+
+// What the readers of the family table look up per statement, computed from the table:
+// the family of each id, the layout each family chooses for every concrete operand
+// pattern and size class, and each id's alternate opcode.
 struct FamilyIndex {
-    InstructionFamily byId[kInstructionCount];
-    constexpr FamilyIndex() : byId() {
-        for (int id = 0; id < kInstructionCount; ++id) byId[id] = familyOfId(id);
-    }
+    InstructionFamily familyOf[kInstructionCount] = {};
+    uint8_t layoutOf[FAM_COUNT][kPatternCount][kWidthSlots] = {};
+    uint16_t alternateOf[kInstructionCount] = {}; // 0: none
+    bool valid = true;
 };
 
-constexpr FamilyIndex kFamilyIndex;
+constexpr bool patternMatches(const OperandPattern& pattern, int count, unsigned memory) {
+    return pattern.count == count && (memory & pattern.care) == pattern.memory;
+}
+
+constexpr FamilyIndex buildFamilyIndex() {
+    FamilyIndex index;
+    for (int id = 0; id < kInstructionCount; ++id) index.familyOf[id] = familyOfId(id);
+    for (int f = 0; f < FAM_COUNT; ++f) {
+        const FamilyRow& row = kFamilyTable[f];
+        for (const InstructionLayout& layout : row.layouts)
+            index.valid &= readOperandPattern(layout.operands).count >= 0;
+        for (int count = 0; count <= 3; ++count) {
+            for (unsigned memory = 0; memory < (1u << count); ++memory) {
+                for (int slot = 0; slot < kWidthSlots; ++slot) {
+                    uint8_t& chosen = index.layoutOf[f][patternIndex(count, memory)][slot];
+                    chosen = kNoLayout;
+                    // The first layout of the row that fits decides.
+                    for (size_t n = 0; n < row.layouts.size() && chosen == kNoLayout; ++n) {
+                        const InstructionLayout& layout = row.layouts[n];
+                        if (patternMatches(readOperandPattern(layout.operands), count, memory) &&
+                            (layout.width == kAnyWidth || layout.width == slot - 1))
+                            chosen = static_cast<uint8_t>(n);
+                    }
+                }
+            }
+        }
+        for (const AlternateOpcode& alternate : row.alternates) {
+            if (alternate.id < 0) continue;
+            index.valid &= familyOfId(alternate.id) == f && alternate.opcode != 0;
+            if (index.valid) index.alternateOf[alternate.id] = alternate.opcode;
+        }
+    }
+    return index;
+}
+
+constexpr FamilyIndex kFamilyIndex = buildFamilyIndex();
+static_assert(kFamilyIndex.valid, "a layout pattern or an alternate opcode of the family table is malformed");
 
 } // namespace
 
 InstructionFamily instructionFamily(int id) {
     if (id < 0 || id >= kInstructionCount) return FAM_COUNT;
-    return kFamilyIndex.byId[id];
+    return kFamilyIndex.familyOf[id];
+}
+
+const FamilyRow& familyRow(InstructionFamily family) {
+    return kFamilyTable[family];
+}
+
+const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const Statement& statement) {
+    const int count = statement.operandCount;
+    if (entry.id < 0 || entry.id >= kInstructionCount || count < 0 || count > 3) return nullptr;
+    unsigned memory = 0;
+    for (int k = 0; k < count; ++k)
+        if (isMemoryOperand(statement.operands[k])) memory |= 1u << k;
+    const InstructionFamily family = kFamilyIndex.familyOf[entry.id];
+    const int slot = entry.sizeClass >= -1 && entry.sizeClass <= 2 ? entry.sizeClass + 1 : 0;
+    const uint8_t n = kFamilyIndex.layoutOf[family][patternIndex(count, memory)][slot];
+    return n == kNoLayout ? nullptr : &kFamilyTable[family].layouts[n];
+}
+
+int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry) {
+    return layout.length != kTableLength ? layout.length : entry.words;
+}
+
+uint16_t alternateOpcode(const OpcodeEntry& entry) {
+    const uint16_t alternate = kFamilyIndex.alternateOf[entry.id];
+    return alternate != 0 ? alternate : static_cast<uint16_t>(entry.opcode);
 }
 
 bool isMemoryOperand(const Operand& operand) {

@@ -1,10 +1,15 @@
-// Instruction families: the instructions that share their operand forms. Each family
-// has one row in the family table (isa/familyTable.h).
+// Instruction families: the instructions that share their operand forms, the code-word
+// layout of each form and the relocation of symbol operands. Each family has one row in
+// the family table (isa/familyTable.h); the size rule, the grammar, the encoder, the
+// relocation of symbol operands and the disassembler all read it.
 #pragma once
 
 #include <cstdint>
+#include <span>
 
 struct Operand;
+struct OpcodeEntry;
+struct Statement;
 
 enum InstructionFamily : uint8_t {
     FAM_PLAIN,     // no operands: NOP .. SWAPF, PUSHF, POPF, SETx, CLRx
@@ -38,11 +43,162 @@ enum InstructionFamily : uint8_t {
     FAM_COUNT
 };
 
+// Where a field of a code word takes its bits from. The first three are also the
+// operand numbers of checks.
+enum FieldSource : uint8_t {
+    SRC_A,              // the operand values, a, b and c
+    SRC_B,              //
+    SRC_C,              //
+    SRC_IA,             // 1 when the operand was written in parentheses
+    SRC_IB,             //
+    SRC_IC,             //
+    SRC_SIZE,           // the size class (0 for an instruction without one)
+    SRC_OPCODE,         // the id's base opcode
+    SRC_ALT_OPCODE,     // the row's other opcode for the id, or else the base opcode
+    SRC_C_MAGNITUDE,    // |c|, for a count stored as magnitude and sign
+    SRC_C_NOT_NEGATIVE, // 1 when c is not negative
+    kFieldSourceCount
+};
+
+// One field: word `word` gets ((source >> shift) & mask) << to. A field that keeps a
+// weak address passes the value 0xFFFF whole (the placeholder address of a weak name)
+// instead of masking it.
+struct LayoutField {
+    uint8_t word = 0;
+    uint8_t source = 0;
+    uint8_t shift = 0;
+    uint8_t to = 0;
+    uint16_t mask = 0; // 0: no field (the end of the list)
+    bool keepWeak = false;
+};
+
+// A check made on an operand before anything is written: 3015 for a value outside
+// -128..255 (r8) or -32768..65535 (r16), 3014 for forbidden indirection.
+enum CheckKind : uint8_t { CHECK_NONE, CHECK_R8, CHECK_R16, CHECK_DIRECT };
+
+struct LayoutCheck {
+    CheckKind kind = CHECK_NONE;
+    uint8_t operand = 0; // SRC_A, SRC_B or SRC_C
+};
+
+// The field an operand that names a relocatable symbol occupies, which tells the linker
+// what to patch.
+enum SymbolField : uint8_t {
+    SF_UNSTATED,     // the row says nothing: no form can put a symbol here
+    SF_REFUSED,      // the form takes a symbol here, but it cannot be relocated (3011)
+    SF_PORT,         // a port number, bits 0-8
+    SF_CODE,         // a code word address: bit 16 in bit 0, bits 0-15 in the next word
+    SF_DATA,         // a data address (bits 0-13, or the whole word)
+    SF_DATA_PLAIN,   // the same, always relocated without its addend
+    SF_IMM8,         // an 8-bit immediate in bits 0-7
+    SF_IMM16,        // a 16-bit immediate, the whole word
+    SF_IMM32,        // a 32-bit immediate in two words, low half first
+    SF_IMM8_SPLIT,   // bits 0-5 in bits 0-5, bits 6-7 in bits 14-15 of the next word
+    SF_BIT5,         // a bit number or count in bits 0-4
+    SF_SHIFT_COUNT,  // bits 1-4 in bits 1-4, bit 0 in bit 15 of the word two on
+    SF_CPYMEM_COUNT, // magnitude bits 1-7 in bits 1-7, bit 0 and the sign in the next word
+    SF_PORTTST_BIT,  // the bit number of PORTTST, bits 0-4
+    kSymbolFieldCount
+};
+
+struct SymbolPlace {
+    uint8_t word = 0; // the word the relocation names
+    SymbolField field = SF_UNSTATED;
+    // The relocation names a word that holds none of the operand's bits (CPY's
+    // destination with an immediate source is relocated at the immediate's word).
+    bool besideField = false;
+};
+
+constexpr int kMaxLayoutFields = 8;
+constexpr int kMaxLayoutChecks = 2;
+constexpr int8_t kAnyWidth = -2;    // a layout for every size class of the family
+constexpr uint8_t kTableLength = 0; // the length the opcode table gives the id
+
+// The code words of one operand pattern of a family.
+struct InstructionLayout {
+    // The operand pattern: one letter per operand, M for an address operand (see
+    // isMemoryOperand), V for a value, * for either; "-" for no operands.
+    const char* operands;
+    int8_t width;       // the size class the layout is for, or kAnyWidth
+    uint8_t length;     // in words; kTableLength for the opcode table's length
+    uint16_t fixedBits; // constant bits of the first word
+    LayoutField fields[kMaxLayoutFields];
+    LayoutCheck checks[kMaxLayoutChecks]; // in the order they are made
+    SymbolPlace symbols[3];               // per operand
+};
+
+// An opcode that one id of a family uses in place of its base opcode where a layout
+// asks for SRC_ALT_OPCODE.
+struct AlternateOpcode {
+    int16_t id = -1;
+    uint16_t opcode = 0;
+};
+
+struct FamilyRow {
+    InstructionFamily family; // equal to the row index
+    const char* name;
+    const char* forms; // as "C $c, I I B"; "-" is the form without operands
+    // The operand is a code address: a number is a word address that the front end
+    // doubles into a byte address and hands over as an immediate.
+    bool codeTarget;
+    std::span<const InstructionLayout> layouts;
+    AlternateOpcode alternates[2];
+};
+
 // The family of an instruction id; FAM_COUNT outside 0..244.
 InstructionFamily instructionFamily(int id);
+
+// The row of a family (family < FAM_COUNT).
+const FamilyRow& familyRow(InstructionFamily family);
+
+// The layout the statement's operands select for the entry's id, or null when its
+// family has no such form.
+const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const Statement& statement);
+
+// The length in words of a layout for the entry's id.
+int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry);
+
+// The opcode that SRC_ALT_OPCODE stands for.
+uint16_t alternateOpcode(const OpcodeEntry& entry);
 
 // A memory operand: a direct address, or a symbol that does not stand for a label's
 // address used as an immediate. The distinction survives resolution (a resolved label
 // becomes a direct address, a resolved "$label" an immediate), so pass one and pass
 // two agree on instruction lengths.
 bool isMemoryOperand(const Operand& operand);
+
+// Operand patterns: a pattern string ("M V", "M M *", "-") read into the operand count
+// and the operands whose kind it fixes.
+struct OperandPattern {
+    int count = -1;      // -1: the text is malformed
+    unsigned care = 0;   // bit k: the pattern fixes operand k
+    unsigned memory = 0; // bit k: operand k is an address (where cared for)
+};
+
+constexpr OperandPattern readOperandPattern(const char* text) {
+    OperandPattern pattern;
+    if (!text) return pattern;
+    if (text[0] == '-' && text[1] == '\0') {
+        pattern.count = 0;
+        return pattern;
+    }
+    int count = 0;
+    for (const char* p = text; *p; ++p) {
+        if (*p == ' ') continue;
+        if (count == 3 || (*p != 'M' && *p != 'V' && *p != '*')) return OperandPattern{};
+        if (*p != '*') pattern.care |= 1u << count;
+        if (*p == 'M') pattern.memory |= 1u << count;
+        ++count;
+    }
+    pattern.count = count == 0 ? -1 : count;
+    return pattern;
+}
+
+// The number of distinct concrete patterns: 1 without operands, 2, 4 and 8 with one,
+// two and three.
+constexpr int kPatternCount = 15;
+
+// The index of a concrete pattern: `memory` has bit k set for an address operand k.
+constexpr int patternIndex(int count, unsigned memory) {
+    return (1 << count) - 1 + static_cast<int>(memory);
+}

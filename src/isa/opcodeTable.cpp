@@ -97,26 +97,7 @@ const OpcodeEntry* lookupOpcodeTable(int id) {
 int instructionSize(const Statement& statement) {
     const OpcodeEntry* entry = lookupOpcodeTable(statement.id);
     if (!entry) return -1;
-    const int id = entry->id;
-    const InstructionFamily family = instructionFamily(id);
-    switch (statement.operandCount) {
-        case 0:
-            return entry->words;
-        case 1:
-            if (family == FAM_WAIT || family == FAM_INT) return 1;
-            if (id == INS_SP_LOAD_IMM || id == INS_SP_LOAD) return 2;
-            if (family == FAM_POP || family == FAM_JUMP) return 2;
-            if (isMemoryOperand(statement.operands[0])) return 2;
-            // An immediate of the instruction's own width follows the opcode word.
-            return entry->sizeClass <= 0 ? 1 : entry->sizeClass + 1;
-        case 2:
-            if (family == FAM_CPYF || family == FAM_OUTPORT || family == FAM_INPORT) return entry->words;
-            return isMemoryOperand(statement.operands[1]) ? 3 : entry->words;
-        case 3:
-            if (family == FAM_BTST || family == FAM_PORTTST) return entry->words;
-            if (family == FAM_CPYROM || family == FAM_CPYMEM || family == FAM_PORTLOGIC) return 3;
-            return isMemoryOperand(statement.operands[2]) ? 4 : 3;
-        default:
-            return -1; // no statement carries more than three operands
-    }
+    // The length of the form's layout; a form the family does not have has none.
+    const InstructionLayout* layout = instructionLayout(*entry, statement);
+    return layout ? layoutLength(*layout, *entry) : -1;
 }

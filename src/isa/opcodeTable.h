@@ -20,7 +20,8 @@ extern const OpcodeEntry kOpcodeTable[kInstructionCount];
 // The entry of an id, or null outside 0..244.
 const OpcodeEntry* lookupOpcodeTable(int id);
 
-// Length of an instruction statement in 16-bit words; -1 when the id has no entry.
+// Length of an instruction statement in 16-bit words; -1 when the id has no entry or
+// its family no layout for the operands.
 int instructionSize(const Statement& statement);
 
 // Ids the rest of the assembler names.
@@ -33,6 +34,8 @@ enum InstructionIdConstants {
     INS_WRCODE = 49,
     INS_SP_LOAD_IMM = 50,
     INS_SP_LOAD = 60,
+    INS_ANDPORT = 154,
+    INS_ORPORT = 155,
     INS_JUMP = 161,
     INS_JUMP_I = 162,
     INS_CALL = 203,
