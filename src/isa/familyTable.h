@@ -586,3 +586,26 @@ constexpr InstructionFamily familyOfId(int id) {
         if (id >= range.first && id <= range.last) return range.family;
     return FAM_COUNT;
 }
+
+// The layout a family gives a concrete operand pattern (`memory` has bit k set for an
+// address operand k) at a size class: the first layout of the row that fits; null when
+// none does. The run-time lookups go through an index built from this.
+constexpr const InstructionLayout* familyLayout(InstructionFamily family, int count, unsigned memory,
+                                                int sizeClass) {
+    for (const InstructionLayout& layout : kFamilyTable[family].layouts) {
+        const OperandPattern pattern = readOperandPattern(layout.operands);
+        if (pattern.count == count && (memory & pattern.care) == pattern.memory &&
+            (layout.width == kAnyWidth || layout.width == sizeClass))
+            return &layout;
+    }
+    return nullptr;
+}
+
+// The alternate opcode of an id (0 when its row names none).
+constexpr uint16_t familyAlternateOpcode(int id) {
+    const InstructionFamily family = familyOfId(id);
+    if (family == FAM_COUNT) return 0;
+    for (const AlternateOpcode& alternate : kFamilyTable[family].alternates)
+        if (alternate.id == id) return alternate.opcode;
+    return 0;
+}

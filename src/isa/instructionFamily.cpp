@@ -18,10 +18,6 @@ struct FamilyIndex {
     bool valid = true;
 };
 
-constexpr bool patternMatches(const OperandPattern& pattern, int count, unsigned memory) {
-    return pattern.count == count && (memory & pattern.care) == pattern.memory;
-}
-
 constexpr FamilyIndex buildFamilyIndex() {
     FamilyIndex index;
     for (int id = 0; id < kInstructionCount; ++id) index.familyOf[id] = familyOfId(id);
@@ -32,24 +28,17 @@ constexpr FamilyIndex buildFamilyIndex() {
         for (int count = 0; count <= 3; ++count) {
             for (unsigned memory = 0; memory < (1u << count); ++memory) {
                 for (int slot = 0; slot < kWidthSlots; ++slot) {
-                    uint8_t& chosen = index.layoutOf[f][patternIndex(count, memory)][slot];
-                    chosen = kNoLayout;
-                    // The first layout of the row that fits decides.
-                    for (size_t n = 0; n < row.layouts.size() && chosen == kNoLayout; ++n) {
-                        const InstructionLayout& layout = row.layouts[n];
-                        if (patternMatches(readOperandPattern(layout.operands), count, memory) &&
-                            (layout.width == kAnyWidth || layout.width == slot - 1))
-                            chosen = static_cast<uint8_t>(n);
-                    }
+                    const InstructionLayout* layout =
+                        familyLayout(static_cast<InstructionFamily>(f), count, memory, slot - 1);
+                    index.layoutOf[f][patternIndex(count, memory)][slot] =
+                        layout ? static_cast<uint8_t>(layout - row.layouts.data()) : kNoLayout;
                 }
             }
         }
-        for (const AlternateOpcode& alternate : row.alternates) {
-            if (alternate.id < 0) continue;
-            index.valid &= familyOfId(alternate.id) == f && alternate.opcode != 0;
-            if (index.valid) index.alternateOf[alternate.id] = alternate.opcode;
-        }
+        for (const AlternateOpcode& alternate : row.alternates)
+            if (alternate.id >= 0) index.valid &= familyOfId(alternate.id) == f && alternate.opcode != 0;
     }
+    for (int id = 0; id < kInstructionCount; ++id) index.alternateOf[id] = familyAlternateOpcode(id);
     return index;
 }
 

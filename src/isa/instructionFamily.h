@@ -4,11 +4,12 @@
 // relocation of symbol operands and the disassembler all read it.
 #pragma once
 
+#include "isa/opcodeTable.h"
+
 #include <cstdint>
 #include <span>
 
 struct Operand;
-struct OpcodeEntry;
 struct Statement;
 
 enum InstructionFamily : uint8_t {
@@ -81,6 +82,20 @@ struct LayoutCheck {
     uint8_t operand = 0; // SRC_A, SRC_B or SRC_C
 };
 
+constexpr bool passesCheck(CheckKind kind, int32_t value, bool indirect) {
+    switch (kind) {
+        case CHECK_R8:
+            return value >= -128 && value <= 255;
+        case CHECK_R16:
+            return value >= -32768 && value <= 65535;
+        case CHECK_DIRECT:
+            return !indirect;
+        case CHECK_NONE:
+            break;
+    }
+    return true;
+}
+
 // The field an operand that names a relocatable symbol occupies, which tells the linker
 // what to patch.
 enum SymbolField : uint8_t {
@@ -109,6 +124,7 @@ struct SymbolPlace {
     bool besideField = false;
 };
 
+constexpr int kMaxLayoutWords = 4;
 constexpr int kMaxLayoutFields = 8;
 constexpr int kMaxLayoutChecks = 2;
 constexpr int8_t kAnyWidth = -2;    // a layout for every size class of the family
@@ -166,6 +182,41 @@ uint16_t alternateOpcode(const OpcodeEntry& entry);
 // becomes a direct address, a resolved "$label" an immediate), so pass one and pass
 // two agree on instruction lengths.
 bool isMemoryOperand(const Operand& operand);
+
+// The bits a field adds to its word for a value of its source.
+constexpr uint32_t fieldBits(const LayoutField& field, uint32_t value) {
+    // A weak name's placeholder address 0xFFFF survives whole.
+    if (field.keepWeak && value == 0xFFFFu) return value;
+    return ((value >> field.shift) & field.mask) << field.to;
+}
+
+// The values the fields of a layout take their bits from, for an id with operand values
+// and indirection flags. All arithmetic is unsigned, so that negative operands wrap the
+// way the target's two's-complement fields expect.
+constexpr void fillFieldSources(const OpcodeEntry& entry, uint16_t alternate, const int32_t (&value)[3],
+                                const bool (&indirect)[3], uint32_t (&source)[kFieldSourceCount]) {
+    for (int k = 0; k < 3; ++k) {
+        source[SRC_A + k] = static_cast<uint32_t>(value[k]);
+        source[SRC_IA + k] = indirect[k] ? 1u : 0u;
+    }
+    source[SRC_SIZE] = entry.sizeClass >= 0 ? static_cast<uint32_t>(entry.sizeClass) : 0u;
+    source[SRC_OPCODE] = static_cast<uint32_t>(entry.opcode);
+    source[SRC_ALT_OPCODE] = alternate;
+    const int64_t c = value[2];
+    source[SRC_C_MAGNITUDE] = static_cast<uint32_t>(c < 0 ? -c : c);
+    source[SRC_C_NOT_NEGATIVE] = c >= 0 ? 1u : 0u;
+}
+
+// The words of a layout: its fixed bits and the bits of every field.
+constexpr void fillLayoutWords(const InstructionLayout& layout, const uint32_t (&source)[kFieldSourceCount],
+                               uint32_t (&words)[kMaxLayoutWords]) {
+    for (uint32_t& word : words) word = 0;
+    words[0] = layout.fixedBits;
+    for (const LayoutField& field : layout.fields) {
+        if (field.mask == 0) break;
+        words[field.word] |= fieldBits(field, source[field.source]);
+    }
+}
 
 // Operand patterns: a pattern string ("M V", "M M *", "-") read into the operand count
 // and the operands whose kind it fixes.
