@@ -9,6 +9,7 @@
 
 #include "isa/instructionFamily.h"
 #include "isa/opcodeTable.h"
+#include "isa/operandForms.h"
 
 // The vocabulary of the layouts below.
 namespace familyLayouts {
@@ -587,12 +588,12 @@ constexpr InstructionFamily familyOfId(int id) {
     return FAM_COUNT;
 }
 
-// The layout a family gives a concrete operand pattern (`memory` has bit k set for an
+// The layout a row gives a concrete operand pattern (`memory` has bit k set for an
 // address operand k) at a size class: the first layout of the row that fits; null when
 // none does. The run-time lookups go through an index built from this.
-constexpr const InstructionLayout* familyLayout(InstructionFamily family, int count, unsigned memory,
-                                                int sizeClass) {
-    for (const InstructionLayout& layout : kFamilyTable[family].layouts) {
+constexpr const InstructionLayout* rowLayout(const FamilyRow& row, int count, unsigned memory,
+                                             int sizeClass) {
+    for (const InstructionLayout& layout : row.layouts) {
         const OperandPattern pattern = readOperandPattern(layout.operands);
         if (pattern.count == count && (memory & pattern.care) == pattern.memory &&
             (layout.width == kAnyWidth || layout.width == sizeClass))
@@ -601,11 +602,27 @@ constexpr const InstructionLayout* familyLayout(InstructionFamily family, int co
     return nullptr;
 }
 
-// The alternate opcode of an id (0 when its row names none).
+constexpr const InstructionLayout* familyLayout(InstructionFamily family, int count, unsigned memory,
+                                                int sizeClass) {
+    return rowLayout(kFamilyTable[family], count, memory, sizeClass);
+}
+
+// The address operands of a written form: C, I and B are addresses, except where the
+// row's operand is a code target, which the front end hands over as a value.
+constexpr unsigned formMemory(const FamilyRow& row, int code) {
+    unsigned memory = 0;
+    for (int k = 0; k < signatureLength(code); ++k) {
+        const OperandShape shape = signatureShape(code, k);
+        if (!row.codeTarget && (shape == SHAPE_C || shape == SHAPE_I || shape == SHAPE_B)) memory |= 1u << k;
+    }
+    return memory;
+}
+
+// The opcode an id uses where a layout asks for SRC_ALT_OPCODE: the alternate its row
+// names, or else its base opcode.
 constexpr uint16_t familyAlternateOpcode(int id) {
-    const InstructionFamily family = familyOfId(id);
-    if (family == FAM_COUNT) return 0;
-    for (const AlternateOpcode& alternate : kFamilyTable[family].alternates)
+    if (id < 0 || id >= kInstructionCount) return 0;
+    for (const AlternateOpcode& alternate : kFamilyTable[familyOfId(id)].alternates)
         if (alternate.id == id) return alternate.opcode;
-    return 0;
+    return static_cast<uint16_t>(kOpcodeTable[id].opcode);
 }

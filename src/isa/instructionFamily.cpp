@@ -10,11 +10,12 @@ constexpr int kWidthSlots = 4; // size classes -1 (none), 0, 1 and 2
 
 // What the readers of the family table look up per statement, computed from the table:
 // the family of each id, the layout each family chooses for every concrete operand
-// pattern and size class, and each id's alternate opcode.
+// pattern and size class, and the opcode each id uses where a layout asks for its
+// alternate.
 struct FamilyIndex {
     InstructionFamily familyOf[kInstructionCount] = {};
     uint8_t layoutOf[FAM_COUNT][kPatternCount][kWidthSlots] = {};
-    uint16_t alternateOf[kInstructionCount] = {}; // 0: none
+    uint16_t opcodeOf[kInstructionCount] = {}; // what SRC_ALT_OPCODE stands for
     bool valid = true;
 };
 
@@ -38,7 +39,7 @@ constexpr FamilyIndex buildFamilyIndex() {
         for (const AlternateOpcode& alternate : row.alternates)
             if (alternate.id >= 0) index.valid &= familyOfId(alternate.id) == f && alternate.opcode != 0;
     }
-    for (int id = 0; id < kInstructionCount; ++id) index.alternateOf[id] = familyAlternateOpcode(id);
+    for (int id = 0; id < kInstructionCount; ++id) index.opcodeOf[id] = familyAlternateOpcode(id);
     return index;
 }
 
@@ -46,15 +47,6 @@ constexpr FamilyIndex kFamilyIndex = buildFamilyIndex();
 static_assert(kFamilyIndex.valid, "a layout pattern or an alternate opcode of the family table is malformed");
 
 } // namespace
-
-InstructionFamily instructionFamily(int id) {
-    if (id < 0 || id >= kInstructionCount) return FAM_COUNT;
-    return kFamilyIndex.familyOf[id];
-}
-
-const FamilyRow& familyRow(InstructionFamily family) {
-    return kFamilyTable[family];
-}
 
 const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const Statement& statement) {
     const int count = statement.operandCount;
@@ -73,8 +65,7 @@ int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry) {
 }
 
 uint16_t alternateOpcode(const OpcodeEntry& entry) {
-    const uint16_t alternate = kFamilyIndex.alternateOf[entry.id];
-    return alternate != 0 ? alternate : static_cast<uint16_t>(entry.opcode);
+    return kFamilyIndex.opcodeOf[entry.id];
 }
 
 bool isMemoryOperand(const Operand& operand) {

@@ -161,12 +161,6 @@ struct FamilyRow {
     AlternateOpcode alternates[2];
 };
 
-// The family of an instruction id; FAM_COUNT outside 0..244.
-InstructionFamily instructionFamily(int id);
-
-// The row of a family (family < FAM_COUNT).
-const FamilyRow& familyRow(InstructionFamily family);
-
 // The layout the statement's operands select for the entry's id, or null when its
 // family has no such form.
 const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const Statement& statement);

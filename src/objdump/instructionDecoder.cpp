@@ -93,10 +93,8 @@ constexpr bool analyse(DecodeForm& form) {
     const OpcodeEntry& entry = kOpcodeTable[form.id];
     const InstructionLayout& layout = *form.layout;
     form.words = static_cast<uint8_t>(layout.length != kTableLength ? layout.length : entry.words);
-    const uint16_t alternate = familyAlternateOpcode(form.id);
     uint32_t source[kFieldSourceCount] = {};
-    fillFieldSources(entry, alternate != 0 ? alternate : static_cast<uint16_t>(entry.opcode), {0, 0, 0},
-                     {false, false, false}, source);
+    fillFieldSources(entry, familyAlternateOpcode(form.id), {0, 0, 0}, {false, false, false}, source);
     uint32_t words[kMaxLayoutWords] = {};
     fillLayoutWords(layout, source, words);
     for (int k = 0; k < form.words; ++k) form.base |= uint64_t{words[k]} << (16 * k);
@@ -222,7 +220,7 @@ struct MnemonicKeys {
 constexpr MnemonicKeys mnemonicKeys(int m) {
     MnemonicKeys keys;
     const MnemonicInfo& info = kMnemonics[m];
-    const bool branch = kFamilyTable[familyOfId(info.id)].codeTarget;
+    const FamilyRow& row = kFamilyTable[familyOfId(info.id)];
     SignatureSet complete;
     keys.valid = acceptedForms(info, complete);
     for (int code = 0; code < kSignatureSpace; ++code) {
@@ -231,14 +229,12 @@ constexpr MnemonicKeys mnemonicKeys(int m) {
         DecodeForm form;
         form.id = info.id;
         form.mnemonic = static_cast<uint8_t>(m);
-        form.branch = branch;
+        form.branch = row.codeTarget;
         form.count = static_cast<uint8_t>(signatureLength(code));
+        const unsigned memory = formMemory(row, code);
         for (int o = 0; o < form.count; ++o) {
-            const OperandShape s = signatureShape(code, o);
-            written.shape[o] = s;
-            // A code target is a value whatever its shape.
-            const bool address = !branch && (s == SHAPE_C || s == SHAPE_I || s == SHAPE_B);
-            form.kind[o] = address ? OPK_DIRECT : OPK_IMMEDIATE;
+            written.shape[o] = signatureShape(code, o);
+            form.kind[o] = (memory >> o) & 1 ? OPK_DIRECT : OPK_IMMEDIATE;
         }
         if (form.id == INS_SP_LOAD && form.count == 1 && written.shape[0] == SHAPE_IMM_C)
             form.id = kSpLoadImmediateId;
