@@ -15,18 +15,19 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
 
     // The first failing check gives the code: 3015 for a range, 3014 for indirection.
     for (const LayoutCheck& check : layout->checks) {
+        if (check.kind == CHECK_NONE) break;
         const Operand& op = statement.operands[check.operand];
         if (!passesCheck(check.kind, op.value, op.indirect != 0))
             return check.kind == CHECK_DIRECT ? 3014 : 3015;
     }
 
     const Operand* op = statement.operands;
-    const int32_t values[3] = {op[0].value, op[1].value, op[2].value};
-    const bool indirect[3] = {op[0].indirect != 0, op[1].indirect != 0, op[2].indirect != 0};
-    uint32_t source[kFieldSourceCount];
-    fillFieldSources(entry, alternateOpcode(entry), values, indirect, source);
+    const LayoutInputs inputs{entry,
+                              alternateOpcode(entry),
+                              {op[0].value, op[1].value, op[2].value},
+                              {op[0].indirect != 0, op[1].indirect != 0, op[2].indirect != 0}};
     uint32_t words[kMaxLayoutWords];
-    fillLayoutWords(*layout, source, words);
+    fillLayoutWords(*layout, inputs, words);
     out.count = layoutLength(*layout, entry);
     for (int k = 0; k < out.count; ++k) out.word[k] = static_cast<uint16_t>(words[k]);
     return 0;

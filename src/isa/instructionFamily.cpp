@@ -6,58 +6,87 @@
 namespace {
 
 constexpr uint8_t kNoLayout = 0xFF;
-constexpr int kWidthSlots = 4; // size classes -1 (none), 0, 1 and 2
 
 // What the readers of the family table look up per statement, computed from the table:
-// the family of each id, the layout each family chooses for every concrete operand
-// pattern and size class, and the opcode each id uses where a layout asks for its
+// for each id, its family's layouts, the one it uses for every concrete operand pattern
+// (by position in that list), and the opcode it uses where a layout asks for its
 // alternate.
 struct FamilyIndex {
-    InstructionFamily familyOf[kInstructionCount] = {};
-    uint8_t layoutOf[FAM_COUNT][kPatternCount][kWidthSlots] = {};
-    uint16_t opcodeOf[kInstructionCount] = {}; // what SRC_ALT_OPCODE stands for
+    const InstructionLayout* layouts[kInstructionCount] = {};
+    uint8_t layoutOf[kInstructionCount][kPatternCount] = {};
+    uint8_t lengthOf[kInstructionCount][kPatternCount] = {}; // 0: no layout
+    uint16_t opcodeOf[kInstructionCount] = {};
     bool valid = true;
 };
 
 constexpr FamilyIndex buildFamilyIndex() {
     FamilyIndex index;
-    for (int id = 0; id < kInstructionCount; ++id) index.familyOf[id] = familyOfId(id);
-    for (int f = 0; f < FAM_COUNT; ++f) {
-        const FamilyRow& row = kFamilyTable[f];
+    for (const FamilyRow& row : kFamilyTable) {
         for (const InstructionLayout& layout : row.layouts)
             index.valid &= readOperandPattern(layout.operands).count >= 0;
+        for (const AlternateOpcode& alternate : row.alternates)
+            if (alternate.id >= 0)
+                index.valid &= familyOfId(alternate.id) == row.family && alternate.opcode != 0;
+    }
+    for (int id = 0; id < kInstructionCount; ++id) {
+        const FamilyRow& row = kFamilyTable[familyOfId(id)];
+        index.layouts[id] = row.layouts.data();
         for (int count = 0; count <= 3; ++count) {
             for (unsigned memory = 0; memory < (1u << count); ++memory) {
-                for (int slot = 0; slot < kWidthSlots; ++slot) {
-                    const InstructionLayout* layout =
-                        familyLayout(static_cast<InstructionFamily>(f), count, memory, slot - 1);
-                    index.layoutOf[f][patternIndex(count, memory)][slot] =
-                        layout ? static_cast<uint8_t>(layout - row.layouts.data()) : kNoLayout;
-                }
+                const InstructionLayout* layout = rowLayout(row, count, memory, kOpcodeTable[id].sizeClass);
+                const int pattern = patternIndex(count, memory);
+                index.layoutOf[id][pattern] =
+                    layout ? static_cast<uint8_t>(layout - row.layouts.data()) : kNoLayout;
+                index.lengthOf[id][pattern] =
+                    layout ? static_cast<uint8_t>(layout->length != kTableLength ? layout->length
+                                                                                 : kOpcodeTable[id].words)
+                           : 0;
             }
         }
-        for (const AlternateOpcode& alternate : row.alternates)
-            if (alternate.id >= 0) index.valid &= familyOfId(alternate.id) == f && alternate.opcode != 0;
+        index.opcodeOf[id] = familyAlternateOpcode(id);
     }
-    for (int id = 0; id < kInstructionCount; ++id) index.opcodeOf[id] = familyAlternateOpcode(id);
     return index;
 }
 
 constexpr FamilyIndex kFamilyIndex = buildFamilyIndex();
 static_assert(kFamilyIndex.valid, "a layout pattern or an alternate opcode of the family table is malformed");
 
+// The concrete operand pattern of a statement (see patternIndex); -1 for more than three
+// operands. Several readers look it up for every instruction.
+int operandPattern(const Statement& statement) {
+    const Operand* op = statement.operands;
+    unsigned memory = 0;
+    switch (statement.operandCount) {
+        case 3:
+            memory |= isMemoryOperand(op[2]) ? 4u : 0u;
+            [[fallthrough]];
+        case 2:
+            memory |= isMemoryOperand(op[1]) ? 2u : 0u;
+            [[fallthrough]];
+        case 1:
+            memory |= isMemoryOperand(op[0]) ? 1u : 0u;
+            [[fallthrough]];
+        case 0:
+            return patternIndex(statement.operandCount, memory);
+        default:
+            return -1;
+    }
+}
+
 } // namespace
 
 const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const Statement& statement) {
-    const int count = statement.operandCount;
-    if (entry.id < 0 || entry.id >= kInstructionCount || count < 0 || count > 3) return nullptr;
-    unsigned memory = 0;
-    for (int k = 0; k < count; ++k)
-        if (isMemoryOperand(statement.operands[k])) memory |= 1u << k;
-    const InstructionFamily family = kFamilyIndex.familyOf[entry.id];
-    const int slot = entry.sizeClass >= -1 && entry.sizeClass <= 2 ? entry.sizeClass + 1 : 0;
-    const uint8_t n = kFamilyIndex.layoutOf[family][patternIndex(count, memory)][slot];
-    return n == kNoLayout ? nullptr : &kFamilyTable[family].layouts[n];
+    const int pattern = operandPattern(statement);
+    if (pattern < 0 || static_cast<unsigned>(entry.id) >= kInstructionCount) return nullptr;
+    const uint8_t n = kFamilyIndex.layoutOf[entry.id][pattern];
+    return n == kNoLayout ? nullptr : kFamilyIndex.layouts[entry.id] + n;
+}
+
+int instructionLength(const OpcodeEntry& entry, const Statement& statement) {
+    const int pattern = operandPattern(statement);
+    if (pattern < 0 || static_cast<unsigned>(entry.id) >= kInstructionCount) return -1;
+    const int length = kFamilyIndex.lengthOf[entry.id][pattern];
+    return length != 0 ? length : -1;
 }
 
 int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry) {

@@ -58,7 +58,6 @@ enum FieldSource : uint8_t {
     SRC_ALT_OPCODE,     // the row's other opcode for the id, or else the base opcode
     SRC_C_MAGNITUDE,    // |c|, for a count stored as magnitude and sign
     SRC_C_NOT_NEGATIVE, // 1 when c is not negative
-    kFieldSourceCount
 };
 
 // One field: word `word` gets ((source >> shift) & mask) << to. A field that keeps a
@@ -168,6 +167,10 @@ const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const State
 // The length in words of a layout for the entry's id.
 int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry);
 
+// The length in words of the layout the statement's operands select; -1 when there is
+// none. The same as layoutLength of instructionLayout, from a table of its own.
+int instructionLength(const OpcodeEntry& entry, const Statement& statement);
+
 // The opcode that SRC_ALT_OPCODE stands for.
 uint16_t alternateOpcode(const OpcodeEntry& entry);
 
@@ -184,31 +187,50 @@ constexpr uint32_t fieldBits(const LayoutField& field, uint32_t value) {
     return ((value >> field.shift) & field.mask) << field.to;
 }
 
-// The values the fields of a layout take their bits from, for an id with operand values
-// and indirection flags. All arithmetic is unsigned, so that negative operands wrap the
-// way the target's two's-complement fields expect.
-constexpr void fillFieldSources(const OpcodeEntry& entry, uint16_t alternate, const int32_t (&value)[3],
-                                const bool (&indirect)[3], uint32_t (&source)[kFieldSourceCount]) {
-    for (int k = 0; k < 3; ++k) {
-        source[SRC_A + k] = static_cast<uint32_t>(value[k]);
-        source[SRC_IA + k] = indirect[k] ? 1u : 0u;
+// What a layout is filled from: the id, the opcode that SRC_ALT_OPCODE stands for, and
+// the operand values and indirection flags.
+struct LayoutInputs {
+    const OpcodeEntry& entry;
+    uint16_t alternate;
+    int32_t value[3];
+    bool indirect[3];
+};
+
+// The value of a field's source. All arithmetic is unsigned, so that negative operands
+// wrap the way the target's two's-complement fields expect.
+constexpr uint32_t sourceValue(uint8_t source, const LayoutInputs& in) {
+    switch (source) {
+        case SRC_A:
+        case SRC_B:
+        case SRC_C:
+            return static_cast<uint32_t>(in.value[source - SRC_A]);
+        case SRC_IA:
+        case SRC_IB:
+        case SRC_IC:
+            return in.indirect[source - SRC_IA] ? 1u : 0u;
+        case SRC_SIZE:
+            return in.entry.sizeClass >= 0 ? static_cast<uint32_t>(in.entry.sizeClass) : 0u;
+        case SRC_OPCODE:
+            return static_cast<uint32_t>(in.entry.opcode);
+        case SRC_ALT_OPCODE:
+            return in.alternate;
+        case SRC_C_MAGNITUDE: // modulo 2^32, so -2^31 keeps bit 31 alone
+            return in.value[2] < 0 ? 0u - static_cast<uint32_t>(in.value[2])
+                                   : static_cast<uint32_t>(in.value[2]);
+        case SRC_C_NOT_NEGATIVE:
+            return in.value[2] >= 0 ? 1u : 0u;
     }
-    source[SRC_SIZE] = entry.sizeClass >= 0 ? static_cast<uint32_t>(entry.sizeClass) : 0u;
-    source[SRC_OPCODE] = static_cast<uint32_t>(entry.opcode);
-    source[SRC_ALT_OPCODE] = alternate;
-    const int64_t c = value[2];
-    source[SRC_C_MAGNITUDE] = static_cast<uint32_t>(c < 0 ? -c : c);
-    source[SRC_C_NOT_NEGATIVE] = c >= 0 ? 1u : 0u;
+    return 0;
 }
 
 // The words of a layout: its fixed bits and the bits of every field.
-constexpr void fillLayoutWords(const InstructionLayout& layout, const uint32_t (&source)[kFieldSourceCount],
+constexpr void fillLayoutWords(const InstructionLayout& layout, const LayoutInputs& in,
                                uint32_t (&words)[kMaxLayoutWords]) {
     for (uint32_t& word : words) word = 0;
     words[0] = layout.fixedBits;
     for (const LayoutField& field : layout.fields) {
         if (field.mask == 0) break;
-        words[field.word] |= fieldBits(field, source[field.source]);
+        words[field.word] |= fieldBits(field, sourceValue(field.source, in));
     }
 }
 

@@ -12,6 +12,5 @@ int instructionSize(const Statement& statement) {
     const OpcodeEntry* entry = lookupOpcodeTable(statement.id);
     if (!entry) return -1;
     // The length of the form's layout; a form the family does not have has none.
-    const InstructionLayout* layout = instructionLayout(*entry, statement);
-    return layout ? layoutLength(*layout, *entry) : -1;
+    return instructionLength(*entry, statement);
 }

@@ -93,10 +93,9 @@ constexpr bool analyse(DecodeForm& form) {
     const OpcodeEntry& entry = kOpcodeTable[form.id];
     const InstructionLayout& layout = *form.layout;
     form.words = static_cast<uint8_t>(layout.length != kTableLength ? layout.length : entry.words);
-    uint32_t source[kFieldSourceCount] = {};
-    fillFieldSources(entry, familyAlternateOpcode(form.id), {0, 0, 0}, {false, false, false}, source);
+    const LayoutInputs zero{entry, familyAlternateOpcode(form.id), {0, 0, 0}, {false, false, false}};
     uint32_t words[kMaxLayoutWords] = {};
-    fillLayoutWords(layout, source, words);
+    fillLayoutWords(layout, zero, words);
     for (int k = 0; k < form.words; ++k) form.base |= uint64_t{words[k]} << (16 * k);
 
     uint64_t setsWhenNegative = 0; // the not-negative flags, set in the base
