@@ -281,21 +281,55 @@ inline constexpr MnemonicInfo kMnemonics[kMnemonicCount] = {
     {"CALL7", 244, JUMP_COND, false, nullptr},
 };
 
-// The accepted forms of a mnemonic: those of its id's family less the ones it lacks.
-// False when a list is malformed or a missing form is not one of the family's (a slip
-// in the tables).
-constexpr bool acceptedForms(const MnemonicInfo& m, SignatureSet& complete) {
-    const InstructionFamily family = familyOfId(m.id);
-    if (family == FAM_COUNT) return false;
-    complete = SignatureSet{};
-    bool valid = forEachForm(kFamilyTable[family].forms, [&](int code) { complete.set(code); });
-    if (m.missing)
-        valid &= forEachForm(m.missing, [&](int code) {
-            valid &= complete.test(code);
-            complete.set(code, false);
-        });
-    return valid;
+// Every leading part of the complete forms, the empty one included.
+constexpr void computePrefixes(FormSet& set) {
+    set.prefix = SignatureSet{};
+    for (int code = set.complete.next(0); code >= 0; code = set.complete.next(code + 1)) {
+        set.prefix.set(0);
+        int prefix = 0, weight = 1;
+        for (int c = code; c != 0; c /= kShapeCount, weight *= kShapeCount) {
+            prefix += (c % kShapeCount) * weight;
+            set.prefix.set(static_cast<size_t>(prefix));
+        }
+    }
 }
+
+struct FormTable {
+    FormSet sets[kMnemonicCount] = {};
+    bool valid = true;
+};
+
+// A mnemonic accepts the forms of its id's family less the ones it lacks. A malformed
+// list, or a missing form that is not one of the family's, is a slip in the tables.
+constexpr FormTable buildFormTable() {
+    FormTable table;
+    FormSet family[FAM_COUNT] = {};
+    for (int f = 0; f < FAM_COUNT; ++f) {
+        table.valid &= forEachForm(kFamilyTable[f].forms, [&](int code) { family[f].complete.set(code); });
+        computePrefixes(family[f]);
+    }
+    for (int i = 0; i < kMnemonicCount; ++i) {
+        const MnemonicInfo& m = kMnemonics[i];
+        const InstructionFamily f = familyOfId(m.id);
+        if (f == FAM_COUNT) {
+            table.valid = false;
+            continue;
+        }
+        FormSet& set = table.sets[i];
+        set = family[f];
+        if (!m.missing) continue;
+        table.valid &= forEachForm(m.missing, [&](int code) {
+            table.valid &= set.complete.test(code);
+            set.complete.set(code, false);
+        });
+        computePrefixes(set);
+    }
+    return table;
+}
+
+// The grammar's form checks and the disassembler's forms.
+inline constexpr FormTable kFormTable = buildFormTable();
+static_assert(kFormTable.valid, "a form list of the family or mnemonic table is malformed");
 
 // Instruction ids chosen by the operand form.
 constexpr int16_t kSpLoadImmediateId = 50;

@@ -3,9 +3,9 @@
 // part is usable in constant expressions, so the tables built from the lists are data.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <string_view>
 
 // Shape of one written operand.
 enum OperandShape : uint8_t {
@@ -49,40 +49,58 @@ struct SignatureSet {
         const uint64_t bit = uint64_t{1} << (code % 64);
         bits[code / 64] = on ? bits[code / 64] | bit : bits[code / 64] & ~bit;
     }
+    // The first code of the set at or after `from`, or -1.
+    constexpr int next(int from) const {
+        for (int word = from / 64; word < static_cast<int>(std::size(bits)); ++word) {
+            const uint64_t rest =
+                from > word * 64 ? bits[word] & (~uint64_t{0} << (from - word * 64)) : bits[word];
+            if (rest != 0) return word * 64 + std::countr_zero(rest);
+        }
+        return -1;
+    }
 };
 
-// One shape word of a form list; SHAPE_NONE for an unknown word.
-constexpr OperandShape shapeOfWord(std::string_view word) {
-    if (word == "C") return SHAPE_C;
-    if (word == "I") return SHAPE_I;
-    if (word == "B") return SHAPE_B;
-    if (word == "$c") return SHAPE_IMM_C;
-    if (word == "$l") return SHAPE_IMM_L;
-    if (word == "F") return SHAPE_F;
+// One shape word of a form list (`length` characters at `word`); SHAPE_NONE for an
+// unknown word.
+constexpr OperandShape shapeOfWord(const char* word, int length) {
+    if (length == 1) {
+        switch (word[0]) {
+            case 'C':
+                return SHAPE_C;
+            case 'I':
+                return SHAPE_I;
+            case 'B':
+                return SHAPE_B;
+            case 'F':
+                return SHAPE_F;
+        }
+    }
+    if (length == 2 && word[0] == '$' && word[1] == 'c') return SHAPE_IMM_C;
+    if (length == 2 && word[0] == '$' && word[1] == 'l') return SHAPE_IMM_L;
     return SHAPE_NONE;
 }
 
 // Calls visit(code) for every form of a list (forms separated by commas, shapes by
-// blanks, "-" for the form without operands, code 0); false on a malformed list.
-template <typename Visit> constexpr bool forEachForm(std::string_view rest, Visit visit) {
-    while (!rest.empty()) {
-        const size_t comma = rest.find(',');
-        std::string_view form = rest.substr(0, comma);
-        rest = comma == std::string_view::npos ? std::string_view() : rest.substr(comma + 1);
-
+// blanks, "-" for the form without operands, code 0); false on a malformed list. The
+// tables built from the lists at compile time read them character by character.
+template <typename Visit> constexpr bool forEachForm(const char* list, Visit visit) {
+    if (!list) return false;
+    const char* p = list;
+    while (*p) {
         int code = 0, weight = 1, count = 0;
-        while (!form.empty()) {
-            const size_t start = form.find_first_not_of(' ');
-            if (start == std::string_view::npos) break;
-            form.remove_prefix(start);
-            const size_t end = form.find(' ');
-            const std::string_view word = form.substr(0, end);
-            form = end == std::string_view::npos ? std::string_view() : form.substr(end);
-            if (word == "-" && count == 0) {
+        while (*p && *p != ',') {
+            if (*p == ' ') {
+                ++p;
+                continue;
+            }
+            const char* word = p;
+            while (*p && *p != ' ' && *p != ',') ++p;
+            const int length = static_cast<int>(p - word);
+            if (length == 1 && word[0] == '-' && count == 0) {
                 count = -1; // the form without operands
                 continue;
             }
-            const OperandShape shape = shapeOfWord(word);
+            const OperandShape shape = shapeOfWord(word, length);
             if (shape == SHAPE_NONE || count < 0 || count == 3) return false;
             code += shape * weight;
             weight *= kShapeCount;
@@ -90,6 +108,7 @@ template <typename Visit> constexpr bool forEachForm(std::string_view rest, Visi
         }
         if (count == 0) return false;
         visit(code);
+        if (*p == ',' && !*++p) return false; // a list does not end with a comma
     }
     return true;
 }

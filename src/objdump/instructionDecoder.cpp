@@ -67,18 +67,20 @@ constexpr uint64_t lengthMask(int words) {
     return words >= 4 ? ~uint64_t{0} : (uint64_t{1} << (16 * words)) - 1;
 }
 
-// The operand value bits that pass every check of the layout on operand `o`.
+// The operand value bits that, set alone, pass every check of the layout on operand `o`.
 constexpr uint32_t allowedBits(const InstructionLayout& layout, int o) {
-    uint32_t allowed = 0;
-    for (int bit = 0; bit < 32; ++bit) {
-        bool passes = true;
-        for (const LayoutCheck& check : layout.checks)
-            if (check.operand == o &&
-                !passesCheck(check.kind, static_cast<int32_t>(uint32_t{1} << bit), false))
-                passes = false;
-        if (passes) allowed |= uint32_t{1} << bit;
+    uint32_t allowed = ~uint32_t{0};
+    for (const LayoutCheck& check : layout.checks) {
+        if (check.operand != o) continue;
+        if (check.kind == CHECK_R8) allowed &= 0xFFu;
+        if (check.kind == CHECK_R16) allowed &= 0xFFFFu;
     }
     return allowed;
+}
+
+// The code bits that hold the value bits `bits` of a field's source.
+constexpr uint64_t codeBits(const LayoutField& field, uint32_t bits) {
+    return uint64_t{bits >> field.shift} << (16 * field.word + field.to);
 }
 
 constexpr bool forbidsIndirection(const InstructionLayout& layout, int o) {
@@ -129,18 +131,13 @@ constexpr bool analyse(DecodeForm& form) {
             uint32_t carried = static_cast<uint32_t>(uint64_t{field.mask} << field.shift);
             if (role == ROLE_MAGNITUDE) carried &= 0x7FFFFFFFu;
             form.carried[o] |= carried;
-            uint64_t sign = 0;
-            for (int bit = 0; bit < 32; ++bit) {
-                if (!((carried >> bit) & 1)) continue;
-                if ((allowed >> bit) & 1) {
-                    form.kept[o] |= uint32_t{1} << bit;
-                    drive(codeBit(field, bit));
-                    if (form.homeWord[o] < 0 || field.word < form.homeWord[o]) form.homeWord[o] = field.word;
-                } else {
-                    sign |= codeBit(field, bit); // bits the checks leave to the sign
-                }
-            }
-            drive(sign);
+            // Value bits the checks let through are kept; the others repeat the sign.
+            const uint32_t kept = carried & allowed;
+            form.kept[o] |= kept;
+            drive(codeBits(field, kept));
+            drive(codeBits(field, carried & ~allowed));
+            if (kept != 0 && (form.homeWord[o] < 0 || field.word < form.homeWord[o]))
+                form.homeWord[o] = field.word;
         }
     }
     return distinct && (form.driven & form.base) == setsWhenNegative;
@@ -177,9 +174,13 @@ struct Catalogue {
     int formCount = 0;
     WrittenForm written[kMaxWrittenForms] = {};
     int writtenCount = 0;
-    // The forms whose first word can have high byte h: byHighByte[highByteStart[h] ..
-    // highByteStart[h + 1]).
-    uint16_t highByteStart[257] = {};
+    bool valid = true;
+};
+
+// The forms whose first word can have high byte h: byHighByte[start[h] .. start[h + 1]),
+// in catalogue order.
+struct HighByteIndex {
+    uint16_t start[257] = {};
     uint16_t byHighByte[kMaxHighByteEntries] = {};
     bool valid = true;
 };
@@ -220,10 +221,8 @@ constexpr MnemonicKeys mnemonicKeys(int m) {
     MnemonicKeys keys;
     const MnemonicInfo& info = kMnemonics[m];
     const FamilyRow& row = kFamilyTable[familyOfId(info.id)];
-    SignatureSet complete;
-    keys.valid = acceptedForms(info, complete);
-    for (int code = 0; code < kSignatureSpace; ++code) {
-        if (!complete.test(static_cast<size_t>(code))) continue;
+    const SignatureSet& complete = kFormTable.sets[m].complete;
+    for (int code = complete.next(0); code >= 0; code = complete.next(code + 1)) {
         WrittenForm written;
         DecodeForm form;
         form.id = info.id;
@@ -281,26 +280,44 @@ constexpr Catalogue buildCatalogue() {
                 if (storesMagnitude(form, o)) addForm(c, negativeVariant(form, o));
         }
     }
-    int entries = 0;
-    for (int high = 0; high < 256; ++high) {
-        c.highByteStart[high] = static_cast<uint16_t>(entries);
-        for (int f = 0; f < c.formCount; ++f) {
-            const uint32_t base = static_cast<uint32_t>(c.forms[f].base & 0xFFFF);
-            const uint32_t fixed = ~static_cast<uint32_t>(c.forms[f].driven & 0xFFFF) & 0xFF00;
-            if (((static_cast<uint32_t>(high) << 8 ^ base) & fixed) != 0) continue;
-            if (entries == kMaxHighByteEntries) {
-                c.valid = false;
-                break;
-            }
-            c.byHighByte[entries++] = static_cast<uint16_t>(f);
-        }
-    }
-    c.highByteStart[256] = static_cast<uint16_t>(entries);
     return c;
 }
 
 constexpr Catalogue kCatalogue = buildCatalogue();
 static_assert(kCatalogue.valid, "the decoder's forms do not fit its tables, or a layout sets a bit twice");
+
+// Calls visit(high) for every high byte the first word of a form can have: its fixed
+// bits as in the base, its driven bits in every combination.
+template <typename Visit> constexpr void forEachHighByte(const DecodeForm& form, Visit visit) {
+    const uint32_t free = static_cast<uint32_t>(form.driven >> 8) & 0xFF;
+    const uint32_t fixed = static_cast<uint32_t>(form.base >> 8) & 0xFF & ~free;
+    for (uint32_t subset = free;; subset = (subset - 1) & free) {
+        visit(fixed | subset);
+        if (subset == 0) break;
+    }
+}
+
+constexpr HighByteIndex buildHighByteIndex() {
+    HighByteIndex index;
+    uint16_t count[256] = {};
+    for (int f = 0; f < kCatalogue.formCount; ++f)
+        forEachHighByte(kCatalogue.forms[f], [&](uint32_t high) { ++count[high]; });
+    for (int high = 0; high < 256; ++high)
+        index.start[high + 1] = static_cast<uint16_t>(index.start[high] + count[high]);
+    if (index.start[256] > kMaxHighByteEntries) {
+        index.valid = false;
+        return index;
+    }
+    uint16_t filled[256] = {};
+    for (int f = 0; f < kCatalogue.formCount; ++f)
+        forEachHighByte(kCatalogue.forms[f], [&](uint32_t high) {
+            index.byHighByte[index.start[high] + filled[high]++] = static_cast<uint16_t>(f);
+        });
+    return index;
+}
+
+constexpr HighByteIndex kHighByteIndex = buildHighByteIndex();
+static_assert(kHighByteIndex.valid, "the decoder's high-byte index does not fit its table");
 
 uint64_t pack(const uint16_t* words, int count) {
     uint64_t packed = 0;
@@ -390,8 +407,8 @@ int decodeCandidates(const uint16_t* words, int available, DecodedInstruction* o
     const uint64_t packed = pack(words, usable);
     const int high = words[0] >> 8;
     int found = 0;
-    for (int e = kCatalogue.highByteStart[high]; e < kCatalogue.highByteStart[high + 1]; ++e) {
-        const DecodeForm& form = kCatalogue.forms[kCatalogue.byHighByte[e]];
+    for (int e = kHighByteIndex.start[high]; e < kHighByteIndex.start[high + 1]; ++e) {
+        const DecodeForm& form = kCatalogue.forms[kHighByteIndex.byHighByte[e]];
         if (form.words > usable) continue;
         DecodedInstruction d;
         if (!readOperands(form, packed, d) || !reencodes(d, words)) continue;
