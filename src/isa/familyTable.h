@@ -589,22 +589,18 @@ constexpr InstructionFamily familyOfId(int id) {
 }
 
 // The layout a row gives a concrete operand pattern (`memory` has bit k set for an
-// address operand k) at a size class: the first layout of the row that fits; null when
-// none does. The run-time lookups go through an index built from this.
-constexpr const InstructionLayout* rowLayout(const FamilyRow& row, int count, unsigned memory,
-                                             int sizeClass) {
-    for (const InstructionLayout& layout : row.layouts) {
+// address operand k) at a size class: the position in the row's list of the first
+// layout that fits, or -1 when none does. The run-time lookups go through an index
+// built from this.
+constexpr int rowLayoutIndex(const FamilyRow& row, int count, unsigned memory, int sizeClass) {
+    for (size_t n = 0; n < row.layouts.size(); ++n) {
+        const InstructionLayout& layout = row.layouts[n];
         const OperandPattern pattern = readOperandPattern(layout.operands);
         if (pattern.count == count && (memory & pattern.care) == pattern.memory &&
             (layout.width == kAnyWidth || layout.width == sizeClass))
-            return &layout;
+            return static_cast<int>(n);
     }
-    return nullptr;
-}
-
-constexpr const InstructionLayout* familyLayout(InstructionFamily family, int count, unsigned memory,
-                                                int sizeClass) {
-    return rowLayout(kFamilyTable[family], count, memory, sizeClass);
+    return -1;
 }
 
 // The address operands of a written form: C, I and B are addresses, except where the

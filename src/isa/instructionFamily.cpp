@@ -33,14 +33,14 @@ constexpr FamilyIndex buildFamilyIndex() {
         index.layouts[id] = row.layouts.data();
         for (int count = 0; count <= 3; ++count) {
             for (unsigned memory = 0; memory < (1u << count); ++memory) {
-                const InstructionLayout* layout = rowLayout(row, count, memory, kOpcodeTable[id].sizeClass);
+                const int n = rowLayoutIndex(row, count, memory, kOpcodeTable[id].sizeClass);
                 const int pattern = patternIndex(count, memory);
-                index.layoutOf[id][pattern] =
-                    layout ? static_cast<uint8_t>(layout - row.layouts.data()) : kNoLayout;
-                index.lengthOf[id][pattern] =
-                    layout ? static_cast<uint8_t>(layout->length != kTableLength ? layout->length
-                                                                                 : kOpcodeTable[id].words)
-                           : 0;
+                index.layoutOf[id][pattern] = n < 0 ? kNoLayout : static_cast<uint8_t>(n);
+                index.lengthOf[id][pattern] = n < 0
+                                                  ? 0
+                                                  : static_cast<uint8_t>(row.layouts[n].length != kTableLength
+                                                                             ? row.layouts[n].length
+                                                                             : kOpcodeTable[id].words);
             }
         }
         index.opcodeOf[id] = familyAlternateOpcode(id);

@@ -59,8 +59,9 @@ constexpr FieldRole fieldRole(uint8_t source, int& operand) {
     return ROLE_CONSTANT;
 }
 
-constexpr uint64_t codeBit(const LayoutField& field, int operandBit) {
-    return uint64_t{1} << (16 * field.word + field.to + operandBit - field.shift);
+// The code bit of a one-bit field (a flag).
+constexpr uint64_t flagBit(const LayoutField& field) {
+    return uint64_t{1} << (16 * field.word + field.to);
 }
 
 constexpr uint64_t lengthMask(int words) {
@@ -114,16 +115,15 @@ constexpr bool analyse(DecodeForm& form) {
             const FieldRole role = fieldRole(field.source, operand);
             if (operand != o || role == ROLE_CONSTANT) continue;
             if (role == ROLE_INDIRECT) {
-                if (form.kind[o] == OPK_DIRECT && !forbidsIndirection(layout, o))
-                    drive(codeBit(field, field.shift));
+                if (form.kind[o] == OPK_DIRECT && !forbidsIndirection(layout, o)) drive(flagBit(field));
                 continue;
             }
             if (role == ROLE_NOT_NEGATIVE) {
                 // A value with bit 31 set is negative: it clears the flag.
                 if (!(allowed >> 31)) continue;
                 form.kept[o] |= uint32_t{1} << 31;
-                setsWhenNegative |= codeBit(field, field.shift);
-                drive(codeBit(field, field.shift));
+                setsWhenNegative |= flagBit(field);
+                drive(flagBit(field));
                 if (form.homeWord[o] < 0 || field.word < form.homeWord[o]) form.homeWord[o] = field.word;
                 continue;
             }
@@ -152,8 +152,8 @@ constexpr DecodeForm negativeVariant(const DecodeForm& form, int o) {
         if (field.mask == 0) break;
         int operand = 0;
         if (fieldRole(field.source, operand) == ROLE_NOT_NEGATIVE && operand == o) {
-            variant.base &= ~codeBit(field, field.shift);
-            variant.driven &= ~codeBit(field, field.shift);
+            variant.base &= ~flagBit(field);
+            variant.driven &= ~flagBit(field);
         }
     }
     return variant;
@@ -264,12 +264,13 @@ constexpr Catalogue buildCatalogue() {
             unsigned memory = 0;
             for (int o = 0; o < form.count; ++o)
                 if (form.kind[o] == OPK_DIRECT) memory |= 1u << o;
-            form.layout =
-                familyLayout(familyOfId(form.id), form.count, memory, kOpcodeTable[form.id].sizeClass);
-            if (!form.layout || c.writtenCount + keys.writtenCount[k] > kMaxWrittenForms) {
+            const FamilyRow& row = kFamilyTable[familyOfId(form.id)];
+            const int n = rowLayoutIndex(row, form.count, memory, kOpcodeTable[form.id].sizeClass);
+            if (n < 0 || c.writtenCount + keys.writtenCount[k] > kMaxWrittenForms) {
                 c.valid = false;
                 continue;
             }
+            form.layout = &row.layouts[n];
             form.firstWritten = static_cast<uint16_t>(c.writtenCount);
             form.writtenCount = static_cast<uint16_t>(keys.writtenCount[k]);
             for (int w = 0; w < keys.writtenCount[k]; ++w) c.written[c.writtenCount++] = keys.written[k][w];

@@ -51,12 +51,13 @@ std::string rowFault(const FamilyRow& row, const std::vector<int>& ids) {
             const OpcodeEntry& entry = kOpcodeTable[id];
             const std::string where = std::string(row.name) + " " + entry.name + " " + formText(code) + ": ";
             const int count = signatureLength(code);
-            const InstructionLayout* layout = rowLayout(row, count, formMemory(row, code), entry.sizeClass);
-            if (!layout) {
+            const int index = rowLayoutIndex(row, count, formMemory(row, code), entry.sizeClass);
+            if (index < 0) {
                 fault = where + "no layout";
                 return;
             }
-            const size_t n = static_cast<size_t>(layout - row.layouts.data());
+            const size_t n = static_cast<size_t>(index);
+            const InstructionLayout* layout = &row.layouts[n];
             used[n] = true;
             ownLength[n] = ownLength[n] || (layout->length != kTableLength && layout->length != entry.words);
             const int length = layout->length != kTableLength ? layout->length : entry.words;
