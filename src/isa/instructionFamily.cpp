@@ -1,54 +1,100 @@
 #include "isa/instructionFamily.h"
 
 #include "core/Statement.h"
-#include "isa/opcodeTable.h"
+#include "isa/familyTable.h"
 
 namespace {
 
-struct FamilyRange {
-    int16_t first;
-    int16_t last;
-    InstructionFamily family;
-};
+constexpr uint8_t kNoLayout = 0xFF;
 
-constexpr FamilyRange kFamilyRanges[] = {
-    {0, 1, FAM_PLAIN},        {2, 2, FAM_WAIT},        {3, 13, FAM_PLAIN},       {14, 14, FAM_INT},
-    {15, 46, FAM_PLAIN},      {47, 47, FAM_CPYF},      {48, 48, FAM_TXL},        {49, 49, FAM_WRCODE},
-    {50, 50, FAM_SP_IMM},     {51, 52, FAM_SP_STEP},   {53, 58, FAM_SP_RW},      {59, 60, FAM_SP_ADDR},
-    {61, 63, FAM_PUSH},       {64, 66, FAM_POP},       {67, 69, FAM_LD},         {70, 70, FAM_CPYROM},
-    {71, 71, FAM_CPYMEM},     {72, 95, FAM_SHIFT},     {96, 107, FAM_LOGIC},     {108, 119, FAM_ARITH},
-    {120, 131, FAM_MULDIV},   {132, 137, FAM_INCDEC},  {138, 140, FAM_BTST},     {141, 146, FAM_BCLRSET},
-    {147, 149, FAM_INV},      {150, 152, FAM_CPY},     {153, 153, FAM_OUTPORT},  {154, 155, FAM_PORTLOGIC},
-    {156, 156, FAM_INPORT},   {157, 157, FAM_PORTTST}, {158, 160, FAM_CMP},      {161, 161, FAM_JUMP},
-    {162, 162, FAM_JUMP_VIA}, {163, 203, FAM_JUMP},    {204, 204, FAM_JUMP_VIA}, {205, 244, FAM_JUMP},
-};
-
-// The ranges must be in order, contiguous and cover the whole table.
-constexpr bool rangesCoverTable() {
-    int next = 0;
-    for (const FamilyRange& range : kFamilyRanges) {
-        if (range.first != next || range.last < range.first) return false;
-        next = range.last + 1;
-    }
-    return next == kInstructionCount;
-}
-static_assert(rangesCoverTable(), "family ranges must cover ids 0 to 244 once each");
-
+// What the readers of the family table look up per statement, computed from the table:
+// for each id, its family's layouts, the one it uses for every concrete operand pattern
+// (by position in that list), and the opcode it uses where a layout asks for its
+// alternate.
 struct FamilyIndex {
-    InstructionFamily byId[kInstructionCount];
-    constexpr FamilyIndex() : byId() {
-        for (const FamilyRange& range : kFamilyRanges)
-            for (int id = range.first; id <= range.last; ++id) byId[id] = range.family;
-    }
+    const InstructionLayout* layouts[kInstructionCount] = {};
+    uint8_t layoutOf[kInstructionCount][kPatternCount] = {};
+    uint8_t lengthOf[kInstructionCount][kPatternCount] = {}; // 0: no layout
+    uint16_t opcodeOf[kInstructionCount] = {};
+    bool valid = true;
 };
 
-constexpr FamilyIndex kFamilyIndex;
+constexpr FamilyIndex buildFamilyIndex() {
+    FamilyIndex index;
+    for (const FamilyRow& row : kFamilyTable) {
+        for (const InstructionLayout& layout : row.layouts)
+            index.valid &= readOperandPattern(layout.operands).count >= 0;
+        for (const AlternateOpcode& alternate : row.alternates)
+            if (alternate.id >= 0)
+                index.valid &= familyOfId(alternate.id) == row.family && alternate.opcode != 0;
+    }
+    for (int id = 0; id < kInstructionCount; ++id) {
+        const FamilyRow& row = kFamilyTable[familyOfId(id)];
+        index.layouts[id] = row.layouts.data();
+        for (int count = 0; count <= 3; ++count) {
+            for (unsigned memory = 0; memory < (1u << count); ++memory) {
+                const int n = rowLayoutIndex(row, count, memory, kOpcodeTable[id].sizeClass);
+                const int pattern = patternIndex(count, memory);
+                index.layoutOf[id][pattern] = n < 0 ? kNoLayout : static_cast<uint8_t>(n);
+                index.lengthOf[id][pattern] = n < 0
+                                                  ? 0
+                                                  : static_cast<uint8_t>(row.layouts[n].length != kTableLength
+                                                                             ? row.layouts[n].length
+                                                                             : kOpcodeTable[id].words);
+            }
+        }
+        index.opcodeOf[id] = familyAlternateOpcode(id);
+    }
+    return index;
+}
+
+constexpr FamilyIndex kFamilyIndex = buildFamilyIndex();
+static_assert(kFamilyIndex.valid, "a layout pattern or an alternate opcode of the family table is malformed");
+
+// The concrete operand pattern of a statement (see patternIndex); -1 for more than three
+// operands. Several readers look it up for every instruction.
+int operandPattern(const Statement& statement) {
+    const Operand* op = statement.operands;
+    unsigned memory = 0;
+    switch (statement.operandCount) {
+        case 3:
+            memory |= isMemoryOperand(op[2]) ? 4u : 0u;
+            [[fallthrough]];
+        case 2:
+            memory |= isMemoryOperand(op[1]) ? 2u : 0u;
+            [[fallthrough]];
+        case 1:
+            memory |= isMemoryOperand(op[0]) ? 1u : 0u;
+            [[fallthrough]];
+        case 0:
+            return patternIndex(statement.operandCount, memory);
+        default:
+            return -1;
+    }
+}
 
 } // namespace
 
-InstructionFamily instructionFamily(int id) {
-    if (id < 0 || id >= kInstructionCount) return FAM_COUNT;
-    return kFamilyIndex.byId[id];
+const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const Statement& statement) {
+    const int pattern = operandPattern(statement);
+    if (pattern < 0 || static_cast<unsigned>(entry.id) >= kInstructionCount) return nullptr;
+    const uint8_t n = kFamilyIndex.layoutOf[entry.id][pattern];
+    return n == kNoLayout ? nullptr : kFamilyIndex.layouts[entry.id] + n;
+}
+
+int instructionLength(const OpcodeEntry& entry, const Statement& statement) {
+    const int pattern = operandPattern(statement);
+    if (pattern < 0 || static_cast<unsigned>(entry.id) >= kInstructionCount) return -1;
+    const int length = kFamilyIndex.lengthOf[entry.id][pattern];
+    return length != 0 ? length : -1;
+}
+
+int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry) {
+    return layout.length != kTableLength ? layout.length : entry.words;
+}
+
+uint16_t alternateOpcode(const OpcodeEntry& entry) {
+    return kFamilyIndex.opcodeOf[entry.id];
 }
 
 bool isMemoryOperand(const Operand& operand) {

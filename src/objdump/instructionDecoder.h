@@ -1,14 +1,14 @@
 // Reading code words back into instructions. The decoder keeps no description of the
 // instruction set of its own: it enumerates the operand forms the front end accepts
-// (the mnemonic table and its form lists), learns where each form puts every operand
-// bit by running the encoder on probe operands, and accepts a reading only when the
-// encoder turns it back into exactly the same words.
+// (the mnemonic table and the family table's form lists), reads each operand's bits out
+// of the words where the form's layout in the family table puts them, and accepts a
+// reading only when the encoder turns it back into exactly the same words.
 #pragma once
 
 #include "isa/mnemonics.h"
 
 #include <cstdint>
-#include <vector>
+#include <span>
 
 // One way the operands of a decoded form may be written: a shape per operand and,
 // for JUMP and CALL, whether a name target is written in parentheses (the variant that
@@ -40,7 +40,7 @@ struct DecodedInstruction {
 
 // The written forms that give a decoded instruction's id and operand kinds, in the
 // order of the mnemonic's form list.
-const std::vector<WrittenForm>& writtenForms(const DecodedInstruction& instruction);
+std::span<const WrittenForm> writtenForms(const DecodedInstruction& instruction);
 
 // Every reading of the words at `words` (`available` of them may be used) that the
 // encoder reproduces exactly, the most natural first: fewer operands before more,
@@ -48,7 +48,7 @@ const std::vector<WrittenForm>& writtenForms(const DecodedInstruction& instructi
 // the same word with an operand (INTD before INT 1). Returns the number stored in `out`.
 int decodeCandidates(const uint16_t* words, int available, DecodedInstruction* out, int capacity);
 
-// The number of distinct operand layouts the probing found (for the tests).
+// The number of forms the decoder reads (for the tests).
 int decodeFormCount();
 
 // The spelling of a mnemonic (an index into kMnemonics), or null.

@@ -9,8 +9,6 @@
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
 
-#include <initializer_list>
-
 namespace {
 
 // Rule types that stand for a pair of relocation types, chosen by the addend: R_DATA or
@@ -21,196 +19,61 @@ enum : uint8_t {
 };
 static_assert(!relocationTypeName(R_DATA_BY_ADDEND) && !relocationTypeName(R_CODE_BY_ADDEND));
 
-// What a rule asks of the operand being relocated or of its neighbours. "Memory" is an
-// address operand (see isMemoryOperand).
-enum RelocCondition : uint8_t {
-    C_ANY,
-    C_LABEL_IMM, // the operand was written "$label"
-    C_NOT_LABEL_IMM,
-    C_SELF_MEM,
-    C_SELF_NOT_MEM,
-    C_OP2_MEM,
-    C_OP2_NOT_MEM,
-    C_OP3_MEM,
-    C_OP3_NOT_MEM,
-};
-
-constexpr uint8_t W_ANY = 0xFF; // any operand width
-constexpr uint8_t OP_ANY = 0;   // any operand
-constexpr uint8_t OP_2_3 = 4;   // the second or third operand
-constexpr uint8_t N_ANY = 0;    // any operand count
-
-using FamilySet = uint64_t;
-static_assert(FAM_COUNT <= 64);
-
-constexpr FamilySet familySet(std::initializer_list<InstructionFamily> families) {
-    FamilySet bits = 0;
-    for (InstructionFamily family : families) bits |= FamilySet{1} << family;
-    return bits;
+// The type that relocates each kind of operand field (0: none).
+constexpr uint8_t relocTypeOf(SymbolField field) {
+    switch (field) {
+        case SF_PORT:
+            return R_PORT;
+        case SF_CODE:
+            return R_CODE_BY_ADDEND;
+        case SF_DATA:
+            return R_DATA_BY_ADDEND;
+        case SF_DATA_PLAIN:
+            return R_DATA;
+        case SF_IMM8:
+            return R_IMM8;
+        case SF_IMM16:
+            return R_IMM16;
+        case SF_IMM32:
+            return R_IMM32;
+        case SF_IMM8_SPLIT:
+            return R_IMM8_SPLIT;
+        case SF_BIT5:
+            return R_BIT5;
+        case SF_SHIFT_COUNT:
+            return R_SHIFT_COUNT;
+        case SF_CPYMEM_COUNT:
+            return R_CPYMEM_COUNT;
+        case SF_PORTTST_BIT:
+            return R_PORTTST_BIT;
+        case SF_UNSTATED:
+        case SF_REFUSED:
+        case kSymbolFieldCount:
+            break;
+    }
+    return 0;
 }
 
-struct RelocRule {
-    FamilySet families;
-    uint8_t width;        // size class 0..2, or W_ANY
-    uint8_t operandCount; // 2, 3 or N_ANY
-    uint8_t operand;      // 1..3, OP_ANY or OP_2_3
-    RelocCondition condition;
-    uint8_t word; // word position within the instruction
-    uint8_t type;
-};
-
-constexpr uint8_t D = R_DATA_BY_ADDEND;
-constexpr FamilySet kTxl = familySet({FAM_TXL, FAM_WRCODE});
-constexpr FamilySet kStackPointer = familySet({FAM_SP_IMM, FAM_SP_ADDR});
-constexpr FamilySet kPushPop = familySet({FAM_PUSH, FAM_POP});
-constexpr FamilySet kMemoryOps = familySet({FAM_LOGIC, FAM_ARITH, FAM_MULDIV, FAM_INCDEC, FAM_INV, FAM_CPY});
-constexpr FamilySet kWideImmediates = familySet({FAM_LOGIC, FAM_ARITH, FAM_MULDIV});
-constexpr FamilySet kBits = familySet({FAM_BTST, FAM_BCLRSET});
-constexpr FamilySet kPorts = familySet({FAM_OUTPORT, FAM_INPORT, FAM_PORTLOGIC});
-constexpr FamilySet kJumps = familySet({FAM_JUMP, FAM_JUMP_VIA});
-
-// Word position and type of a relocated operand. The first rule that matches decides; a
-// relocation no rule covers is refused.
-constexpr RelocRule kRelocRules[] = {
-    {kTxl, W_ANY, N_ANY, 1, C_ANY, 2, D},
-    {kTxl, W_ANY, N_ANY, 2, C_ANY, 1, D},
-    {kStackPointer, W_ANY, N_ANY, OP_ANY, C_ANY, 1, D},
-    {familySet({FAM_SP_STEP}), W_ANY, N_ANY, OP_ANY, C_ANY, 0, R_IMM8},
-    {familySet({FAM_SP_RW}), W_ANY, N_ANY, 1, C_ANY, 1, D},
-    {familySet({FAM_SP_RW}), W_ANY, N_ANY, 2, C_ANY, 0, R_IMM8},
-    {kPushPop, W_ANY, N_ANY, OP_ANY, C_NOT_LABEL_IMM, 1, D},
-    {familySet({FAM_PUSH}), 0, N_ANY, OP_ANY, C_LABEL_IMM, 0, R_IMM8},
-    {familySet({FAM_PUSH}), 1, N_ANY, OP_ANY, C_LABEL_IMM, 1, R_IMM16},
-    {familySet({FAM_PUSH}), 2, N_ANY, OP_ANY, C_LABEL_IMM, 1, R_IMM32},
-    {familySet({FAM_LD}), W_ANY, N_ANY, 1, C_ANY, 1, D},
-    {familySet({FAM_LD}), 0, N_ANY, 2, C_ANY, 0, R_IMM8},
-    {familySet({FAM_LD}), 1, N_ANY, 2, C_ANY, 2, R_IMM16},
-    {familySet({FAM_LD}), 2, N_ANY, 2, C_ANY, 2, R_IMM32},
-    {familySet({FAM_CPYROM, FAM_CPYMEM}), W_ANY, N_ANY, 1, C_ANY, 2, D},
-    {familySet({FAM_CPYROM, FAM_CPYMEM}), W_ANY, N_ANY, 2, C_ANY, 1, D},
-    {familySet({FAM_CPYROM}), W_ANY, N_ANY, 3, C_ANY, 0, R_IMM8},
-    {familySet({FAM_CPYMEM}), W_ANY, N_ANY, 3, C_ANY, 0, R_CPYMEM_COUNT},
-    // Shifts and rotates.
-    {familySet({FAM_SHIFT}), W_ANY, 2, 1, C_OP2_MEM, 2, D},
-    {familySet({FAM_SHIFT}), W_ANY, 2, 1, C_OP2_NOT_MEM, 1, D},
-    {familySet({FAM_SHIFT}), W_ANY, 2, 2, C_SELF_MEM, 1, D},
-    {familySet({FAM_SHIFT}), W_ANY, 2, 2, C_SELF_NOT_MEM, 0, R_BIT5},
-    {familySet({FAM_SHIFT}), W_ANY, 3, 1, C_OP3_MEM, 3, D},
-    {familySet({FAM_SHIFT}), W_ANY, 3, 1, C_OP3_NOT_MEM, 2, D},
-    {familySet({FAM_SHIFT}), W_ANY, 3, 2, C_OP3_MEM, 2, R_DATA}, // never the addend flavour
-    {familySet({FAM_SHIFT}), W_ANY, 3, 2, C_OP3_NOT_MEM, 1, R_DATA},
-    {familySet({FAM_SHIFT}), W_ANY, 3, 3, C_SELF_MEM, 1, D},
-    {familySet({FAM_SHIFT}), W_ANY, 3, 3, C_SELF_NOT_MEM, 0, R_SHIFT_COUNT},
-    // Logic, arithmetic, INC, DEC, INV and CPY ...
-    {kMemoryOps, W_ANY, 3, 1, C_ANY, 3, D},
-    {kMemoryOps, W_ANY, 3, 2, C_ANY, 1, D},
-    {kMemoryOps, W_ANY, 3, 3, C_ANY, 2, D},
-    {kMemoryOps, W_ANY, 2, 1, C_OP2_MEM, 2, D},
-    {kMemoryOps, W_ANY, 2, 1, C_OP2_NOT_MEM, 1, D},
-    {kMemoryOps, W_ANY, 2, 2, C_NOT_LABEL_IMM, 1, D},
-    // ... and their "$label" immediates (none for MUL8 to NEG8, INV and CPY).
-    {familySet({FAM_LOGIC}), 0, 2, 2, C_LABEL_IMM, 0, R_IMM8_SPLIT},
-    {kWideImmediates, 1, 2, 2, C_LABEL_IMM, 2, R_IMM16},
-    {kWideImmediates, 2, 2, 2, C_LABEL_IMM, 2, R_IMM32},
-    {familySet({FAM_ARITH}), 0, 2, 2, C_LABEL_IMM, 0, R_IMM8},
-    {familySet({FAM_INCDEC}), W_ANY, 2, 2, C_LABEL_IMM, 0, R_IMM8},
-    // Bit operations.
-    {kBits, W_ANY, N_ANY, 1, C_ANY, 1, D},
-    {kBits, W_ANY, N_ANY, OP_2_3, C_ANY, 0, R_BIT5},
-    // Ports.
-    {kPorts, W_ANY, 2, 1, C_ANY, 0, R_PORT},
-    {kPorts, W_ANY, 2, 2, C_NOT_LABEL_IMM, 1, D},
-    {kPorts, W_ANY, 2, 2, C_LABEL_IMM, 1, R_IMM8},
-    {familySet({FAM_PORTLOGIC}), W_ANY, 3, 1, C_ANY, 0, R_PORT},
-    {familySet({FAM_PORTLOGIC}), W_ANY, 3, 2, C_ANY, 2, D},
-    {familySet({FAM_PORTLOGIC}), W_ANY, 3, 3, C_ANY, 1, R_IMM8},
-    {familySet({FAM_PORTTST}), W_ANY, N_ANY, 1, C_ANY, 0, R_PORT},
-    {familySet({FAM_PORTTST}), W_ANY, N_ANY, OP_2_3, C_ANY, 1, R_PORTTST_BIT},
-    // Compares.
-    {familySet({FAM_CMP}), W_ANY, N_ANY, 1, C_ANY, 1, D},
-    {familySet({FAM_CMP}), W_ANY, N_ANY, 2, C_NOT_LABEL_IMM, 2, D},
-    {familySet({FAM_CMP}), 0, N_ANY, 2, C_LABEL_IMM, 0, R_IMM8},
-    {familySet({FAM_CMP}), 1, N_ANY, 2, C_LABEL_IMM, 2, R_IMM16},
-    {familySet({FAM_CMP}), 2, N_ANY, 2, C_LABEL_IMM, 2, R_IMM32},
-    // Jumps and calls.
-    {kJumps, W_ANY, N_ANY, OP_ANY, C_ANY, 0, R_CODE_BY_ADDEND},
-};
-constexpr int kRuleCount = sizeof(kRelocRules) / sizeof(kRelocRules[0]);
-
-// For each family, the indexes of its rules in table order, so that a lookup reads only
-// the handful of rows that can apply.
-constexpr int kMaxRulesPerFamily = 16;
-constexpr bool fitsIndex() {
-    for (int f = 0; f < FAM_COUNT; ++f) {
-        int n = 0;
-        for (const RelocRule& rule : kRelocRules) n += (rule.families >> f) & 1;
-        if (n > kMaxRulesPerFamily) return false;
-    }
-    return true;
-}
-static_assert(fitsIndex(), "too many relocation rules for one family");
-struct RuleIndex {
-    uint8_t rules[FAM_COUNT][kMaxRulesPerFamily];
-    uint8_t count[FAM_COUNT];
-    constexpr RuleIndex() : rules(), count() {
-        for (int i = 0; i < kRuleCount; ++i)
-            for (int f = 0; f < FAM_COUNT; ++f)
-                if (kRelocRules[i].families & (FamilySet{1} << f))
-                    rules[f][count[f]++] = static_cast<uint8_t>(i);
-    }
-};
-constexpr RuleIndex kRuleIndex;
-
-bool conditionHolds(RelocCondition condition, const Statement& st, int operandIndex) {
-    const Operand& self = st.operands[operandIndex - 1];
-    switch (condition) {
-        case C_ANY:
-            return true;
-        case C_LABEL_IMM:
-            return self.labelImmediate == 1;
-        case C_NOT_LABEL_IMM:
-            return self.labelImmediate != 1;
-        case C_SELF_MEM:
-            return isMemoryOperand(self);
-        case C_SELF_NOT_MEM:
-            return !isMemoryOperand(self);
-        case C_OP2_MEM:
-            return isMemoryOperand(st.operands[1]);
-        case C_OP2_NOT_MEM:
-            return !isMemoryOperand(st.operands[1]);
-        case C_OP3_MEM:
-            return isMemoryOperand(st.operands[2]);
-        case C_OP3_NOT_MEM:
-            return !isMemoryOperand(st.operands[2]);
-    }
-    return false;
+// Where the family table puts operand `operandIndex` (1..3) of the statement when it
+// names a symbol; null when its form cannot be relocated there.
+const SymbolPlace* findSymbolPlace(const OpcodeEntry& entry, const Statement& st, int operandIndex) {
+    const InstructionLayout* layout = instructionLayout(entry, st);
+    if (!layout) return nullptr;
+    const SymbolPlace& place = layout->symbols[operandIndex - 1];
+    return relocTypeOf(place.field) != 0 ? &place : nullptr;
 }
 
-// The rule for relocating operand `operandIndex` (1..3) of the statement, or null.
-const RelocRule* findRelocRule(const OpcodeEntry& entry, const Statement& st, int operandIndex) {
-    const InstructionFamily family = instructionFamily(entry.id);
-    if (family >= FAM_COUNT) return nullptr;
-    for (int n = 0; n < kRuleIndex.count[family]; ++n) {
-        const RelocRule& rule = kRelocRules[kRuleIndex.rules[family][n]];
-        if (rule.width != W_ANY && rule.width != entry.sizeClass) continue;
-        if (rule.operandCount != N_ANY && rule.operandCount != st.operandCount) continue;
-        if (rule.operand == OP_2_3 ? operandIndex < 2
-                                   : (rule.operand != OP_ANY && rule.operand != operandIndex))
-            continue;
-        if (conditionHolds(rule.condition, st, operandIndex)) return &rule;
-    }
-    return nullptr;
-}
-
-// Every type a rule gives is an instruction field's.
-constexpr bool rulesGiveInstructionTypes() {
-    for (const RelocRule& rule : kRelocRules)
-        if (rule.type != R_DATA_BY_ADDEND && rule.type != R_CODE_BY_ADDEND &&
-            relocationSite(rule.type) != RS_INSTRUCTION)
+// Every type a field kind gives is an instruction field's.
+constexpr bool fieldsGiveInstructionTypes() {
+    for (int field = 0; field < kSymbolFieldCount; ++field) {
+        const uint8_t type = relocTypeOf(static_cast<SymbolField>(field));
+        if (type != 0 && type != R_DATA_BY_ADDEND && type != R_CODE_BY_ADDEND &&
+            relocationSite(type) != RS_INSTRUCTION)
             return false;
+    }
     return true;
 }
-static_assert(rulesGiveInstructionTypes());
+static_assert(fieldsGiveInstructionTypes());
 
 int32_t finalType(uint8_t type, int32_t addend) {
     if (type == R_DATA_BY_ADDEND) return addend != 0 ? R_DATA_ADDEND : R_DATA;
@@ -257,16 +120,16 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
         logTrace(state, "relocateText() textLOC: %d, relocOffset_i:%d\n", static_cast<int>(location),
                  static_cast<int>(state->orgRelativeLoc));
 
-    const RelocRule* rule = findRelocRule(*entry, *statement, operandIndex);
-    if (!rule) {
+    const SymbolPlace* place = findSymbolPlace(*entry, *statement, operandIndex);
+    if (!place) {
         logTrace(state, "Line %d [%d] is not relocatable.\n", state->run.lineNumber, entry->id);
         reportAt(state, Diag::NoRelocationNeeded);
         return -1;
     }
 
     RelocationEntry reloc;
-    const int32_t type = finalType(rule->type, addend);
-    reloc.r_offset = static_cast<uint32_t>(location / 2 + rule->word);
+    const int32_t type = finalType(relocTypeOf(place->field), addend);
+    reloc.r_offset = static_cast<uint32_t>(location / 2 + place->word);
     reloc.r_info = relocationInfo(static_cast<uint32_t>(symbolIndex), static_cast<uint32_t>(type));
     reloc.r_addend = addend;
     state->relText.push_back(reloc);

@@ -212,7 +212,6 @@ TEST_F(Scanner, EndlessDeviceInputIsCapped) {
 }
 
 TEST_F(Scanner, EveryMnemonicSpellingCarriesItsInstructionId) {
-    ASSERT_TRUE(mnemonicFormsValid());
     for (int i = 0; i < kMnemonicCount; ++i) {
         std::string spelling = kMnemonics[i].spelling;
         loadSource(spelling);
