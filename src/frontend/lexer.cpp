@@ -104,12 +104,16 @@ struct PackedWord {
     bool operator==(const PackedWord&) const = default;
 };
 
-inline PackedWord packWord(std::string_view w) {
-    unsigned char bytes[16] = {};
-    for (size_t i = 0; i < w.size() && i < 16; ++i) bytes[i] = static_cast<unsigned char>(w[i]);
+// Byte i of the word goes into bits 8i..8i+7, as a little-endian load of the bytes puts it.
+constexpr PackedWord packWord(std::string_view w) {
     PackedWord p;
-    std::memcpy(&p.lo, bytes, 8);
-    std::memcpy(&p.hi, bytes + 8, 8);
+    for (size_t i = 0; i < w.size() && i < 16; ++i) {
+        const uint64_t byte = static_cast<unsigned char>(w[i]);
+        if (i < 8)
+            p.lo |= byte << (8 * i);
+        else
+            p.hi |= byte << (8 * (i - 8));
+    }
     return p;
 }
 
@@ -128,7 +132,7 @@ inline PackedWord packWordInBuffer(const char* start, size_t length) {
     return p;
 }
 
-inline uint32_t hashWord(const PackedWord& w) {
+constexpr uint32_t hashWord(const PackedWord& w) {
     uint64_t h = w.lo * 0x9E3779B97F4A7C15ull ^ w.hi * 0xC2B2AE3D27D4EB4Full;
     return static_cast<uint32_t>(h >> 40);
 }
@@ -143,7 +147,7 @@ constexpr size_t kKeywordSlots = 1024; // power of two, well above the ~270 word
 
 class KeywordMap {
   public:
-    void insert(std::string_view word, int token, int32_t value) {
+    constexpr void insert(std::string_view word, int token, int32_t value) {
         PackedWord packed = packWord(word);
         size_t i = hashWord(packed) & (kKeywordSlots - 1);
         while (slots_[i].word.lo != 0) i = (i + 1) & (kKeywordSlots - 1);
@@ -172,7 +176,7 @@ struct DirectiveWord {
     int32_t id;
 };
 
-const DirectiveWord kDirectiveWords[] = {
+constexpr DirectiveWord kDirectiveWords[] = {
     {"ORG", DIR_ORG},
     {"TEXT", DIR_TEXT},
     {"DATA", DIR_DATA},
@@ -216,13 +220,13 @@ const DirectiveWord kDirectiveWords[] = {
     {"LINE", DIR_LINE},
 };
 
-const char* const kFlagWords[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T",  "H",
-                                    "F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
+constexpr const char* kFlagWords[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T",  "H",
+                                        "F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
 
 struct KeywordMaps {
     KeywordMap words;      // mnemonics, PORT, flags, signed/unsigned, EXPORT, DO_NOT_EXPORT
     KeywordMap directives; // directive names without their full stop
-    KeywordMaps() {
+    constexpr KeywordMaps() {
         for (int i = 0; i < kMnemonicCount; ++i) words.insert(kMnemonics[i].spelling, TOK_MNEMONIC, i);
         words.insert("PORT", TOK_PORT, 0);
         for (int f = 0; f < 16; ++f) words.insert(kFlagWords[f], TOK_FLAG, f);
@@ -234,9 +238,11 @@ struct KeywordMaps {
     }
 };
 
-const KeywordMaps& keywords() {
-    static const KeywordMaps maps;
-    return maps;
+// Built while compiling: the scanner's keyword tables are constant data.
+constexpr KeywordMaps kKeywords;
+
+constexpr const KeywordMaps& keywords() {
+    return kKeywords;
 }
 
 // ---------------------------------------------------------------------------------
