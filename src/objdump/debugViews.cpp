@@ -2,6 +2,8 @@
 
 #include "objdump/objdumpViews.h"
 
+#include <algorithm>
+#include <iterator>
 #include <map>
 #include <utility>
 
@@ -71,6 +73,8 @@ struct Cursor {
         pos += static_cast<size_t>(count);
     }
 };
+
+constexpr int kMaxShownDepth = 32;
 
 std::string nameOr(const char* name, uint32_t value) {
     if (name) return name;
@@ -335,7 +339,9 @@ std::string viewDebugInfo(const ElfImage& image) {
     std::map<uint32_t, const DebugEntry*> byOffset;
     for (const DebugEntry& e : entries) byOffset[e.offset] = &e;
     for (const DebugEntry& e : entries) {
-        const std::string indent(2 * static_cast<size_t>(e.depth), ' ');
+        // Nesting deeper than any the assembler writes is shown at one depth: a damaged
+        // section of nested entries would otherwise indent its output quadratically.
+        const std::string indent(2 * static_cast<size_t>(std::min(e.depth, kMaxShownDepth)), ' ');
         appendf(out, "%s <0x%04x> [%llu] %s%s\n", indent.c_str(), e.offset,
                 static_cast<unsigned long long>(e.code),
                 nameOr(dwarfTagName(e.abbrev->tag), e.abbrev->tag).c_str(),
@@ -488,7 +494,12 @@ std::string viewDebugLine(const ElfImage& image) {
 std::string viewDebugReloc(const ElfImage& image) {
     const ElfImageSection* reloc = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO_RELOC));
     if (!reloc) return "No .debug_info_reloc section.\n";
-    const std::vector<DebugAttributeAt> attributes = debugAttributeOffsets(image);
+    // The attribute values by where they start (in section order at one offset), so
+    // that each entry finds its field by a search rather than a pass over them all.
+    std::vector<DebugAttributeAt> attributes = debugAttributeOffsets(image);
+    std::stable_sort(
+        attributes.begin(), attributes.end(),
+        [](const DebugAttributeAt& a, const DebugAttributeAt& b) { return a.valueOffset < b.valueOffset; });
     std::string out;
     appendf(out, "Debug relocation section '.debug_info_reloc' contains %zu entries:\n",
             reloc->relocations.size());
@@ -502,8 +513,12 @@ std::string viewDebugReloc(const ElfImage& image) {
             symbol = r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name
                                                             : symbolNumber(r.symbolIndex());
         std::string field = r.r_offset == kDwarfUnitAbbrevOffset ? "unit header debug_abbrev_offset" : "";
-        for (const DebugAttributeAt& a : attributes) {
-            if (a.valueOffset != r.r_offset) continue;
+        // The last value that starts there names the field.
+        auto after = std::upper_bound(
+            attributes.begin(), attributes.end(), r.r_offset,
+            [](uint32_t offset, const DebugAttributeAt& a) { return offset < a.valueOffset; });
+        if (after != attributes.begin() && std::prev(after)->valueOffset == r.r_offset) {
+            const DebugAttributeAt& a = *std::prev(after);
             field = nameOr(dwarfAttributeName(a.attribute), a.attribute) + " of " +
                     nameOr(dwarfTagName(a.tag), a.tag);
             appendf(field, " <0x%x>", a.entryOffset);

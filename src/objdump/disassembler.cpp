@@ -5,7 +5,9 @@
 #include "isa/encoder.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <iterator>
 #include <map>
 
 // The flag operands of CPYF, BTST and PORTTST (the tests hold the names against the
@@ -369,16 +371,6 @@ void appendData(const ElfImage& image, const std::vector<uint8_t>& bytes,
     }
 }
 
-// Whether every reference to `symbol` is consistent with its value being `value`; the
-// references are sorted by symbol.
-bool referencesAgree(const std::vector<TextReference>& refs, uint32_t symbol, uint32_t value) {
-    auto r = std::lower_bound(refs.begin(), refs.end(), symbol,
-                              [](const TextReference& ref, uint32_t s) { return ref.symbol < s; });
-    for (; r != refs.end() && r->symbol == symbol; ++r)
-        if (((r->value ^ value) & r->kept) != 0) return false;
-    return true;
-}
-
 } // namespace
 
 void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing& out) {
@@ -420,71 +412,97 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
         dataWords[r] = std::max<uint32_t>({dataWords[r], image.symbols[s.index].st_size, 1});
     }
 
-    for (;;) {
-        std::vector<ListingItem> items;
-        std::vector<TextReference> refs;
-        for (size_t r = 0; r < starts.size(); ++r) {
-            const uint32_t from = starts[r];
-            const uint32_t to = r + 1 < starts.size() ? starts[r + 1] : size;
-            uint32_t p = from;
-            // A stretch that starts with data belongs to a data label: the directive's
-            // size (in words, from the label) is data, and the code may go on after it.
-            ListingItem first;
-            const bool code = !isData[r] && instructionAt(c, from, to, first, refs);
-            if (code) {
-                p += first.length;
-                items.push_back(std::move(first));
-            } else if (dataWords[r] > 0) {
-                const uint32_t end = std::min<uint64_t>(to, from + 2ull * dataWords[r]);
-                appendData(image, bytes, c.pointers, from, end, true, false, items);
-                p = end;
-            }
-            while (p < to) {
-                ListingItem item;
-                if (p % 2 == 0 && instructionAt(c, p, to, item, refs)) {
-                    p += item.length;
-                    items.push_back(std::move(item));
-                    continue;
-                }
-                const uint32_t step = p % 2 == 0 && p + 2 <= to ? 2 : 1;
-                appendData(image, bytes, c.pointers, p, p + step, true, p != from, items);
-                p += step;
-            }
+    // One stretch as items, with the references its instructions make.
+    auto listStretch = [&](size_t r, std::vector<ListingItem>& items, std::vector<TextReference>& refs) {
+        const uint32_t from = starts[r];
+        const uint32_t to = r + 1 < starts.size() ? starts[r + 1] : size;
+        uint32_t p = from;
+        // A stretch that starts with data belongs to a data label: the directive's
+        // size (in words, from the label) is data, and the code may go on after it.
+        ListingItem first;
+        const bool code = !isData[r] && instructionAt(c, from, to, first, refs);
+        if (code) {
+            p += first.length;
+            items.push_back(std::move(first));
+        } else if (dataWords[r] > 0) {
+            const uint32_t end = std::min<uint64_t>(to, from + 2ull * dataWords[r]);
+            appendData(image, bytes, c.pointers, from, end, true, false, items);
+            p = end;
         }
+        while (p < to) {
+            ListingItem item;
+            if (p % 2 == 0 && instructionAt(c, p, to, item, refs)) {
+                p += item.length;
+                items.push_back(std::move(item));
+                continue;
+            }
+            const uint32_t step = p % 2 == 0 && p + 2 <= to ? 2 : 1;
+            appendData(image, bytes, c.pointers, p, p + step, true, p != from, items);
+            p += step;
+        }
+    };
 
-        // A label whose stretch starts with an instruction names code, unless its
-        // references show a word address: then the stretch is data.
-        std::stable_sort(refs.begin(), refs.end(),
-                         [](const TextReference& a, const TextReference& b) { return a.symbol < b.symbol; });
-        bool changed = false;
-        for (const PlacedSymbol& s : placed) {
-            if (s.offset >= size) continue;
-            const size_t r = static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), s.offset) -
-                                                 starts.begin()) -
-                             1;
-            if (isData[r]) continue;
-            const uint32_t word = image.symbols[s.index].st_value;
-            if (!referencesAgree(refs, s.index, word * 2) && referencesAgree(refs, s.index, word)) {
-                isData[r] = true;
-                changed = true;
-            }
-        }
-        if (changed) continue;
+    // A label whose stretch starts with an instruction names code, unless its
+    // references show a word address: then the stretch is data, and is listed again.
+    // Stretches are listed on their own, and a label is looked at again only when a
+    // new listing changed its references, so that a chain of labels, each found to be
+    // data through the listing of the one before, costs one listing per stretch rather
+    // than one of the whole section per label. For each label's symbol: its stretch, and
+    // how many references contradict its value as a byte address and as a word address.
+    constexpr size_t kNoStretch = SIZE_MAX;
+    std::vector<size_t> labelStretch(image.symbols.size(), kNoStretch);
+    for (const PlacedSymbol& s : placed) {
+        if (s.offset >= size) continue;
+        labelStretch[s.index] =
+            static_cast<size_t>(std::upper_bound(starts.begin(), starts.end(), s.offset) - starts.begin()) -
+            1;
+    }
+    std::vector<int64_t> notBytes(image.symbols.size(), 0), notWords(image.symbols.size(), 0);
+    std::vector<bool> touched(image.symbols.size(), false);
+    std::vector<uint32_t> touchedSymbols;
+    auto tally = [&](const TextReference& ref, int delta) {
+        if (labelStretch[ref.symbol] == kNoStretch) return;
+        const uint32_t word = image.symbols[ref.symbol].st_value;
+        if (((ref.value ^ (word * 2)) & ref.kept) != 0) notBytes[ref.symbol] += delta;
+        if (((ref.value ^ word) & ref.kept) != 0) notWords[ref.symbol] += delta;
+        if (!touched[ref.symbol]) touchedSymbols.push_back(ref.symbol);
+        touched[ref.symbol] = true;
+    };
 
-        out.items = std::move(items);
-        for (const PlacedSymbol& s : placed) {
-            ListingLabel label;
-            label.offset = s.offset;
-            label.name = image.symbols[s.index].name;
-            // Data labels start the data that follows them.
-            auto item =
-                std::lower_bound(out.items.begin(), out.items.end(), s.offset,
-                                 [](const ListingItem& i, uint32_t offset) { return i.offset < offset; });
-            label.data =
-                item != out.items.end() && item->offset == s.offset && item->kind != ITEM_INSTRUCTION;
-            out.labels.push_back(std::move(label));
+    std::vector<std::vector<ListingItem>> stretchItems(starts.size());
+    std::vector<std::vector<TextReference>> stretchRefs(starts.size());
+    std::vector<size_t> relist(starts.size());
+    for (size_t r = 0; r < relist.size(); ++r) relist[r] = r;
+    while (!relist.empty()) {
+        for (size_t r : relist) {
+            for (const TextReference& ref : stretchRefs[r]) tally(ref, -1);
+            stretchItems[r].clear();
+            stretchRefs[r].clear();
+            listStretch(r, stretchItems[r], stretchRefs[r]);
+            for (const TextReference& ref : stretchRefs[r]) tally(ref, 1);
         }
-        return;
+        relist.clear();
+        for (uint32_t symbol : touchedSymbols) {
+            touched[symbol] = false;
+            const size_t r = labelStretch[symbol];
+            if (isData[r] || notBytes[symbol] == 0 || notWords[symbol] != 0) continue;
+            isData[r] = true;
+            relist.push_back(r);
+        }
+        touchedSymbols.clear();
+    }
+
+    for (std::vector<ListingItem>& items : stretchItems)
+        std::move(items.begin(), items.end(), std::back_inserter(out.items));
+    for (const PlacedSymbol& s : placed) {
+        ListingLabel label;
+        label.offset = s.offset;
+        label.name = image.symbols[s.index].name;
+        // Data labels start the data that follows them.
+        auto item = std::lower_bound(out.items.begin(), out.items.end(), s.offset,
+                                     [](const ListingItem& i, uint32_t offset) { return i.offset < offset; });
+        label.data = item != out.items.end() && item->offset == s.offset && item->kind != ITEM_INSTRUCTION;
+        out.labels.push_back(std::move(label));
     }
 }
 

@@ -148,3 +148,18 @@ TEST_F(TextListing, WeakNamesHaveNoPlace) {
     EXPECT_EQ(l.unplaced, std::vector<std::string>{"w"});
     EXPECT_EQ(describe(l), "main: NOP; ");
 }
+
+TEST_F(TextListing, AChainOfDataLabelsIsListedInLinearTime) {
+    // Read as code, each label's word 0x2200 takes the next word as its operand and hides
+    // the LD8 that names the following label; that LD8 shows only once the label is
+    // found to be data. Listing the whole section again for each label in turn took
+    // minutes here.
+    constexpr int kLabels = 5000;
+    std::string source = "start: LD8 L1 $0\n", expected = "start: LD8 L1 $0; ";
+    for (int k = 1; k <= kLabels; ++k) {
+        const std::string next = k < kLabels ? "LD8 L" + std::to_string(k + 1) + " $0" : "RTS";
+        source += "L" + std::to_string(k) + " .DW 1 0x2200\n " + next + "\n";
+        expected += "L" + std::to_string(k) + "(data) 2 bytes; " + next + "; ";
+    }
+    EXPECT_EQ(describe(list(source)), expected);
+}

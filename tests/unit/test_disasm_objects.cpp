@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstring>
 #include <iterator>
 #include <random>
 #include <string>
@@ -94,6 +95,30 @@ void runEveryView(const ElfImage& image) {
     EXPECT_FALSE(viewDebugLine(image).empty());
     EXPECT_FALSE(viewDebugReloc(image).empty());
     EXPECT_FALSE(writeSource(image, "t.obj").empty());
+}
+
+// An image holding only the debug sections, with `count` copies of `entry` after the
+// unit header of .debug_info.
+ElfImage debugImage(const std::vector<uint8_t>& abbrev, const std::vector<uint8_t>& entry, size_t count,
+                    std::vector<ElfImageRelocation> relocations = {}) {
+    ElfImage image;
+    image.sections.resize(4);
+    image.sections[1].name = ".debug_abbrev";
+    image.sections[1].bytes = abbrev;
+    image.sections[2].name = ".debug_info";
+    std::vector<uint8_t>& info = image.sections[2].bytes;
+    info = {0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 4}; // unit_length, version 2, abbrev_offset 0, address_size 4
+    for (size_t k = 0; k < count; ++k) info.insert(info.end(), entry.begin(), entry.end());
+    image.sections[3].name = ".debug_info_reloc";
+    image.sections[3].header.sh_type = ELF_SHT_DEBUG_RELOC;
+    image.sections[3].relocations = std::move(relocations);
+    return image;
+}
+
+size_t occurrences(const std::string& text, const std::string& part) {
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+    return count;
 }
 
 } // namespace
@@ -220,4 +245,38 @@ TEST_F(ObjdumpFiles, ExtremeRelocationFields) {
             runEveryView(image);
         }
     }
+}
+
+// Debug sections built to make the work outgrow the bytes: output and time stay in
+// proportion to the section.
+TEST(ObjdumpDebugViews, LargeSectionsAreShownInProportion) {
+    // Each one-byte entry has children and no sibling reference, so each nests inside
+    // the one before: indenting every level would print gigabytes of blanks.
+    constexpr size_t kNested = 20000;
+    const std::string nested = viewDebugInfo(debugImage({1, 0x2e, 1, 0, 0, 0}, {1}, kNested));
+    EXPECT_EQ(occurrences(nested, "DW_TAG_subprogram, children"), kNested);
+    EXPECT_LT(nested.size(), 128 * kNested);
+
+    // A relocation for every low_pc value (code 1, then four address bytes), one for the
+    // unit header and one inside a value: each value's field is found without a pass
+    // over all the values.
+    constexpr uint32_t kEntries = 100000;
+    std::vector<ElfImageRelocation> relocations;
+    for (uint32_t k = 0; k < kEntries; ++k) relocations.push_back({11 + 5 * k + 1, 19, 0});
+    relocations.push_back({6, 18, 0});
+    relocations.push_back({11 + 5 * 7 + 3, 19, 0});
+    const std::string fields =
+        viewDebugReloc(debugImage({1, 0x11, 0, 0x11, 0x01, 0, 0, 0}, {1, 0, 0, 0, 0}, kEntries, relocations));
+    EXPECT_EQ(occurrences(fields, "DW_AT_low_pc of DW_TAG_compile_unit <0x"), kEntries);
+    for (uint32_t k : {0u, kEntries / 2, kEntries - 1}) {
+        char line[96];
+        std::snprintf(line, sizeof line, "  %08X R_DEBUG_CU_LOW_PC (19)", 11 + 5 * k + 1);
+        const size_t at = fields.find(line);
+        ASSERT_NE(at, std::string::npos) << line;
+        std::snprintf(line, sizeof line, "DW_AT_low_pc of DW_TAG_compile_unit <0x%x>\n", 11 + 5 * k);
+        EXPECT_EQ(fields.find(line, at), fields.find('\n', at) - std::strlen(line) + 1) << line;
+    }
+    EXPECT_EQ(occurrences(fields, "unit header debug_abbrev_offset"), 1u);
+    EXPECT_NE(fields.find("  00000031 R_DEBUG_CU_LOW_PC (19)       -                0       \n"),
+              std::string::npos);
 }
