@@ -57,7 +57,25 @@ struct Grammar {
 
     // A string literal the scanner refused keeps its own, more precise code.
     void setPendingCode(Diag code) {
-        if (!lexer.rejectedString) run.flags.pendingErrorCode = code;
+        if (lexer.rejectedString) return;
+        run.flags.pendingErrorCode = code;
+        noteWord(code);
+    }
+
+    // An unknown directive or an instruction form that does not exist is about the word
+    // the line begins with (with the full stop of a directive written before it); its
+    // text and column are kept now, while the line is still in the scanner's input.
+    void noteWord(Diag code) {
+        p.wordCode = code;
+        p.word.clear();
+        p.wordColumn = 0;
+        if (code != Diag::UnsupportedDirective && code != Diag::UnsupportedInstructionFormat) return;
+        std::string_view word = p.firstWord;
+        const std::string_view input = lexerInputText(lexer);
+        if (word.empty() || word.data() < input.data() || word.data() >= input.data() + input.size()) return;
+        if (word.data() > input.data() && word.data()[-1] == '.') word = {word.data() - 1, word.size() + 1};
+        p.word.assign(word);
+        p.wordColumn = lexerColumnOf(lexer, word);
     }
 
     enum class Recovery { ThroughEnd, AtError };
@@ -822,6 +840,8 @@ struct Grammar {
     void statement(Statement& st) {
         p.errorCode = Diag::UnsupportedDirective;
         advance();
+        p.firstWord =
+            p.la.kind == TOK_IDENTIFIER || p.la.kind == TOK_MNEMONIC ? p.la.text : std::string_view();
         switch (p.la.kind) {
             case TOK_EOF:
                 st.status = SS_END_OF_INPUT;

@@ -261,7 +261,7 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
     const RelocRule* rule = findRelocRule(*entry, *statement, operandIndex);
     if (!rule) {
         logTrace(state, "Line %d [%d] is not relocatable.\n", state->run.lineNumber, entry->id);
-        reportAt(state, Diag::NoRelocationNeeded);
+        reportWordAt(state->run, Diag::NoRelocationNeeded, name);
         return -1;
     }
 
@@ -334,7 +334,7 @@ int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEnt
             else
                 logTrace(state, "ASM ERROR @ src = %s Line = %d Unresolved Symbol\n", currentFileName(state),
                          state->run.lineNumber);
-            reportAt(state, Diag::UnresolvedSymbol, name);
+            reportWordAt(state->run, Diag::UnresolvedSymbol, op.text, 0, name);
             return -1;
         }
     }
