@@ -231,7 +231,10 @@ HandleResult handlePassOne(Run& run, Statement& st) {
             }
         }
     } else if (st.kind == SK_DIRECTIVE) {
-        if (directiveExecute(&st, *run.directives, 0) < 0) result = FAILED;
+        if (directiveExecute(&st, *run.directives, 0) < 0)
+            result = FAILED;
+        else if (st.id == DIR_INCLUDE && run.recordIncludes && run.context.fileName)
+            run.includedFiles.push_back(*run.context.fileName); // the included file is now the current one
     } else {
         reportAt(state, Diag::NeitherInstructionNorDirective);
     }
@@ -306,9 +309,6 @@ int runPassOne(Run& run) {
             flags.assemblyFailed = 1;
             break;
         }
-        // A successful .INCLUDE has made the included file the current one.
-        if (run.recordIncludes && st.kind == SK_DIRECTIVE && st.id == DIR_INCLUDE && run.context.fileName)
-            run.includedFiles.push_back(*run.context.fileName);
         clearHandled(st);
     }
     return kStatusOk;
@@ -450,11 +450,23 @@ int statementLine(const RunContext& context) {
     return context.columnNumber == 0 ? context.lineNumber : context.lineNumber + 1;
 }
 
-// Reads pass two; true when no statement failed.
+// Tells the listing what pass two made of the statement just handled.
+[[gnu::noinline]] void listStatement(Run& run, Listing& listing, HandleResult result) {
+    const Statement& st = run.frontEnd->statement;
+    listingAfterStatement(listing, *run.state, st, statementLine(run.context));
+    if (result != HANDLED)
+        listingStop(listing);
+    else if (st.kind == SK_DIRECTIVE && st.id == DIR_INCLUDE && run.context.fileName)
+        // A successful .INCLUDE has made the included file the current input.
+        listingInclude(listing, *run.context.fileName, lexerInputText(run.frontEnd->lexer));
+}
+
+// Reads pass two; true when no statement failed. With a listing, it is told of every
+// statement and file (out of line: a run without a listing only tests the pointer).
 bool runPassTwo(Run& run) {
     FrontEnd& frontEnd = *run.frontEnd;
     Statement& st = frontEnd.statement;
-    Listing* listing = run.listing.get();
+    Listing* const listing = run.listing.get();
     if (listing) listingStart(*listing, run.inputName, run.mainSource.view());
     for (;;) {
         parseStatement(frontEnd);
@@ -470,20 +482,12 @@ bool runPassTwo(Run& run) {
             continue;
         }
         if (st.status == SS_EMPTY) continue;
-        if (listing) {
-            const int line = statementLine(run.context);
+        if (listing) [[unlikely]]
             listingBeforeStatement(*listing, *run.state);
-            const HandleResult result = handlePassTwo(run, st);
-            listingAfterStatement(*listing, *run.state, st, line);
-            if (result != HANDLED) {
-                listingStop(*listing);
-                return false;
-            }
-            if (st.kind == SK_DIRECTIVE && st.id == DIR_INCLUDE && run.context.fileName)
-                listingInclude(*listing, *run.context.fileName, lexerInputText(frontEnd.lexer));
-        } else if (handlePassTwo(run, st) != HANDLED) {
-            return false;
-        }
+        const HandleResult result = handlePassTwo(run, st);
+        if (listing) [[unlikely]]
+            listStatement(run, *listing, result);
+        if (result != HANDLED) return false;
         clearHandled(st);
     }
 }
@@ -580,7 +584,9 @@ void writeSideFile(Run& run, const std::string& name, const std::string& text) {
 }
 
 // The dependency rule, once the object exists, and the listing, once pass two has run.
-void writeSideFiles(Run& run, bool objectWritten) {
+// Kept out of line: the passes that the driver's main function takes in stay as compact
+// as they are without these files.
+[[gnu::noinline]] void writeSideFiles(Run& run, bool objectWritten) {
     const CommandLineOptions& options = run.options;
     if (objectWritten && options.dependencyName) {
         std::vector<std::string> sources{run.inputName};

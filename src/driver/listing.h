@@ -80,7 +80,7 @@ void listingEndFile(Listing& listing, bool skipped);
 void listingStop(Listing& listing);
 
 // The symbol table, as the sections are numbered before the object is written.
-void listingSymbols(Listing& listing, const AssemblerState& state);
+[[gnu::noinline]] void listingSymbols(Listing& listing, const AssemblerState& state);
 
 // The listing laid out in columns.
 std::string listingText(const Listing& listing);

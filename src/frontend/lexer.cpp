@@ -727,6 +727,31 @@ int columnAfter(std::string_view before) {
 
 } // namespace
 
+std::string_view lexerStatementWord(const Lexer& lexer) {
+    const std::string_view text = lexer.input->data;
+    size_t end = std::min(lexer.input->pos, text.size());
+    if (end > 0 && text[end - 1] == '\n') end -= 1; // the line's end was read with the statement
+    const size_t newline = end == 0 ? std::string_view::npos : text.rfind('\n', end - 1);
+    std::string_view line = text.substr(newline == std::string_view::npos ? 0 : newline + 1);
+    line = line.substr(0, line.find('\n'));
+    auto skipBlanks = [&line] {
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    };
+    auto wordLength = [&line](size_t from) {
+        size_t n = from;
+        while (n < line.size() && isIdentChar(line[n])) ++n;
+        return n;
+    };
+    skipBlanks();
+    if (size_t n = wordLength(0); n > 0 && n < line.size() && line[n] == ':') {
+        line.remove_prefix(n + 1);
+        skipBlanks();
+    }
+    const size_t start = !line.empty() && line.front() == '.' ? 1 : 0;
+    if (start >= line.size() || !(cls(line[start]) & CC_ALPHA)) return {};
+    return line.substr(0, wordLength(start));
+}
+
 int lexerColumnOf(const Lexer& lexer, std::string_view word) {
     const std::string_view text = lexer.input->data;
     if (word.empty() || word.data() < text.data() || word.data() >= text.data() + text.size()) return 0;

@@ -74,6 +74,10 @@ void lexerStartText(Lexer& lexer, std::string_view text);
 
 // The bytes the scanner reads now (the main file or the included file being read).
 std::string_view lexerInputText(const Lexer& lexer);
+// The word the statement just read begins with: the first word of its line, behind a
+// label, with the full stop of a directive; empty when the line begins otherwise. The
+// scanner stands within that line or just after its end.
+std::string_view lexerStatementWord(const Lexer& lexer);
 // The 1-based column at which `word`, a view into the current input, starts on its line,
 // or 0 when it is not in the input.
 int lexerColumnOf(const Lexer& lexer, std::string_view word);

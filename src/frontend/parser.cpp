@@ -63,17 +63,14 @@ struct Grammar {
     }
 
     // An unknown directive or an instruction form that does not exist is about the word
-    // the line begins with (with the full stop of a directive written before it); its
-    // text and column are kept now, while the line is still in the scanner's input.
-    void noteWord(Diag code) {
+    // the statement begins with; its text and column are taken now, while the line is
+    // still in the scanner's input (and only now: reading statements never looks).
+    [[gnu::cold, gnu::noinline]] void noteWord(Diag code) {
         p.wordCode = code;
         p.word.clear();
         p.wordColumn = 0;
         if (code != Diag::UnsupportedDirective && code != Diag::UnsupportedInstructionFormat) return;
-        std::string_view word = p.firstWord;
-        const std::string_view input = lexerInputText(lexer);
-        if (word.empty() || word.data() < input.data() || word.data() >= input.data() + input.size()) return;
-        if (word.data() > input.data() && word.data()[-1] == '.') word = {word.data() - 1, word.size() + 1};
+        const std::string_view word = lexerStatementWord(lexer);
         p.word.assign(word);
         p.wordColumn = lexerColumnOf(lexer, word);
     }
@@ -840,8 +837,6 @@ struct Grammar {
     void statement(Statement& st) {
         p.errorCode = Diag::UnsupportedDirective;
         advance();
-        p.firstWord =
-            p.la.kind == TOK_IDENTIFIER || p.la.kind == TOK_MNEMONIC ? p.la.text : std::string_view();
         switch (p.la.kind) {
             case TOK_EOF:
                 st.status = SS_END_OF_INPUT;

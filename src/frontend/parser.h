@@ -36,9 +36,8 @@ struct Parser {
     std::string replayedNames[3];
     // The next free cell of the argument area while a list is read.
     int argCollector = 0;
-    // The word a statement begins with (a mnemonic or a name), and what the last syntax
-    // error left about the word it is about: the code it set, the word and its column.
-    std::string_view firstWord;
+    // What the last syntax error left about the word it is about: the code it set, the
+    // word and its column.
     Diag wordCode = Diag::NeitherInstructionNorDirective;
     std::string word;
     int wordColumn = 0;
