@@ -7,6 +7,8 @@
 #include "format/elfReader.h"
 #include "support/runnerSupport.h"
 
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <iterator>
@@ -193,6 +195,80 @@ void checkWithReadelf(Checker& c, const std::string& object) {
                unexpected);
 }
 
+std::string withScratch(std::string text, const std::string& tmp) {
+    for (size_t at = 0; (at = text.find("$TMP", at)) != std::string::npos; at += tmp.size())
+        text.replace(at, 4, tmp);
+    return text;
+}
+
+// The files the markers name in the scratch directory: written or not, and what they hold.
+void checkFiles(Checker& c, const Expectations& e, const std::string& tmp, const std::string& goldenDir) {
+    for (const auto& [name, want] : e.files) {
+        const std::string path = tmp + "/" + name;
+        const bool exists = access(path.c_str(), F_OK) == 0;
+        if (want.absent || !exists) {
+            if (want.absent != !exists)
+                c.fail("file " + name + (exists ? " was written" : " was not written"));
+            continue;
+        }
+        // Inline lines may name the scratch directory as $TMP; a file of the golden folder is
+        // taken as it is.
+        std::string expected;
+        if (want.sameAs) {
+            expected = readTextFile(goldenDir + "/" + *want.sameAs);
+        } else {
+            for (const std::string& line : *want.lines) expected += withScratch(line, tmp) + "\n";
+        }
+        const std::string actual = readTextFile(path);
+        if (actual == expected) continue;
+        const Words expectedLines = lines(expected), got = lines(actual);
+        size_t first = 0;
+        while (first < expectedLines.size() && first < got.size() && expectedLines[first] == got[first])
+            ++first;
+        c.fail("file " + name + " differs from line " + std::to_string(first + 1) + ":\n  expected| " +
+               (first < expectedLines.size() ? expectedLines[first] : "(end)") + "\n  actual  | " +
+               (first < got.size() ? got[first] : "(end)") + "\nwhole file:\n" + actual);
+    }
+}
+
+// The same source assembled again with a listing, a dependency rule and editor-style
+// diagnostics asked for: whatever the run writes beside the object, it must end with the
+// same status and leave the same object, byte for byte, and no temporary file.
+void checkSideOutputsChangeNothing(Checker& c, const std::string& zorlan, const Expectations& e,
+                                   const std::string& source, const std::string& goldenDir, int status,
+                                   const std::string& tmp, const Words& objects) {
+    const std::string again = makeScratchDirectory("zorlan-golden-again");
+    if (again.empty()) {
+        c.fail("cannot create a second temporary directory");
+        return;
+    }
+    Expectations withOutputs = e;
+    withOutputs.args.insert(withOutputs.args.begin(),
+                            {"--listing", "$TMP/again.lst", "--MD", "$TMP/again.d", "--diagnostics=gnu"});
+    Environment env;
+    ProcessResult run;
+    if (!runProcess(assembleCommand(zorlan, withOutputs, again, source, env), goldenDir, env, false, run)) {
+        c.fail("cannot run " + zorlan + " a second time");
+    } else if (run.exitStatus != status || run.signal != 0) {
+        c.fail("with a listing and a dependency rule: exit status " + std::to_string(run.exitStatus) +
+               " (signal " + std::to_string(run.signal) + "), without them " + std::to_string(status));
+    } else {
+        Words againObjects;
+        for (const std::string& name : listDirectory(again)) {
+            if (name.find(".tmp") != std::string::npos)
+                c.fail("with a listing and a dependency rule: temporary file left behind: " + name);
+            if (name.size() > 4 && name.compare(name.size() - 4, 4, ".obj") == 0)
+                againObjects.push_back(name);
+        }
+        if (againObjects != objects)
+            c.fail("with a listing and a dependency rule the run leaves other objects");
+        else if (objects.size() == 1 &&
+                 readTextFile(tmp + "/" + objects[0]) != readTextFile(again + "/" + objects[0]))
+            c.fail("with a listing and a dependency rule the object differs");
+    }
+    removeDirectory(again);
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -250,6 +326,9 @@ int main(int argc, char** argv) {
             checkObject(c, e, image);
         checkWithReadelf(c, object);
     }
+    checkFiles(c, e, tmp, goldenDir);
+    if (run.signal == 0)
+        checkSideOutputsChangeNothing(c, zorlan, e, source, goldenDir, run.exitStatus, tmp, objects);
     removeDirectory(tmp);
 
     if (!c.failures.empty()) {

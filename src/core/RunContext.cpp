@@ -13,3 +13,9 @@ void logTrace(const RunContext& run, const char* format, ...) {
 void reportAt(RunContext& run, Diag code, const char* arg) {
     report(run.diagnostics, code, run.lineNumber, run.columnNumber, currentFileName(run), arg);
 }
+
+void reportWordAt(RunContext& run, Diag code, std::string_view word, int column, const char* arg) {
+    reportAt(run, code, arg);
+    if (column <= 0 && run.columnOf && !word.empty()) column = run.columnOf(word);
+    attachWord(run.diagnostics, code, word, column);
+}

@@ -8,8 +8,10 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Switches set once from the command line.
@@ -45,6 +47,10 @@ struct RunContext {
     int32_t columnNumber = 0;
 
     DiagnosticList diagnostics;
+    // Finds a word on the current line of the current file: its 1-based column, or 0. Set
+    // by the driver only when the diagnostics are printed with columns, so that runs
+    // without them never look.
+    std::function<int(std::string_view word)> columnOf;
     FILE* logFile = nullptr; // trace log, null without -l (the driver opens and closes it)
     FILE* out;               // what stands for standard output in this run
 };
@@ -62,3 +68,8 @@ inline const char* currentFileName(const RunContext& run) {
 
 // Reports a catalogue code at the current file, line and column.
 void reportAt(RunContext& run, Diag code, const char* arg = nullptr);
+// The same for a diagnostic about one word of the line (an unknown directive, a name
+// that cannot be resolved): the word and its column go with it. A column of 0 is looked
+// up on the current line when the run looks columns up.
+void reportWordAt(RunContext& run, Diag code, std::string_view word, int column = 0,
+                  const char* arg = nullptr);

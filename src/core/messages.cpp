@@ -6,6 +6,9 @@
 namespace {
 
 constexpr const char* kSeverityNames[5] = {"OK", "error", "warning", "info", "internal"};
+// The same severities as editors and build tools read them: an internal failure is an
+// error, an informational message a note.
+constexpr const char* kGnuSeverityNames[5] = {"note", "error", "warning", "note", "error"};
 
 // Fills the single "%s" of a catalogue text; "%%" stands for a percent sign.
 std::string formatText(const char* format, const char* arg) {
@@ -64,7 +67,37 @@ void report(DiagnosticList& list, int code, int line, int auxNumber, const char*
     }
 }
 
-void printReport(const DiagnosticList& list, FILE* out, const char* logName, int quiet) {
+void attachWord(DiagnosticList& list, Diag code, std::string_view word, int column) {
+    if (list.entries.empty() || list.entries.back().code != static_cast<int>(code)) return;
+    DiagnosticEntry& entry = list.entries.back();
+    const CatalogueEntry* catalogue = findCatalogueEntry(entry.code);
+    if (catalogue && !std::strstr(catalogue->text, "%s")) entry.word.assign(word);
+    entry.column = column > 0 ? column : 0;
+}
+
+namespace {
+
+void printListingLine(FILE* out, const DiagnosticEntry& d) {
+    const char* severity = (d.severity >= 0 && d.severity < 5) ? kSeverityNames[d.severity] : "?";
+    std::fprintf(out, "Assembler: %s line %d: (%s) A%04d %s\n",
+                 d.fileNameIsNull ? "(null)" : d.fileName.c_str(), d.line, severity, d.code, d.text.c_str());
+}
+
+// FILE:LINE[:COLUMN]: SEVERITY: TEXT['WORD'] [ACODE], the form compilers print and editors
+// and build tools jump from.
+void printGnuLine(FILE* out, const DiagnosticEntry& d) {
+    const char* severity = (d.severity >= 0 && d.severity < 5) ? kGnuSeverityNames[d.severity] : "error";
+    std::fprintf(out, "%s:%d:", d.fileNameIsNull ? "(null)" : d.fileName.c_str(), d.line);
+    if (d.column > 0) std::fprintf(out, "%d:", d.column);
+    std::fprintf(out, " %s: %s", severity, d.text.c_str());
+    if (!d.word.empty()) std::fprintf(out, " '%s'", d.word.c_str());
+    std::fprintf(out, " [A%04d]\n", d.code);
+}
+
+} // namespace
+
+void printReport(const DiagnosticList& list, FILE* out, const char* logName, int quiet,
+                 DiagnosticStyle style) {
     if (logName) {
         out = std::fopen(logName, list.listingAppends ? "a" : "w");
         if (!out) {
@@ -76,10 +109,10 @@ void printReport(const DiagnosticList& list, FILE* out, const char* logName, int
         std::fprintf(out, "%d errors, %d warnings and %d informational messages\n", list.errors,
                      list.warnings, list.infos);
     for (const DiagnosticEntry& d : list.entries) {
-        const char* severity = (d.severity >= 0 && d.severity < 5) ? kSeverityNames[d.severity] : "?";
-        std::fprintf(out, "Assembler: %s line %d: (%s) A%04d %s\n",
-                     d.fileNameIsNull ? "(null)" : d.fileName.c_str(), d.line, severity, d.code,
-                     d.text.c_str());
+        if (style == DiagnosticStyle::Gnu)
+            printGnuLine(out, d);
+        else
+            printListingLine(out, d);
     }
     if (logName)
         std::fclose(out);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum Severity { SEV_OK = 0, SEV_ERROR = 1, SEV_WARNING = 2, SEV_INFO = 3, SEV_INTERNAL = 4 };
@@ -46,6 +47,11 @@ struct DiagnosticEntry {
     int auxNumber = 0; // stored, never printed
     std::string fileName;
     bool fileNameIsNull = false; // printed as "(null)"
+    // The word the diagnostic is about, when the reporter knows it and the text does not
+    // already name it, and its column on the line (1-based; 0 unknown). Only the
+    // editors' form prints them.
+    std::string word;
+    int column = 0;
 };
 
 // The diagnostics of one run, in report order, and their counts by severity.
@@ -66,9 +72,21 @@ void report(DiagnosticList& list, Diag code, int line, int auxNumber, const char
 void report(DiagnosticList& list, int code, int line, int auxNumber, const char* fileName,
             const char* arg = nullptr);
 
+// Adds the word a diagnostic is about, and its column, to the entry just reported with
+// `code` (nothing when that report was ignored). A text that names its subject already
+// ("unresolved symbol 'foo'") keeps only the column.
+void attachWord(DiagnosticList& list, Diag code, std::string_view word, int column);
+
+// How the closing listing writes each diagnostic.
+enum class DiagnosticStyle {
+    Listing, // Assembler: main.asm line 4: (error) A1002 not supported directive
+    Gnu,     // main.asm:4:5: error: not supported directive 'OUTPROT' [A1002]
+};
+
 // Lists the diagnostics: the count line (unless quiet), then one line per entry. With a
 // log name the listing goes into that file, else to `out`.
-void printReport(const DiagnosticList& list, FILE* out, const char* logName, int quiet);
+void printReport(const DiagnosticList& list, FILE* out, const char* logName, int quiet,
+                 DiagnosticStyle style = DiagnosticStyle::Listing);
 
 inline int errorCount(const DiagnosticList& list) {
     return list.errors;

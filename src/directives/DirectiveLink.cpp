@@ -25,6 +25,12 @@ constexpr uint8_t kGlobalExported = SYM_KIND_EXPORT;
 constexpr int32_t kHighestSectionTypeCode = 14;
 constexpr int32_t kWeakAddress = kWeakSymbolValue;
 
+// A linkage directive naming a name that nothing defines.
+int failUndeclared(AssemblerState* state, const std::string& name) {
+    reportWordAt(state->run, Diag::SymbolNotDeclared, name, 0, name.c_str());
+    return -1;
+}
+
 std::vector<std::string> listNames(const Statement* st) {
     size_t n =
         static_cast<size_t>(std::clamp<int64_t>(st->argCount, 0, static_cast<int64_t>(st->args.size())));
@@ -135,8 +141,7 @@ int executeGLOBAL(Statement* st, DirectiveContext& dc, int pass) {
             if (setLinkage(state, name, linkage) != 0) return -1;
             continue;
         }
-        if (!stLookupSymbol(name.c_str(), state->labelTable.get()))
-            return failWith(state, Diag::SymbolNotDeclared, name.c_str());
+        if (!stLookupSymbol(name.c_str(), state->labelTable.get())) return failUndeclared(state, name);
         if (stLookupSymbol(name.c_str(), state->globalTable.get())) {
             // A second declaration is only noted, and ends this directive's list.
             reportAt(state, Diag::MultipleGlobal);
@@ -159,7 +164,7 @@ int executeLOCAL(Statement* st, DirectiveContext& dc, int pass) {
         if (pass == 1) {
             if (setLinkage(state, name, linkage) != 0) return -1;
         } else if (!stLookupSymbol(name.c_str(), state->labelTable.get())) {
-            return failWith(state, Diag::SymbolNotDeclared, name.c_str());
+            return failUndeclared(state, name);
         }
     }
     return 0;

@@ -8,6 +8,8 @@
 #include "directives/Directive.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
+#include "driver/listing.h"
+#include "driver/outputFiles.h"
 #include "driver/ver.h"
 #include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
@@ -68,6 +70,9 @@ struct Run {
     bool lastWasSyntaxError = false;
     int endStatus = 0;        // the status when a handler asks to end the run
     bool logIsSource = false; // the log name is the main source: nothing is written to it
+
+    DiagnosticStyle diagnosticStyle = DiagnosticStyle::Listing;
+    std::unique_ptr<Listing> listing; // only when one is asked for
 };
 
 // Whether `name` is the same file (device and inode, so other spellings of the path and
@@ -91,7 +96,8 @@ int endRun(Run& run, int status) {
     if (run.logIsSource)
         std::fprintf(stderr, "messages: %s is the source file\n", logNameOf(run));
     else
-        printReport(context.diagnostics, context.out, logNameOf(run), run.options.flags & OPT_QUIET);
+        printReport(context.diagnostics, context.out, logNameOf(run), run.options.flags & OPT_QUIET,
+                    run.diagnosticStyle);
     run.directives.reset();
     run.frontEnd.reset();
     releaseAssemblerState(run.state);
@@ -113,7 +119,11 @@ void reportPending(Run& run) {
         run.frontEnd->lexer.scanLine += 1;
         context.lineNumber = run.frontEnd->lexer.scanLine;
     }
-    reportAt(context, context.flags.pendingErrorCode);
+    const Parser& parser = run.frontEnd->parser;
+    if (parser.wordCode == context.flags.pendingErrorCode && !parser.word.empty())
+        reportWordAt(context, context.flags.pendingErrorCode, parser.word, parser.wordColumn);
+    else
+        reportAt(context, context.flags.pendingErrorCode);
 }
 
 // Returns to the including file at an end of input; false when the main file ended.
@@ -417,7 +427,10 @@ int preparePassTwo(Run& run) {
     run.context.lineNumber = 0;
     frontEnd.lexer.scanLine = 0;
     restartMainInput(run);
-    if (parserReplayStatements(frontEnd)) {
+    // A listing shows the source's lines, and diagnostics with columns look words up on
+    // them; only then does the source stay.
+    const bool keepSource = run.listing || run.context.columnOf;
+    if (parserReplayStatements(frontEnd) && !keepSource) {
         // Pass two replays what pass one parsed and scans nothing: the source's memory is
         // free for the object's sections.
         lexerStartText(frontEnd.lexer, {});
@@ -439,23 +452,51 @@ int preparePassTwo(Run& run) {
     return kStatusOk;
 }
 
-// Reads pass two; true when no statement failed.
+// The line a statement stands on: one that ended with its line's end leaves the scanner
+// at the start of the next line, counted already; one that ended within its line (a label
+// line, the last line of a file without a line end) leaves it on its own line.
+int statementLine(const RunContext& context) {
+    return context.columnNumber == 0 ? context.lineNumber : context.lineNumber + 1;
+}
+
+// Tells the listing what pass two made of the statement just handled.
+[[gnu::noinline]] void listStatement(Run& run, Listing& listing, HandleResult result) {
+    const Statement& st = run.frontEnd->statement;
+    listingAfterStatement(listing, *run.state, st, statementLine(run.context));
+    if (result != HANDLED)
+        listingStop(listing);
+    else if (st.kind == SK_DIRECTIVE && st.id == DIR_INCLUDE && run.context.fileName)
+        // A successful .INCLUDE has made the included file the current input.
+        listingInclude(listing, *run.context.fileName, lexerInputText(run.frontEnd->lexer));
+}
+
+// Reads pass two; true when no statement failed. With a listing, it is told of every
+// statement and file (out of line: a run without a listing only tests the pointer).
 bool runPassTwo(Run& run) {
     FrontEnd& frontEnd = *run.frontEnd;
     Statement& st = frontEnd.statement;
+    Listing* const listing = run.listing.get();
+    if (listing) listingStart(*listing, run.inputName, run.mainSource.view());
     for (;;) {
         parseStatement(frontEnd);
         if (st.status == SS_REJECTED) {
             reportPending(run);
+            if (listing) listingStop(*listing);
             return false;
         }
         if (st.status == SS_END_OF_INPUT || run.context.flags.endOfSource) {
+            if (listing) listingEndFile(*listing, run.context.flags.endOfSource != 0);
             if (!popInclude(run)) return true;
             st.clear();
             continue;
         }
         if (st.status == SS_EMPTY) continue;
-        if (handlePassTwo(run, st) != HANDLED) return false;
+        if (listing) [[unlikely]]
+            listingBeforeStatement(*listing, *run.state);
+        const HandleResult result = handlePassTwo(run, st);
+        if (listing) [[unlikely]]
+            listStatement(run, *listing, result);
+        if (result != HANDLED) return false;
         clearHandled(st);
     }
 }
@@ -539,6 +580,45 @@ void writeObject(Run& run) {
     bool done = written == 1 && (inPlace || std::rename(temporary.c_str(), target.c_str()) == 0);
     if (!done && !inPlace) std::remove(temporary.c_str());
     if (!done && errorCount(run.context.diagnostics) == errorsBefore) reportAt(state, Diag::ObjectNotCreated);
+}
+
+// Whether an output file asked for would replace a file the run read or wrote: the
+// source, an included file, the object or the log.
+bool replacesRunFile(const Run& run, const std::string& name) {
+    if (isSourceFile(run, name) || sameFile(name, run.outputName)) return true;
+    return run.options.logName && sameFile(name, *run.options.logName);
+}
+
+void writeSideFile(Run& run, const std::string& name, const std::string& text) {
+    if (replacesRunFile(run, name) || writeFileWhole(name, text) != 0)
+        reportAt(run.context, Diag::CannotOpenFile, name.c_str());
+}
+
+// The dependency rule, once the object exists, and the listing, once pass two has run.
+// Kept out of line: the passes that the driver's main function takes in stay as compact
+// as they are without these files.
+[[gnu::noinline]] void writeSideFiles(Run& run, bool objectWritten) {
+    const CommandLineOptions& options = run.options;
+    if (objectWritten && options.dependencyName) {
+        std::vector<std::string> sources{run.inputName};
+        for (const IncludedFile& included : run.directives->includedFiles) sources.push_back(included.path);
+        writeSideFile(run, *options.dependencyName, dependencyRule(run.outputName, sources));
+    }
+    if (run.listing && options.listingName) {
+        if (options.dependencyName && sameFile(*options.listingName, *options.dependencyName))
+            reportAt(run.context, Diag::CannotOpenFile, options.listingName->c_str());
+        else
+            writeSideFile(run, *options.listingName, listingText(*run.listing));
+    }
+}
+
+// The form of the diagnostics: --diagnostics, else ZORLAN_DIAGNOSTICS (a value it does
+// not know is ignored), else the listing form.
+DiagnosticStyle chosenDiagnosticStyle(const CommandLineOptions& options) {
+    if (options.diagnosticStyle) return *options.diagnosticStyle;
+    DiagnosticStyle style = DiagnosticStyle::Listing;
+    if (const char* value = std::getenv("ZORLAN_DIAGNOSTICS")) diagnosticStyleNamed(value, style);
+    return style;
 }
 
 void addEnvironmentIncludeDirs(std::vector<std::string>& includeDirs) {
@@ -631,8 +711,20 @@ int assemble(Run& run, int argc, const char* const* argv) {
 
     const bool passTwoComplete = runPassTwo(run);
     parserReadSource(*run.frontEnd);
-    if (passTwoComplete) writeObject(run);
-    return endRun(run, errorCount(context.diagnostics) == 0 ? kStatusOk : kStatusErrors);
+    // The writer renumbers the symbols' sections for the object; the listing shows them
+    // as the source made them.
+    if (run.listing) listingSymbols(*run.listing, *state);
+    bool objectWritten = false;
+    if (passTwoComplete) {
+        const int errorsBefore = errorCount(context.diagnostics);
+        writeObject(run);
+        objectWritten = errorCount(context.diagnostics) == errorsBefore;
+    }
+    writeSideFiles(run, objectWritten);
+    const DiagnosticList& diagnostics = context.diagnostics;
+    const bool failed = errorCount(diagnostics) != 0 ||
+                        ((run.options.flags & OPT_FATAL_WARNINGS) && diagnostics.warnings != 0);
+    return endRun(run, failed ? kStatusErrors : kStatusOk);
 }
 
 } // namespace
@@ -648,6 +740,16 @@ int zorlanMain(int argc, const char* const* argv, FILE* out) {
     context.switches.debugInfo = run.options.debugLevel != 0 ? 1 : 0;
     context.switches.includeDirs = run.options.includeDirs;
     addEnvironmentIncludeDirs(context.switches.includeDirs);
+    run.diagnosticStyle = chosenDiagnosticStyle(run.options);
+    if (run.diagnosticStyle == DiagnosticStyle::Gnu) {
+        // Names that pass two cannot resolve are found on their line for the column.
+        context.columnOf = [&run](std::string_view word) {
+            if (!run.frontEnd) return 0;
+            return wordColumnOnLine(lexerInputText(run.frontEnd->lexer), run.context.lineNumber, word,
+                                    run.context.switches.caseSensitive != 0);
+        };
+    }
+    if (run.options.listingName) run.listing = std::make_unique<Listing>();
 
     initAssemblerState(context, run.state);
     run.frontEnd = std::make_unique<FrontEnd>(context, *run.state);

@@ -16,6 +16,11 @@ const OptionSpec kOptionTable[] = {
     {"version", 2, 'e', nullptr, "Display tool versions"},
     {"include", 1, 'I', nullptr, "Add include directory search path"},
     {"help", 2, 'h', nullptr, "Display Help message"},
+    // Beyond the usage text: what build systems and editors ask of an assembler.
+    {"MD", 1, 'P', "FILE", "Write a Make rule naming the object's source files"},
+    {"listing", 1, 'a', "FILE", "Write a listing of the assembled lines and the symbols"},
+    {"diagnostics", 1, 'F', "FORMAT", "Diagnostics format: gnu or default"},
+    {"fatal-warnings", 2, 'E', nullptr, "Count warnings as errors for the exit status"},
     {nullptr, 0, 0, nullptr, nullptr},
 };
 
@@ -106,6 +111,18 @@ int addIncludeDir(const char* path, std::vector<std::string>& dirs) {
     return 0;
 }
 
+bool diagnosticStyleNamed(const std::string& name, DiagnosticStyle& style) {
+    if (name == "gnu") {
+        style = DiagnosticStyle::Gnu;
+        return true;
+    }
+    if (name == "default") {
+        style = DiagnosticStyle::Listing;
+        return true;
+    }
+    return false;
+}
+
 namespace {
 
 // The debug level's value: its leading number, or 0 for text that is not a number.
@@ -170,6 +187,25 @@ int parseOptions(int argc, const char* const* argv, CommandLineOptions& options,
                 break;
             case 'v':
                 options.flags |= OPT_VERBOSE;
+                break;
+            case 'P':
+                options.dependencyName = value;
+                break;
+            case 'a':
+                options.listingName = value;
+                break;
+            case 'F':
+                if (value) {
+                    DiagnosticStyle style;
+                    if (!diagnosticStyleNamed(*value, style)) {
+                        std::fprintf(out, "Unknown diagnostics format \"%s\"\n", value->c_str());
+                        return 1;
+                    }
+                    options.diagnosticStyle = style;
+                }
+                break;
+            case 'E':
+                options.flags |= OPT_FATAL_WARNINGS;
                 break;
             default:
                 break;

@@ -2,6 +2,8 @@
 // process-wide switches that the options set.
 #pragma once
 
+#include "core/messages.h"
+
 #include <cstdint>
 #include <cstdio>
 #include <optional>
@@ -25,6 +27,7 @@ enum OptionFlagBits : uint8_t {
     OPT_HELP = 8,
     OPT_USCORE = 16,
     OPT_CSENSITIVE = 32,
+    OPT_FATAL_WARNINGS = 64,
 };
 
 struct CommandLineOptions {
@@ -33,8 +36,15 @@ struct CommandLineOptions {
     std::optional<std::string> outputName;
     std::optional<std::string> logName;
     std::optional<std::string> inputName;
-    std::vector<std::string> includeDirs; // in command-line order
+    std::vector<std::string> includeDirs;           // in command-line order
+    std::optional<std::string> dependencyName;      // --MD: the Make rule of the object's sources
+    std::optional<std::string> listingName;         // --listing
+    std::optional<DiagnosticStyle> diagnosticStyle; // --diagnostics; unset: ZORLAN_DIAGNOSTICS decides
 };
+
+// The value of --diagnostics (and ZORLAN_DIAGNOSTICS): "gnu" or "default"; false for any
+// other word.
+bool diagnosticStyleNamed(const std::string& name, DiagnosticStyle& style);
 
 // Where the option reader stands between calls.
 struct OptionReader {

@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cctype>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -714,6 +715,80 @@ void lexerStartText(Lexer& lexer, std::string_view text) {
     in.owned.clear();
     in.data = text;
     in.pos = 0;
+}
+
+std::string_view lexerInputText(const Lexer& lexer) {
+    return lexer.input->data;
+}
+
+namespace {
+
+// The 1-based column of the character after `before`, the start of a line: tab stops
+// every 8 columns, as the scanner counts them.
+int columnAfter(std::string_view before) {
+    Position pos{0, 0};
+    pos.text(before.data(), before.data() + before.size());
+    return static_cast<int>(std::min<int64_t>(pos.column + 1, kColumnCap));
+}
+
+} // namespace
+
+std::string_view lexerStatementWord(const Lexer& lexer) {
+    const std::string_view text = lexer.input->data;
+    size_t end = std::min(lexer.input->pos, text.size());
+    if (end > 0 && text[end - 1] == '\n') end -= 1; // the line's end was read with the statement
+    const size_t newline = end == 0 ? std::string_view::npos : text.rfind('\n', end - 1);
+    std::string_view line = text.substr(newline == std::string_view::npos ? 0 : newline + 1);
+    line = line.substr(0, line.find('\n'));
+    auto skipBlanks = [&line] {
+        while (!line.empty() && (line.front() == ' ' || line.front() == '\t')) line.remove_prefix(1);
+    };
+    auto wordLength = [&line](size_t from) {
+        size_t n = from;
+        while (n < line.size() && isIdentChar(line[n])) ++n;
+        return n;
+    };
+    skipBlanks();
+    if (size_t n = wordLength(0); n > 0 && n < line.size() && line[n] == ':') {
+        line.remove_prefix(n + 1);
+        skipBlanks();
+    }
+    const size_t start = !line.empty() && line.front() == '.' ? 1 : 0;
+    if (start >= line.size() || !(cls(line[start]) & CC_ALPHA)) return {};
+    return line.substr(0, wordLength(start));
+}
+
+int lexerColumnOf(const Lexer& lexer, std::string_view word) {
+    const std::string_view text = lexer.input->data;
+    if (word.empty() || word.data() < text.data() || word.data() >= text.data() + text.size()) return 0;
+    const size_t at = static_cast<size_t>(word.data() - text.data());
+    const size_t newline = at == 0 ? std::string_view::npos : text.rfind('\n', at - 1);
+    const size_t lineStart = newline == std::string_view::npos ? 0 : newline + 1;
+    return columnAfter(text.substr(lineStart, at - lineStart));
+}
+
+int wordColumnOnLine(std::string_view text, int line, std::string_view word, bool exactCase) {
+    if (line < 1 || word.empty()) return 0;
+    size_t start = 0;
+    for (int n = 1; n < line; ++n) {
+        const size_t newline = text.find('\n', start);
+        if (newline == std::string_view::npos) return 0;
+        start = newline + 1;
+    }
+    std::string_view rest = text.substr(start);
+    rest = rest.substr(0, std::min(rest.find('\n'), rest.find('#')));
+    auto same = [exactCase](char a, char b) {
+        if (exactCase) return a == b;
+        return std::toupper(static_cast<unsigned char>(a)) == std::toupper(static_cast<unsigned char>(b));
+    };
+    for (size_t at = 0; at + word.size() <= rest.size(); ++at) {
+        if (at > 0 && isNameChar(rest[at - 1])) continue;
+        const size_t end = at + word.size();
+        if (end < rest.size() && (isNameChar(rest[end]) || rest[end] == ':')) continue;
+        if (std::equal(word.begin(), word.end(), rest.begin() + static_cast<std::ptrdiff_t>(at), same))
+            return columnAfter(rest.substr(0, at));
+    }
+    return 0;
 }
 
 ScanBufferPtr lexerDetachInput(Lexer& lexer) {

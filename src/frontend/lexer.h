@@ -72,6 +72,20 @@ void lexerStartOwned(Lexer& lexer, std::string bytes);
 // once and scanned by every pass).
 void lexerStartText(Lexer& lexer, std::string_view text);
 
+// The bytes the scanner reads now (the main file or the included file being read).
+std::string_view lexerInputText(const Lexer& lexer);
+// The word the statement just read begins with: the first word of its line, behind a
+// label, with the full stop of a directive; empty when the line begins otherwise. The
+// scanner stands within that line or just after its end.
+std::string_view lexerStatementWord(const Lexer& lexer);
+// The 1-based column at which `word`, a view into the current input, starts on its line,
+// or 0 when it is not in the input.
+int lexerColumnOf(const Lexer& lexer, std::string_view word);
+// The 1-based column of `word` written as a word of its own on line `line` (1-based) of
+// `text`, outside a comment and not as a label being defined ("word:"); 0 when it is not
+// there. Names compare ignoring case unless `exactCase`.
+int wordColumnOnLine(std::string_view text, int line, std::string_view word, bool exactCase);
+
 // Takes the current input away from the scanner, keeping its position, so that it can
 // be resumed later; the scanner is left with an empty input.
 ScanBufferPtr lexerDetachInput(Lexer& lexer);

@@ -57,7 +57,22 @@ struct Grammar {
 
     // A string literal the scanner refused keeps its own, more precise code.
     void setPendingCode(Diag code) {
-        if (!lexer.rejectedString) run.flags.pendingErrorCode = code;
+        if (lexer.rejectedString) return;
+        run.flags.pendingErrorCode = code;
+        noteWord(code);
+    }
+
+    // An unknown directive or an instruction form that does not exist is about the word
+    // the statement begins with; its text and column are taken now, while the line is
+    // still in the scanner's input (and only now: reading statements never looks).
+    [[gnu::cold, gnu::noinline]] void noteWord(Diag code) {
+        p.wordCode = code;
+        p.word.clear();
+        p.wordColumn = 0;
+        if (code != Diag::UnsupportedDirective && code != Diag::UnsupportedInstructionFormat) return;
+        const std::string_view word = lexerStatementWord(lexer);
+        p.word.assign(word);
+        p.wordColumn = lexerColumnOf(lexer, word);
     }
 
     enum class Recovery { ThroughEnd, AtError };

@@ -36,6 +36,11 @@ struct Parser {
     std::string replayedNames[3];
     // The next free cell of the argument area while a list is read.
     int argCollector = 0;
+    // What the last syntax error left about the word it is about: the code it set, the
+    // word and its column.
+    Diag wordCode = Diag::NeitherInstructionNorDirective;
+    std::string word;
+    int wordColumn = 0;
     LabelLookup lastLookup; // what the last "$name" found
 };
 

@@ -123,7 +123,7 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
     const SymbolPlace* place = findSymbolPlace(*entry, *statement, operandIndex);
     if (!place) {
         logTrace(state, "Line %d [%d] is not relocatable.\n", state->run.lineNumber, entry->id);
-        reportAt(state, Diag::NoRelocationNeeded);
+        reportWordAt(state->run, Diag::NoRelocationNeeded, name);
         return -1;
     }
 
@@ -196,7 +196,7 @@ int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEnt
             else
                 logTrace(state, "ASM ERROR @ src = %s Line = %d Unresolved Symbol\n", currentFileName(state),
                          state->run.lineNumber);
-            reportAt(state, Diag::UnresolvedSymbol, name);
+            reportWordAt(state->run, Diag::UnresolvedSymbol, op.text, 0, name);
             return -1;
         }
     }

@@ -141,6 +141,29 @@ const std::map<std::string, MarkerHandler>& markerTable() {
          [](Expectations& e, const std::string&, const Words& w) { return addFields(e, "", w, 0); }},
         {"shdr", [](Expectations& e, const std::string&,
                     const Words& w) { return w.size() > 1 && addFields(e, w[0], w, 1); }},
+        {"file",
+         [](Expectations& e, const std::string& rest, const Words& w) {
+             if (w.empty()) return false;
+             FileExpectation& f = e.files[w[0]];
+             if (!f.lines) f.lines.emplace();
+             const size_t blank = rest.find(' ');
+             f.lines->push_back(blank == std::string::npos ? "" : rest.substr(blank + 1));
+             return !f.sameAs && !f.absent;
+         }},
+        {"file-equals",
+         [](Expectations& e, const std::string&, const Words& w) {
+             if (w.size() != 2) return false;
+             FileExpectation& f = e.files[w[0]];
+             f.sameAs = w[1];
+             return !f.lines && !f.absent;
+         }},
+        {"nofile",
+         [](Expectations& e, const std::string&, const Words& w) {
+             if (w.size() != 1) return false;
+             FileExpectation& f = e.files[w[0]];
+             f.absent = true;
+             return !f.lines && !f.sameAs;
+         }},
         {"noobj",
          [](Expectations& e, const std::string&, const Words& w) {
              e.noObject = true;

@@ -29,6 +29,13 @@ struct HeaderField {
     int64_t value;
 };
 
+// What a file the run leaves in its scratch directory must hold.
+struct FileExpectation {
+    std::optional<Words> lines;        // #@file: the whole file, line by line
+    std::optional<std::string> sameAs; // #@file-equals: a file of the golden folder
+    bool absent = false;               // #@nofile
+};
+
 struct Expectations {
     Words args;
     Environment env;
@@ -41,6 +48,7 @@ struct Expectations {
     std::map<std::string, std::vector<RelRow>> relocations;
     std::vector<HeaderField> header; // file header and section header fields
     bool noObject = false;
+    std::map<std::string, FileExpectation> files; // by name in the scratch directory
 };
 
 // Reads the markers of a golden source; unknown or malformed markers are problems.
