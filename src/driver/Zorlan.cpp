@@ -17,7 +17,7 @@
 #include "frontend/sourceText.h"
 #include "isa/opcodeTable.h"
 #include "objfile/fileIO.h"
-#include "symbols/nameIndex.h"
+#include "symbols/nameTable.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
@@ -164,23 +164,22 @@ void clearHandled(Statement& st) {
 
 HandleResult defineLabel(Run& run, Statement& st) {
     AssemblerState* state = run.state.get();
-    const std::string& label = st.operands[0].text;
+    const Operand& label = st.operands[0];
     Symbol symbol;
-    symbol.name = label;
-    symbol.address = static_cast<int32_t>(state->textLoc());
     symbol.value = static_cast<int32_t>(state->textLoc());
-    if (stInsertSymbol(symbol, state->labelTable.get()) != 0)
-        reportAt(state, Diag::DuplicateSymbol, symbol.name.c_str());
-    if (state->run.logFile) logTrace(state, "adding %s in symtab.\n", label.c_str());
+    if (stInsertNamed(state->labelTable.get(), label.name, symbol) != 0)
+        reportAt(state, Diag::DuplicateSymbol, stKeyText(state->names, label.text).c_str());
+    if (state->run.logFile)
+        logTrace(state, "adding %.*s in symtab.\n", static_cast<int>(label.text.size()), label.text.data());
 
     FunctionSizeEntry entry;
-    entry.name = label;
+    entry.name = label.name;
     entry.kind = 1;
     entry.wordAddress = static_cast<int32_t>(state->textLoc() / 2);
     entry.orgWordAddress = static_cast<int32_t>(state->orgRelativeLoc / 2);
     entry.relocatable = state->relocatable;
     entry.byteAddress = static_cast<int32_t>(state->textLoc());
-    addFunctionEntry(state, std::move(entry));
+    addFunctionEntry(state, entry);
 
     int64_t& lastOrgTextLoc = run.directives->lastOrgTextLoc;
     if (run.rangeOpen) {
@@ -350,12 +349,14 @@ int endOfPassOne(Run& run) {
     for (const FunctionSizeEntry& entry : state->functionSizes) {
         int32_t address =
             (state->relocatable && state->orgCount == 1) ? entry.orgWordAddress : entry.wordAddress;
-        if (addElfSymbol(state, entry.name.c_str(), entry.kind, 0, 0, address, entry.size,
-                         entry.relocatable) != 0)
+        if (addNamedElfSymbol(state, entry.name, entry.kind, 0, 0, address, entry.size, entry.relocatable) !=
+            0)
             logTrace(state, "Failed to add symbol in symtab.\n");
-        if (state->run.logFile)
-            logTrace(state, "Func: %s          size: %d  type: %d\n", entry.name.c_str(), entry.size,
-                     entry.kind);
+        if (state->run.logFile) {
+            const std::string_view name = nameText(state->names, entry.name);
+            logTrace(state, "Func: %.*s          size: %d  type: %d\n", static_cast<int>(name.size()),
+                     name.data(), entry.size, entry.kind);
+        }
     }
     logTrace(state, "<---------------------------\n");
     return kStatusOk;

@@ -1,13 +1,15 @@
 #include "frontend/statementRecord.h"
 
 #include "core/Statement.h"
+#include "symbols/nameTable.h"
 
 #include <atomic>
 #include <cstring>
 
 // Each statement is a mask of the fields that differ from a cleared record, then those
-// fields in mask order. Numbers are zigzag varints, texts a length and their bytes; the
-// line is stored as the difference from the previous statement's, usually one byte.
+// fields in mask order. Numbers are zigzag varints, texts a length and their bytes, names
+// their numbers as varints; the line is stored as the difference from the previous
+// statement's, usually one byte.
 namespace {
 
 enum FieldBit : uint32_t {
@@ -44,7 +46,7 @@ enum OperandBit : uint32_t {
     O_LABEL_IMMEDIATE = 1u << 2,
     O_OFFSET = 1u << 3,
     O_VALUE = 1u << 4,
-    O_TEXT = 1u << 5,
+    O_TEXT = 1u << 5, // the symbol's name
     O_NAME = 1u << 6, // written "$name": only the name is kept
 };
 
@@ -62,9 +64,8 @@ enum ShortOperandBit : uint8_t {
     S_LABEL_IMMEDIATE = 1u << 3,
     S_OFFSET = 1u << 4,
     S_VALUE = 1u << 5,
-    S_TEXT = 1u << 6,
+    S_TEXT = 1u << 6, // the symbol's name
 };
-constexpr size_t kShortTextLimit = 256; // texts of the short form have a one-byte length
 
 // Appends to a byte buffer through a raw cursor; the caller has made room first.
 class Writer {
@@ -84,11 +85,6 @@ class Writer {
     void fixed32(int32_t v) {
         std::memcpy(at_, &v, 4);
         at_ += 4;
-    }
-    void shortText(std::string_view t) {
-        *at_++ = static_cast<char>(t.size());
-        std::memcpy(at_, t.data(), t.size());
-        at_ += t.size();
     }
     void text(std::string_view t) {
         varint(t.size());
@@ -132,11 +128,6 @@ class Reader {
         at_ += 4;
         return v;
     }
-    void shortText(std::string& out) {
-        const size_t n = byte();
-        out.assign(at_, n);
-        at_ += n;
-    }
     void text(std::string& out) {
         const auto n = static_cast<size_t>(varint());
         out.assign(at_, n);
@@ -155,8 +146,13 @@ uint32_t operandMask(const Operand& op, bool written) {
     if (op.labelImmediate != 0) m |= O_LABEL_IMMEDIATE;
     if (op.offset != 0) m |= O_OFFSET;
     if (op.value != 0) m |= O_VALUE;
-    if (!op.text.empty()) m |= O_TEXT;
+    if (op.name >= 0) m |= O_TEXT;
     return m;
+}
+
+void setName(Operand& op, const NameTable& names, int32_t name) {
+    op.name = name;
+    op.text = nameText(names, name);
 }
 
 size_t textRoom(const std::optional<std::string>& text) {
@@ -208,14 +204,14 @@ char* StatementRecording::room(size_t bytes) {
 }
 
 void StatementRecording::append(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                                const std::string_view* names) {
+                                const int32_t* names) {
     if (abandoned_) return;
     if (!appendShort(st, effects, labelOperands, names)) appendGeneric(st, effects, labelOperands, names);
     lastLine_ = effects.scanLine;
 }
 
 bool StatementRecording::appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                                     const std::string_view* names) {
+                                     const int32_t* names) {
     if (effects.pendingCodeSet || effects.argCollector != 0) return false;
     const int64_t lineDelta = int64_t{effects.scanLine} - lastLine_;
     if (st.status == SS_EMPTY) { // an empty line sets nothing but the status
@@ -236,14 +232,14 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
     if (kind != SK_INSTRUCTION || st.status != SS_COMPLETE) return false;
     // Both forms are built on a cleared record, so only the instruction fields can differ.
     if (st.id == kLabelStatementId) {
-        const std::string& name = st.operands[0].text;
-        char* at = room(1 + 3 * kVarintRoom + name.size());
+        if (st.operands[0].name < 0) return false;
+        char* at = room(1 + 3 * kVarintRoom);
         if (!at) return true;
         Writer out(at);
         out.byte(T_LABEL);
         out.int32(lineDelta);
         out.int32(effects.scanColumn);
-        out.text(name);
+        out.varint(static_cast<uint32_t>(st.operands[0].name));
         size_ = static_cast<size_t>(out.position() - bytes_.get());
         return true;
     }
@@ -252,11 +248,11 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
     size_t needed = 3 + 2 * kVarintRoom;
     for (int i = 0; i < n; ++i) {
         const Operand& op = st.operands[i];
-        const size_t length = (labelOperands >> i) & 1 ? names[i].size() : op.text.size();
-        if (length >= kShortTextLimit || op.kind < 0 || op.kind > 2 || (op.indirect & ~1) ||
+        const int32_t name = (labelOperands >> i) & 1 ? names[i] : op.name;
+        if ((name < 0 && !op.text.empty()) || op.kind < 0 || op.kind > 2 || (op.indirect & ~1) ||
             (op.labelImmediate & ~1))
             return false;
-        needed += 10 + length;
+        needed += 9 + kVarintRoom;
     }
     char* at = room(needed);
     if (!at) return true;
@@ -269,7 +265,7 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
     out.int32(effects.scanColumn);
     for (int i = 0; i < n; ++i) {
         if ((labelOperands >> i) & 1) {
-            out.shortText(names[i]);
+            out.varint(static_cast<uint32_t>(names[i]));
             continue;
         }
         const Operand& op = st.operands[i];
@@ -278,18 +274,18 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
         if (op.labelImmediate) flags |= S_LABEL_IMMEDIATE;
         if (op.offset != 0) flags |= S_OFFSET;
         if (op.value != 0) flags |= S_VALUE;
-        if (!op.text.empty()) flags |= S_TEXT;
+        if (op.name >= 0) flags |= S_TEXT;
         out.byte(flags);
         if (flags & S_OFFSET) out.fixed32(op.offset);
         if (flags & S_VALUE) out.fixed32(op.value);
-        if (flags & S_TEXT) out.shortText(op.text);
+        if (flags & S_TEXT) out.varint(static_cast<uint32_t>(op.name));
     }
     size_ = static_cast<size_t>(out.position() - bytes_.get());
     return true;
 }
 
 void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& effects,
-                                       unsigned labelOperands, const std::string_view* names) {
+                                       unsigned labelOperands, const int32_t* names) {
     // The fields that differ from a cleared record, and the room they can take.
     size_t room = 9 * kVarintRoom;
     uint32_t mask = 0;
@@ -303,7 +299,7 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
         operandMasks[i] = operandMask(st.operands[i], written);
         if (operandMasks[i]) {
             mask |= F_OPERAND0 << i;
-            room += 7 * kVarintRoom + (written ? names[i].size() : st.operands[i].text.size());
+            room += 7 * kVarintRoom;
         }
     }
     if (st.name) mask |= F_NAME;
@@ -353,7 +349,7 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
         const Operand& op = st.operands[i];
         out.varint(m);
         if (m & O_NAME) {
-            out.text(names[i]);
+            out.int32(names[i]);
             continue;
         }
         if (m & O_KIND) out.int32(op.kind);
@@ -361,7 +357,7 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
         if (m & O_LABEL_IMMEDIATE) out.int32(op.labelImmediate);
         if (m & O_OFFSET) out.int32(op.offset);
         if (m & O_VALUE) out.int32(op.value);
-        if (m & O_TEXT) out.text(op.text);
+        if (m & O_TEXT) out.int32(op.name);
     }
     if (mask & F_NAME) out.text(*st.name);
     if (mask & F_FILE_NAME) out.text(*st.fileName);
@@ -395,7 +391,7 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
 }
 
 bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& labelOperands,
-                              std::string* names) {
+                              int32_t* labelNames, const NameTable& names) {
     if (abandoned_ || atEnd()) return false;
     const char* at = bytes_.get() + read_;
     labelOperands = 0;
@@ -403,7 +399,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
     const unsigned head = static_cast<unsigned char>(*at++);
     const unsigned tag = head & ((1u << kTagBits) - 1);
     if (tag == T_GENERIC) {
-        nextGeneric(st, effects, labelOperands, names, at);
+        nextGeneric(st, effects, labelOperands, labelNames, names, at);
     } else {
         Reader in(at);
         if (tag == T_INSTRUCTION) {
@@ -419,7 +415,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
             st.operandCount = n;
             for (int i = 0; i < n; ++i) {
                 if ((labelOperands >> i) & 1) {
-                    in.shortText(names[i]);
+                    labelNames[i] = static_cast<int32_t>(in.varint());
                     continue;
                 }
                 Operand& op = st.operands[i];
@@ -429,7 +425,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
                 op.labelImmediate = (flags & S_LABEL_IMMEDIATE) ? 1 : 0;
                 if (flags & S_OFFSET) op.offset = in.fixed32();
                 if (flags & S_VALUE) op.value = in.fixed32();
-                if (flags & S_TEXT) in.shortText(op.text);
+                if (flags & S_TEXT) setName(op, names, static_cast<int32_t>(in.varint()));
             }
         } else {
             effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
@@ -439,7 +435,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
                 st.status = SS_COMPLETE;
                 st.id = kLabelStatementId;
                 st.operands[0].kind = OPK_SYMBOL;
-                in.text(st.operands[0].text);
+                setName(st.operands[0], names, static_cast<int32_t>(in.varint()));
             } else {
                 st.status = SS_EMPTY;
             }
@@ -452,7 +448,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
 }
 
 void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands,
-                                     std::string* names, const char*& at) {
+                                     int32_t* labelNames, const NameTable& names, const char*& at) {
     Reader in(at);
     st.clear();
     const auto mask = static_cast<uint32_t>(in.varint());
@@ -471,7 +467,7 @@ void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsig
         const auto m = static_cast<uint32_t>(in.varint());
         if (m & O_NAME) {
             labelOperands |= 1u << i;
-            in.text(names[i]);
+            labelNames[i] = in.int32();
             continue;
         }
         if (m & O_KIND) op.kind = in.int32();
@@ -479,7 +475,7 @@ void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsig
         if (m & O_LABEL_IMMEDIATE) op.labelImmediate = in.int32();
         if (m & O_OFFSET) op.offset = in.int32();
         if (m & O_VALUE) op.value = in.int32();
-        if (m & O_TEXT) in.text(op.text);
+        if (m & O_TEXT) setName(op, names, in.int32());
     }
     if (mask & F_NAME) in.text(st.name.emplace());
     if (mask & F_FILE_NAME) in.text(st.fileName.emplace());
