@@ -54,9 +54,18 @@ enum CellBit : uint32_t { C_TEXT = 1u << 0, C_NUMBER = 1u << 1, C_STRING = 1u <<
 
 // The first byte of a record says its form. Instructions, labels and empty lines, nearly
 // every statement of a program, have short forms of their own; everything else is a
-// mask of fields.
-enum RecordTag : uint8_t { T_GENERIC = 0, T_INSTRUCTION = 1, T_LABEL = 2, T_EMPTY = 3 };
-constexpr unsigned kTagBits = 3;
+// mask of fields. In the short forms the same byte says where the scanner stopped, so
+// that the usual case (the start of the next line) takes no byte at all, how many
+// operands follow and whether a byte of "$name" operands does.
+constexpr unsigned T_GENERIC = 0, T_INSTRUCTION = 1, T_LABEL = 2, T_EMPTY = 3;
+constexpr unsigned kTagMask = 3;
+using PositionForm = unsigned;
+constexpr PositionForm P_NEXT_LINE = 0u << 2; // one line on, column 0
+constexpr PositionForm P_SAME_LINE = 1u << 2; // the same line, the column follows
+constexpr PositionForm P_EXPLICIT = 2u << 2;  // the line difference and the column follow
+constexpr unsigned kPositionMask = 3u << 2;
+constexpr unsigned kCountShift = 4; // bits 4-5: the operand count
+constexpr unsigned kHasLabelOperands = 1u << 6;
 
 // Operand byte of the instruction form: kind in the low two bits, then flags.
 enum ShortOperandBit : uint8_t {
@@ -82,10 +91,6 @@ class Writer {
     }
     void int32(int64_t v) { varint((static_cast<uint64_t>(v) << 1) ^ static_cast<uint64_t>(v >> 63)); }
     void byte(unsigned b) { *at_++ = static_cast<char>(b); }
-    void fixed32(int32_t v) {
-        std::memcpy(at_, &v, 4);
-        at_ += 4;
-    }
     void text(std::string_view t) {
         varint(t.size());
         std::memcpy(at_, t.data(), t.size());
@@ -122,12 +127,6 @@ class Reader {
         return static_cast<int32_t>(static_cast<int64_t>(z >> 1) ^ -static_cast<int64_t>(z & 1));
     }
     unsigned byte() { return static_cast<unsigned char>(*at_++); }
-    int32_t fixed32() {
-        int32_t v;
-        std::memcpy(&v, at_, 4);
-        at_ += 4;
-        return v;
-    }
     void text(std::string& out) {
         const auto n = static_cast<size_t>(varint());
         out.assign(at_, n);
@@ -210,17 +209,36 @@ void StatementRecording::append(const Statement& st, const ParseEffects& effects
     lastLine_ = effects.scanLine;
 }
 
+namespace {
+
+PositionForm positionForm(int64_t lineDelta, int32_t column) {
+    if (lineDelta == 1 && column == 0) return P_NEXT_LINE;
+    if (lineDelta == 0 && column >= 0) return P_SAME_LINE;
+    return P_EXPLICIT;
+}
+
+void writePosition(Writer& out, PositionForm form, int64_t lineDelta, int32_t column) {
+    if (form == P_SAME_LINE) {
+        out.varint(static_cast<uint32_t>(column));
+    } else if (form == P_EXPLICIT) {
+        out.int32(lineDelta);
+        out.int32(column);
+    }
+}
+
+} // namespace
+
 bool StatementRecording::appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
                                      const int32_t* names) {
     if (effects.pendingCodeSet || effects.argCollector != 0) return false;
     const int64_t lineDelta = int64_t{effects.scanLine} - lastLine_;
+    const PositionForm position = positionForm(lineDelta, effects.scanColumn);
     if (st.status == SS_EMPTY) { // an empty line sets nothing but the status
         char* at = room(1 + 2 * kVarintRoom);
         if (!at) return true;
         Writer out(at);
-        out.byte(T_EMPTY);
-        out.int32(lineDelta);
-        out.int32(effects.scanColumn);
+        out.byte(T_EMPTY | position);
+        writePosition(out, position, lineDelta, effects.scanColumn);
         size_ = static_cast<size_t>(out.position() - bytes_.get());
         return true;
     }
@@ -236,15 +254,14 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
         char* at = room(1 + 3 * kVarintRoom);
         if (!at) return true;
         Writer out(at);
-        out.byte(T_LABEL);
-        out.int32(lineDelta);
-        out.int32(effects.scanColumn);
+        out.byte(T_LABEL | position);
+        writePosition(out, position, lineDelta, effects.scanColumn);
         out.varint(static_cast<uint32_t>(st.operands[0].name));
         size_ = static_cast<size_t>(out.position() - bytes_.get());
         return true;
     }
     const int n = st.operandCount;
-    if (n < 0 || n > 3 || st.id < 0 || st.id > 0xFFFF) return false;
+    if (n < 0 || n > 3 || st.id < 0 || st.id > 0xFF) return false;
     size_t needed = 3 + 2 * kVarintRoom;
     for (int i = 0; i < n; ++i) {
         const Operand& op = st.operands[i];
@@ -252,17 +269,16 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
         if ((name < 0 && !op.text.empty()) || op.kind < 0 || op.kind > 2 || (op.indirect & ~1) ||
             (op.labelImmediate & ~1))
             return false;
-        needed += 9 + kVarintRoom;
+        needed += 1 + 3 * kVarintRoom;
     }
     char* at = room(needed);
     if (!at) return true;
     Writer out(at);
-    out.byte(T_INSTRUCTION | static_cast<unsigned>(n) << kTagBits);
-    out.byte(labelOperands);
-    out.byte(static_cast<unsigned>(st.id) & 0xFF);
-    out.byte(static_cast<unsigned>(st.id) >> 8);
-    out.int32(lineDelta);
-    out.int32(effects.scanColumn);
+    out.byte(T_INSTRUCTION | position | static_cast<unsigned>(n) << kCountShift |
+             (labelOperands ? kHasLabelOperands : 0));
+    out.byte(static_cast<unsigned>(st.id));
+    if (labelOperands) out.byte(labelOperands);
+    writePosition(out, position, lineDelta, effects.scanColumn);
     for (int i = 0; i < n; ++i) {
         if ((labelOperands >> i) & 1) {
             out.varint(static_cast<uint32_t>(names[i]));
@@ -276,8 +292,8 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
         if (op.value != 0) flags |= S_VALUE;
         if (op.name >= 0) flags |= S_TEXT;
         out.byte(flags);
-        if (flags & S_OFFSET) out.fixed32(op.offset);
-        if (flags & S_VALUE) out.fixed32(op.value);
+        if (flags & S_OFFSET) out.int32(op.offset);
+        if (flags & S_VALUE) out.int32(op.value);
         if (flags & S_TEXT) out.varint(static_cast<uint32_t>(op.name));
     }
     size_ = static_cast<size_t>(out.position() - bytes_.get());
@@ -397,21 +413,34 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
     labelOperands = 0;
     effects = ParseEffects{};
     const unsigned head = static_cast<unsigned char>(*at++);
-    const unsigned tag = head & ((1u << kTagBits) - 1);
+    const unsigned tag = head & kTagMask;
     if (tag == T_GENERIC) {
         nextGeneric(st, effects, labelOperands, labelNames, names, at);
     } else {
         Reader in(at);
+        unsigned id = 0;
         if (tag == T_INSTRUCTION) {
-            labelOperands = in.byte();
-            const unsigned idLow = in.byte();
-            const unsigned idHigh = in.byte();
-            effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
-            effects.scanColumn = in.int32();
+            id = in.byte();
+            if (head & kHasLabelOperands) labelOperands = in.byte();
+        }
+        switch (head & kPositionMask) {
+            case P_NEXT_LINE:
+                effects.scanLine = lastLine_ + 1;
+                break;
+            case P_SAME_LINE:
+                effects.scanLine = lastLine_;
+                effects.scanColumn = static_cast<int32_t>(in.varint());
+                break;
+            default:
+                effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
+                effects.scanColumn = in.int32();
+                break;
+        }
+        if (tag == T_INSTRUCTION) {
             st.kind = SK_INSTRUCTION;
             st.status = SS_COMPLETE;
-            st.id = static_cast<int32_t>(idLow | idHigh << 8);
-            const int n = static_cast<int>(head >> kTagBits) & 3;
+            st.id = static_cast<int32_t>(id);
+            const int n = static_cast<int>(head >> kCountShift) & 3;
             st.operandCount = n;
             for (int i = 0; i < n; ++i) {
                 if ((labelOperands >> i) & 1) {
@@ -423,22 +452,18 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
                 op.kind = static_cast<int32_t>(flags & 3);
                 op.indirect = (flags & S_INDIRECT) ? 1 : 0;
                 op.labelImmediate = (flags & S_LABEL_IMMEDIATE) ? 1 : 0;
-                if (flags & S_OFFSET) op.offset = in.fixed32();
-                if (flags & S_VALUE) op.value = in.fixed32();
+                if (flags & S_OFFSET) op.offset = in.int32();
+                if (flags & S_VALUE) op.value = in.int32();
                 if (flags & S_TEXT) setName(op, names, static_cast<int32_t>(in.varint()));
             }
+        } else if (tag == T_LABEL) {
+            st.kind = SK_INSTRUCTION;
+            st.status = SS_COMPLETE;
+            st.id = kLabelStatementId;
+            st.operands[0].kind = OPK_SYMBOL;
+            setName(st.operands[0], names, static_cast<int32_t>(in.varint()));
         } else {
-            effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
-            effects.scanColumn = in.int32();
-            if (tag == T_LABEL) {
-                st.kind = SK_INSTRUCTION;
-                st.status = SS_COMPLETE;
-                st.id = kLabelStatementId;
-                st.operands[0].kind = OPK_SYMBOL;
-                setName(st.operands[0], names, static_cast<int32_t>(in.varint()));
-            } else {
-                st.status = SS_EMPTY;
-            }
+            st.status = SS_EMPTY;
         }
         at = in.position();
     }
