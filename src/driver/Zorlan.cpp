@@ -40,7 +40,6 @@ constexpr int kStatusErrors = 4;
 
 constexpr int64_t kDataMemoryLimit = 0x4000;  // 16 KiB of data memory
 constexpr int64_t kCodeMemoryLimit = 0x40000; // 256 KiB of code memory
-constexpr size_t kMaxReservedLabels = size_t{1} << 20;
 
 // Everything one run holds: the ground context, the object being built, the front end,
 // the directives' bookkeeping and the records of the debug descriptions. A new run is a
@@ -175,9 +174,8 @@ HandleResult defineLabel(Run& run, Statement& st) {
     FunctionSizeEntry entry;
     entry.name = label.name;
     entry.kind = 1;
-    entry.wordAddress = static_cast<int32_t>(state->textLoc() / 2);
     entry.orgWordAddress = static_cast<int32_t>(state->orgRelativeLoc / 2);
-    entry.relocatable = state->relocatable;
+    entry.relocatable = static_cast<int8_t>(state->relocatable);
     entry.byteAddress = static_cast<int32_t>(state->textLoc());
     addFunctionEntry(state, entry);
 
@@ -287,10 +285,11 @@ int runPassOne(Run& run) {
     flags.fileIndex = 1;
     restartMainInput(run);
     frontEnd.parser.argCollector = 0;
-    // A statement's record is smaller than its text, and a line holds at most one label:
-    // room for these up front means no copying as they grow (untouched room costs nothing).
+    // A statement's record is smaller than its text, and names, labels and symbols are
+    // fewer than the text has lines: room for these up front means no copying as they
+    // grow (untouched room costs nothing).
     parserRecordStatements(frontEnd, run.mainSource.size());
-    state->functionSizes.reserve(std::min<size_t>(run.mainSource.size() / 8, kMaxReservedLabels));
+    reserveSymbolsForSource(state, run.mainSource.size());
 
     for (;;) {
         parseStatement(frontEnd);
@@ -344,11 +343,16 @@ int endOfPassOne(Run& run) {
     }
     listClear(run.functionSizeList);
 
+    size_t nameBytes = 0;
+    for (const FunctionSizeEntry& entry : state->functionSizes)
+        nameBytes += nameText(state->names, entry.name).size();
+    reserveElfSymbols(state, state->functionSizes.size(), nameBytes);
+
     logTrace(state, "[INF] Logging function sizes\n");
     logTrace(state, "--------------------------->\n");
     for (const FunctionSizeEntry& entry : state->functionSizes) {
         int32_t address =
-            (state->relocatable && state->orgCount == 1) ? entry.orgWordAddress : entry.wordAddress;
+            (state->relocatable && state->orgCount == 1) ? entry.orgWordAddress : entry.byteAddress / 2;
         if (addNamedElfSymbol(state, entry.name, entry.kind, 0, 0, address, entry.size, entry.relocatable) !=
             0)
             logTrace(state, "Failed to add symbol in symtab.\n");

@@ -84,10 +84,9 @@ struct FunctionSizeEntry {
     int32_t name = -1; // as written (state.names)
     int32_t kind = 1;  // 1 label, 2 function declared by .FUNCTION
     int32_t size = 0;  // in 16-bit words
-    int32_t wordAddress = 0;
-    int32_t orgWordAddress = 0;
+    int32_t orgWordAddress = 0; // from the .ORG it follows
+    int32_t byteAddress = 0;    // in .text
     int32_t relocatable = 0;
-    int32_t byteAddress = 0;
 };
 
 // A source file of the line program: directory and base name.

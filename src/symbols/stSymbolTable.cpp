@@ -26,6 +26,16 @@ int createSymbolTables(AssemblerState* state) {
     return (state->labelTable && state->externTable && state->constTable && state->globalTable) ? 0 : -1;
 }
 
+void reserveSymbolsForSource(AssemblerState* state, size_t sourceBytes) {
+    // A name takes at least a few bytes of text, and most lines name none; beyond these
+    // guesses the tables grow as usual.
+    constexpr size_t kMaxReserve = size_t{1} << 20;
+    nameTableReserve(state->names, std::min(sourceBytes / 128, kMaxReserve));
+    state->names.records.reserve(std::min(sourceBytes / 32, kMaxReserve));
+    state->functionSizes.reserve(std::min(sourceBytes / 16, kMaxReserve));
+    state->symtab.reserve(std::min(sourceBytes / 16, kMaxReserve));
+}
+
 int32_t stSymbolValue(const AssemblerState* state, const char* name, int* isLabel) {
     if (const Symbol* s = stLookupSymbol(name, state->labelTable.get())) {
         if (isLabel) *isLabel = 1;
@@ -79,11 +89,11 @@ int32_t boundTo(const std::vector<int32_t>& table, int32_t name) {
     return static_cast<size_t>(name) < table.size() ? table[static_cast<size_t>(name)] : -1;
 }
 
-// Binds `name` to `value` unless it is bound already; the table grows in steps, its
-// new slots unbound.
+// Binds `name` to `value` unless it is bound already; the table grows as far as the
+// name, its new slots unbound.
 void bindFirst(std::vector<int32_t>& table, int32_t name, int32_t value) {
     const auto slot = static_cast<size_t>(name);
-    if (slot >= table.size()) table.resize(std::max(slot + 1, 2 * table.size()), -1);
+    if (slot >= table.size()) table.resize(slot + 1, -1);
     if (table[slot] < 0) table[slot] = value;
 }
 
@@ -122,6 +132,13 @@ int addNamedElfSymbol(AssemblerState* state, int32_t name, int infoHigh, int kin
     bindFirst(state->symtabBySpelling, name, index);
     bindFirst(state->symtabByName, nameCanonical(state->names, name), index);
     return 0;
+}
+
+void reserveElfSymbols(AssemblerState* state, size_t count, size_t nameBytes) {
+    state->symtab.reserve(state->symtab.size() + count);
+    // Each name ends with a zero byte; the buffer grows by whole blocks.
+    const size_t strtab = static_cast<size_t>(state->strtabSize) + nameBytes + count + 1 + kBlockCapacity;
+    state->strtabBuffer.reserve(std::max(strtab, state->strtabBuffer.size()));
 }
 
 int32_t findSymtabIndex(const AssemblerState* state, const char* name, bool exact) {
