@@ -4,6 +4,7 @@
 #include "core/RunContext.h"
 #include "core/Statement.h"
 #include "core/messages.h"
+#include "core/prefault.h"
 #include "debug/dbgUtil.h"
 #include "directives/Directive.h"
 #include "driver/initAsm.h"
@@ -27,6 +28,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -273,6 +275,16 @@ HandleResult handlePassOne(Run& run, Statement& st) {
 }
 
 // Reads pass one; returns the status that ends the run, or 0 to go on.
+// The small records of both passes (names, symbols, label entries, relocations) come
+// from the top of the heap once the large buffers have their room: asking for those
+// pages in one batch spares a trip into the kernel for each. A quarter of the source's
+// size is about what a program uses there, so the batch touches no page a run leaves
+// unused.
+void prefaultHeapTop(size_t bytes) {
+    std::unique_ptr<char[]> block(new (std::nothrow) char[bytes]);
+    if (block) prefaultForWriting(block.get(), bytes);
+}
+
 int runPassOne(Run& run) {
     AssemblerState* state = run.state.get();
     FrontEnd& frontEnd = *run.frontEnd;
@@ -290,6 +302,7 @@ int runPassOne(Run& run) {
     // grow (untouched room costs nothing).
     parserRecordStatements(frontEnd, run.mainSource.size());
     reserveSymbolsForSource(state, run.mainSource.size());
+    prefaultHeapTop(run.mainSource.size() / 4);
 
     for (;;) {
         parseStatement(frontEnd);

@@ -1,5 +1,7 @@
 #include "frontend/statementRecord.h"
 
+#include "core/prefault.h"
+
 #include "core/Statement.h"
 #include "symbols/nameTable.h"
 
@@ -163,6 +165,7 @@ size_t textRoom(const std::optional<std::string>& text) {
 void StatementRecording::clear() {
     bytes_.reset();
     capacity_ = 0;
+    ready_ = 0;
     size_ = 0;
     read_ = 0;
     abandoned_ = false;
@@ -176,6 +179,7 @@ void StatementRecording::reserve(size_t bytes) {
     if (size_) std::memcpy(grown.get(), bytes_.get(), size_);
     bytes_ = std::move(grown);
     capacity_ = bytes;
+    ready_ = 0;
 }
 
 void StatementRecording::rewind() {
@@ -184,7 +188,7 @@ void StatementRecording::rewind() {
 }
 
 char* StatementRecording::room(size_t bytes) {
-    if (size_ + bytes <= capacity_) return bytes_.get() + size_; // the usual case
+    if (size_ + bytes <= ready_) return bytes_.get() + size_; // the usual case
     if (abandoned_) return nullptr;
     if (size_ + bytes > kMaxBytes) {
         clear();
@@ -198,7 +202,10 @@ char* StatementRecording::room(size_t bytes) {
         if (size_) std::memcpy(grown.get(), bytes_.get(), size_);
         bytes_ = std::move(grown);
         capacity_ = capacity;
+        ready_ = 0;
     }
+    // The recording fills its room from the start: its pages are asked for a batch at a time.
+    while (size_ + bytes > ready_) prefaultAhead(bytes_.get(), ready_, capacity_, &ready_);
     return bytes_.get() + size_;
 }
 

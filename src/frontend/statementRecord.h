@@ -67,6 +67,7 @@ class StatementRecording {
 
     std::unique_ptr<char[]> bytes_; // room for the recording; the first size_ bytes are used
     size_t capacity_ = 0;
+    size_t ready_ = 0; // the bytes from the start whose pages have been asked for
     size_t size_ = 0;
     size_t read_ = 0;
     bool abandoned_ = false;
