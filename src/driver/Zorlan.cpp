@@ -10,7 +10,7 @@
 #include "driver/interface.h"
 #include "driver/listing.h"
 #include "driver/outputFiles.h"
-#include "driver/ver.h"
+#include "core/ver.h"
 #include "frontend/frontEnd.h"
 #include "frontend/lexer.h"
 #include "frontend/parser.h"

@@ -1,5 +1,6 @@
 #include "objdump/objdumpMain.h"
 
+#include "core/ver.h"
 #include "format/elfReader.h"
 #include "objdump/debugViews.h"
 #include "objdump/objdumpViews.h"
@@ -28,6 +29,7 @@ constexpr const char* kUsage =
     "                           reloc (.debug_info_reloc) or all\n"
     "      --reassemble         Write the object back as assembly source (assemble\n"
     "                           it with -c: the names are exact)\n"
+    "  -v, --version            Display the version of this program\n"
     "  -H, --help               Display this information\n";
 
 struct Options {
@@ -41,6 +43,7 @@ struct Options {
     bool debugReloc = false;
     bool reassemble = false;
     bool help = false;
+    bool version = false;
     std::vector<std::string> files;
 
     bool anyView() const {
@@ -85,6 +88,7 @@ bool parseOptions(int argc, char** argv, Options& o, FILE* err) {
         {"--disassemble", &Options::disassemble},
         {"--reassemble", &Options::reassemble},
         {"--help", &Options::help},
+        {"--version", &Options::version},
     };
     bool onlyFiles = false;
     for (int i = 1; i < argc; ++i) {
@@ -148,6 +152,9 @@ bool parseOptions(int argc, char** argv, Options& o, FILE* err) {
                 case 'H':
                     o.help = true;
                     break;
+                case 'v':
+                    o.version = true;
+                    break;
                 default:
                     std::fprintf(err, "%s: invalid option -- '%c'\n", kTool, arg[k]);
                     return false;
@@ -206,6 +213,11 @@ int objdumpMain(int argc, char** argv, FILE* out, FILE* err) {
     }
     if (o.help) {
         std::fprintf(out, "%s", kUsage);
+        return kObjdumpOk;
+    }
+    if (o.version) {
+        std::fputs(kTool, out);
+        printVersion(out);
         return kObjdumpOk;
     }
     if (!o.anyView() || o.files.empty()) {

@@ -159,6 +159,21 @@ TEST_F(ObjdumpFiles, CommandLine) {
     EXPECT_EQ(runTool({"--reassemble", object}).out.rfind("# Assembly source rebuilt", 0), 0u);
 }
 
+// --version prints the assembler's version line after its own name, and nothing else is
+// done: no view, no file is needed.
+TEST(ObjdumpVersion, IsTheAssemblersVersionLine) {
+    const RunResult assembler = runZorlan({"--version"});
+    ASSERT_EQ(assembler.status, 0);
+    ASSERT_EQ(assembler.output.rfind("Zorlan V", 0), 0u) << assembler.output;
+    const std::string line = assembler.output.substr(std::strlen("Zorlan"));
+    for (const char* option : {"--version", "-v"}) {
+        const ToolRun run = runTool({option});
+        EXPECT_EQ(run.status, kObjdumpOk) << option;
+        EXPECT_EQ(run.out, "zorlan-objdump" + line) << option;
+        EXPECT_EQ(run.err, "") << option;
+    }
+}
+
 TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
     std::vector<uint8_t> foreign = bytes;
     foreign[18] = 0x3E; // another machine
