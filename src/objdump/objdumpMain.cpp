@@ -172,23 +172,19 @@ bool dumpFile(const std::string& name, const Options& o, bool heading, FILE* out
         std::fprintf(err, "%s: %s: %s\n", kTool, name.c_str(), error.c_str());
         return false;
     }
-    std::string text;
-    if (heading) appendf(text, "\n%s:     file format elf32-merrow\n\n", name.c_str());
-    auto add = [&text](const std::string& view) {
-        text += view;
-        text += "\n";
-    };
-    if (o.fileHeader) add(viewFileHeader(image));
-    if (o.sectionHeaders) add(viewSectionHeaders(image));
-    if (o.symbols) add(viewSymbols(image));
-    if (o.relocations) add(viewRelocations(image));
-    if (o.disassemble) add(viewDisassembly(image));
-    if (o.debugInfo) add(viewDebugInfo(image));
-    if (o.debugLine) add(viewDebugLine(image));
-    if (o.debugReloc) add(viewDebugReloc(image));
-    if (o.reassemble) text += writeSource(image, name);
-    if (!heading && !o.reassemble && !text.empty() && text.back() == '\n') text.pop_back();
-    std::fwrite(text.data(), 1, text.size(), out);
+    if (heading) std::fprintf(out, "\n%s:     file format elf32-merrow\n\n", name.c_str());
+    if (o.fileHeader) viewFileHeader(image, out);
+    if (o.sectionHeaders) viewSectionHeaders(image, out);
+    if (o.symbols) viewSymbols(image, out);
+    if (o.relocations) viewRelocations(image, out);
+    if (o.disassemble) viewDisassembly(image, out);
+    if (o.debugInfo) viewDebugInfo(image, out);
+    if (o.debugLine) viewDebugLine(image, out);
+    if (o.debugReloc) viewDebugReloc(image, out);
+    if (o.reassemble && writeSource(image, name, out, error) != 0) {
+        std::fprintf(err, "%s: %s: %s\n", kTool, name.c_str(), error.c_str());
+        return false;
+    }
     return true;
 }
 

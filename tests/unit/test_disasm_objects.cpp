@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -84,35 +85,52 @@ class ObjdumpFiles : public ::testing::Test {
     std::vector<uint8_t> bytes;
 };
 
+// What a view writes.
+template <typename View> std::string captured(View view) {
+    CapturedOutput out;
+    view(out.stream());
+    return out.text();
+}
+
 // Every view of an image; each must say something, whatever the contents.
 void runEveryView(const ElfImage& image) {
-    EXPECT_FALSE(viewFileHeader(image).empty());
-    EXPECT_FALSE(viewSectionHeaders(image).empty());
-    EXPECT_FALSE(viewSymbols(image).empty());
-    EXPECT_FALSE(viewRelocations(image).empty());
-    EXPECT_FALSE(viewDisassembly(image).empty());
-    EXPECT_FALSE(viewDebugInfo(image).empty());
-    EXPECT_FALSE(viewDebugLine(image).empty());
-    EXPECT_FALSE(viewDebugReloc(image).empty());
-    EXPECT_FALSE(writeSource(image, "t.obj").empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewFileHeader(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewSectionHeaders(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewSymbols(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewRelocations(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewDisassembly(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewDebugInfo(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewDebugLine(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewDebugReloc(image, out); }).empty());
+    std::string error;
+    EXPECT_FALSE(
+        captured([&](FILE* out) { EXPECT_EQ(writeSource(image, "t.obj", out, error), 0) << error; }).empty());
 }
 
 // An image holding only the debug sections, with `count` copies of `entry` after the
-// unit header of .debug_info.
-ElfImage debugImage(const std::vector<uint8_t>& abbrev, const std::vector<uint8_t>& entry, size_t count,
-                    std::vector<ElfImageRelocation> relocations = {}) {
+// unit header of .debug_info; the sections' bytes live beside it.
+struct DebugImage {
+    std::vector<uint8_t> abbrev;
+    std::vector<uint8_t> info;
     ElfImage image;
+};
+
+DebugImage debugImage(const std::vector<uint8_t>& abbrev, const std::vector<uint8_t>& entry, size_t count,
+                      std::vector<ElfImageRelocation> relocations = {}) {
+    DebugImage built;
+    built.abbrev = abbrev;
+    built.info = {0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 4}; // unit_length, version 2, abbrev_offset 0, address_size 4
+    for (size_t k = 0; k < count; ++k) built.info.insert(built.info.end(), entry.begin(), entry.end());
+    ElfImage& image = built.image;
     image.sections.resize(4);
     image.sections[1].name = ".debug_abbrev";
-    image.sections[1].bytes = abbrev;
+    image.sections[1].bytes = built.abbrev;
     image.sections[2].name = ".debug_info";
-    std::vector<uint8_t>& info = image.sections[2].bytes;
-    info = {0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 4}; // unit_length, version 2, abbrev_offset 0, address_size 4
-    for (size_t k = 0; k < count; ++k) info.insert(info.end(), entry.begin(), entry.end());
+    image.sections[2].bytes = built.info;
     image.sections[3].name = ".debug_info_reloc";
     image.sections[3].header.sh_type = ELF_SHT_DEBUG_RELOC;
     image.sections[3].relocations = std::move(relocations);
-    return image;
+    return built; // the vectors move with their buffers, so the views stay good
 }
 
 size_t occurrences(const std::string& text, const std::string& part) {
@@ -185,7 +203,8 @@ TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
         const char* diagnostic;
     };
     const Case cases[] = {
-        {dir.file("none.obj"), "cannot open"},
+        {dir.file("none.obj"), std::strerror(ENOENT)},
+        {dir.path(), std::strerror(EISDIR)},
         {write("text.obj", {'h', 'e', 'l', 'l', 'o', '\n'}), "file too short for an ELF header"},
         {write("zeros.obj", std::vector<uint8_t>(64, 0)), "bad ELF magic"},
         {write("foreign.obj", foreign), "not a Merrow object (machine 0x3E, expected 0xF261)"},
@@ -200,6 +219,10 @@ TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
         EXPECT_NE(run.err.find(c.diagnostic), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
+    // A file that cannot be opened gets the system's reason and nothing else, as the
+    // usual tools print it.
+    EXPECT_EQ(runTool({"-h", dir.file("none.obj")}).err,
+              "zorlan-objdump: " + dir.file("none.obj") + ": " + std::strerror(ENOENT) + "\n");
     // A bad file among good ones: the good ones are still shown, the status tells.
     const ToolRun mixed = runTool({"-h", object, dir.file("none.obj"), object});
     EXPECT_EQ(mixed.status, kObjdumpBadFile);
@@ -268,7 +291,8 @@ TEST(ObjdumpDebugViews, LargeSectionsAreShownInProportion) {
     // Each one-byte entry has children and no sibling reference, so each nests inside
     // the one before: indenting every level would print gigabytes of blanks.
     constexpr size_t kNested = 20000;
-    const std::string nested = viewDebugInfo(debugImage({1, 0x2e, 1, 0, 0, 0}, {1}, kNested));
+    const DebugImage nestedImage = debugImage({1, 0x2e, 1, 0, 0, 0}, {1}, kNested);
+    const std::string nested = captured([&](FILE* out) { viewDebugInfo(nestedImage.image, out); });
     EXPECT_EQ(occurrences(nested, "DW_TAG_subprogram, children"), kNested);
     EXPECT_LT(nested.size(), 128 * kNested);
 
@@ -280,8 +304,9 @@ TEST(ObjdumpDebugViews, LargeSectionsAreShownInProportion) {
     for (uint32_t k = 0; k < kEntries; ++k) relocations.push_back({11 + 5 * k + 1, 19, 0});
     relocations.push_back({6, 18, 0});
     relocations.push_back({11 + 5 * 7 + 3, 19, 0});
-    const std::string fields =
-        viewDebugReloc(debugImage({1, 0x11, 0, 0x11, 0x01, 0, 0, 0}, {1, 0, 0, 0, 0}, kEntries, relocations));
+    const DebugImage fieldImage =
+        debugImage({1, 0x11, 0, 0x11, 0x01, 0, 0, 0}, {1, 0, 0, 0, 0}, kEntries, relocations);
+    const std::string fields = captured([&](FILE* out) { viewDebugReloc(fieldImage.image, out); });
     EXPECT_EQ(occurrences(fields, "DW_AT_low_pc of DW_TAG_compile_unit <0x"), kEntries);
     for (uint32_t k : {0u, kEntries / 2, kEntries - 1}) {
         char line[96];
