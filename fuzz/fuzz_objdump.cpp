@@ -1,9 +1,9 @@
 // libFuzzer target: arbitrary bytes are read as an object file, in memory, and every
 // view of zorlan-objdump runs on what the reader accepts, the way the tool runs them:
-// the headers, symbols and relocations of -x, the disassembly of -d, the decoded debug
-// sections of --debug=all and the source of --reassemble. The same bytes also go
-// straight to the instruction decoder and formatter as code words, so the decoder is
-// fuzzed on words no object would carry. The output goes to a null stream.
+// the headers, symbols and relocations of -x, the full contents of -s, the disassembly
+// of -d, the decoded debug sections of --debug=all and the source of --reassemble. The
+// same bytes also go straight to the instruction decoder and formatter as code words, so
+// the decoder is fuzzed on words no object would carry. The output goes to a null stream.
 #include "format/elfReader.h"
 #include "isa/encoder.h"
 #include "objdump/debugViews.h"
@@ -61,8 +61,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     viewFileHeader(image, sink);
     viewSectionHeaders(image, sink);
     viewSymbols(image, sink);
-    viewRelocations(image, sink);
-    viewDisassembly(image, sink);
+    const ViewOptions options;
+    viewRelocations(image, options, sink);
+    viewContents(image, options, sink);
+    viewDisassembly(image, options, sink);
     viewDebugInfo(image, sink);
     viewDebugLine(image, sink);
     viewDebugReloc(image, sink);

@@ -135,11 +135,20 @@ void viewSymbols(const ElfImage& image, FILE* out) {
     std::fprintf(out, "\n");
 }
 
-void viewRelocations(const ElfImage& image, FILE* out) {
+bool ViewOptions::chosen(std::string_view name) const {
+    if (sections.empty()) return true;
+    for (const std::string& section : sections)
+        if (section == name) return true;
+    return false;
+}
+
+void viewRelocations(const ElfImage& image, const ViewOptions& options, FILE* out) {
     bool any = false;
     for (size_t i = 1; i < image.sections.size(); ++i) {
         const ElfImageSection& s = image.sections[i];
         if (s.header.sh_type != ELF_SHT_RELA && s.header.sh_type != ELF_SHT_REL) continue;
+        const char* relocated = relocatedSectionName(s.name);
+        if (!options.chosen(s.name) && !(relocated && options.chosen(relocated))) continue;
         any = true;
         std::fprintf(out, "Relocation section '%s' (section %zu) contains %zu entries:\n",
                      shownName(s.name).c_str(), i, s.relocations.size());
@@ -156,6 +165,42 @@ void viewRelocations(const ElfImage& image, FILE* out) {
         }
     }
     std::fprintf(out, any ? "\n" : "No relocations.\n\n");
+}
+
+void viewContents(const ElfImage& image, const ViewOptions& options, FILE* out) {
+    bool any = false;
+    std::string line;
+    for (size_t i = 1; i < image.sections.size(); ++i) {
+        const ElfImageSection& s = image.sections[i];
+        // A no-bits section has no contents, whatever the file holds there.
+        if (s.header.sh_type == ELF_SHT_NOBITS || s.bytes.empty() || !options.chosen(s.name)) continue;
+        any = true;
+        std::fprintf(out, "Contents of section %s:\n", shownName(s.name).c_str());
+        // Addresses count from the section's address, in as many digits as the last one
+        // needs and at least four.
+        const uint64_t last = uint64_t{s.header.sh_addr} + s.bytes.size() - 1;
+        int digits = 4;
+        while (digits < 16 && (last >> (4 * digits)) != 0) ++digits;
+        for (size_t at = 0; at < s.bytes.size(); at += 16) {
+            line.clear();
+            appendf(line, " %0*llx ", digits, static_cast<unsigned long long>(s.header.sh_addr + at));
+            for (size_t k = 0; k < 16; ++k) {
+                if (at + k < s.bytes.size())
+                    appendf(line, "%02x", s.bytes[at + k]);
+                else
+                    line += "  ";
+                if (k % 4 == 3) line += ' ';
+            }
+            line += ' ';
+            for (size_t k = 0; k < 16; ++k) {
+                const uint8_t c = at + k < s.bytes.size() ? s.bytes[at + k] : ' ';
+                line += c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '.';
+            }
+            line += '\n';
+            writeLine(out, line);
+        }
+    }
+    if (any) std::fprintf(out, "\n");
 }
 
 namespace {
@@ -178,7 +223,9 @@ const char* pointerDirective(const ListingItem& item) {
 
 } // namespace
 
-void viewDisassembly(const ElfImage& image, FILE* out) {
+void viewDisassembly(const ElfImage& image, const ViewOptions& options, FILE* out) {
+    // Only the text section is code.
+    if (!options.chosen(predefinedSectionName(SEC_TEXT))) return;
     const ObjectLayout layout = objectLayout(image);
     if (layout.text < 0) {
         std::fprintf(out, "No .text section.\n\n");

@@ -1,5 +1,5 @@
-// The views of zorlan-objdump: file header, section headers, symbols, relocations,
-// disassembly, and the object written back as assembly source. Each view
+// The views of zorlan-objdump: file header, section headers, symbols, relocations, full
+// contents, disassembly, and the object written back as assembly source. Each view
 // writes to its stream as it goes, a line at a time, and ends with a blank line (the
 // source writer excepted), so that what a view needs in memory never grows with its
 // output.
@@ -18,6 +18,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <vector>
 
 constexpr size_t kMaxShownName = 1024;
 
@@ -38,11 +39,23 @@ std::string symbolNumber(uint32_t index);
 // The name of a section index as symbols use it ("UND" for 0), as shown.
 std::string sectionIndexName(const ElfImage& image, uint32_t index);
 
+// How the views that take them are shown.
+struct ViewOptions {
+    // -j: the sections -s, -d and -r show (a relocation section is chosen by its own name
+    // or by the name of the section it relocates); empty for all of them.
+    std::vector<std::string> sections;
+
+    bool chosen(std::string_view name) const;
+};
+
 void viewFileHeader(const ElfImage& image, FILE* out);
 void viewSectionHeaders(const ElfImage& image, FILE* out);
 void viewSymbols(const ElfImage& image, FILE* out);
-void viewRelocations(const ElfImage& image, FILE* out);
-void viewDisassembly(const ElfImage& image, FILE* out);
+void viewRelocations(const ElfImage& image, const ViewOptions& options, FILE* out);
+// -s: every section that has bytes in the file, sixteen bytes a line in hexadecimal and
+// as text.
+void viewContents(const ElfImage& image, const ViewOptions& options, FILE* out);
+void viewDisassembly(const ElfImage& image, const ViewOptions& options, FILE* out);
 
 // The object as assembly source that assembles (with -c, names being exact) to the
 // same code: the data section with its labels, the bss names, the text section as

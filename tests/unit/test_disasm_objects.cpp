@@ -97,8 +97,9 @@ void runEveryView(const ElfImage& image) {
     EXPECT_FALSE(captured([&](FILE* out) { viewFileHeader(image, out); }).empty());
     EXPECT_FALSE(captured([&](FILE* out) { viewSectionHeaders(image, out); }).empty());
     EXPECT_FALSE(captured([&](FILE* out) { viewSymbols(image, out); }).empty());
-    EXPECT_FALSE(captured([&](FILE* out) { viewRelocations(image, out); }).empty());
-    EXPECT_FALSE(captured([&](FILE* out) { viewDisassembly(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewRelocations(image, ViewOptions{}, out); }).empty());
+    captured([&](FILE* out) { viewContents(image, ViewOptions{}, out); }); // says nothing without contents
+    EXPECT_FALSE(captured([&](FILE* out) { viewDisassembly(image, ViewOptions{}, out); }).empty());
     EXPECT_FALSE(captured([&](FILE* out) { viewDebugInfo(image, out); }).empty());
     EXPECT_FALSE(captured([&](FILE* out) { viewDebugLine(image, out); }).empty());
     EXPECT_FALSE(captured([&](FILE* out) { viewDebugReloc(image, out); }).empty());
@@ -153,6 +154,11 @@ TEST_F(ObjdumpFiles, CommandLine) {
         {{"-q", object}, kObjdumpUsage, "invalid option -- 'q'"},
         {{"--frobnicate", object}, kObjdumpUsage, "unrecognised option '--frobnicate'"},
         {{"--debug=lines", object}, kObjdumpUsage, "unknown debug section kind 'lines'"},
+        {{"-s", "-j"}, kObjdumpUsage, "option requires an argument -- 'j'"},
+        {{"-s", "--section"}, kObjdumpUsage, "option '--section' requires a section name"},
+        {{"-s", "-j", ".nope", "-j", ".data", object},
+         kObjdumpUsage,
+         "section '.nope' mentioned in a -j option, but not found in any input file"},
         {{"--help"}, kObjdumpOk, nullptr},
         {{"-H"}, kObjdumpOk, nullptr},
         {{"-dt", "--debug=line,reloc", object}, kObjdumpOk, nullptr},
@@ -173,6 +179,22 @@ TEST_F(ObjdumpFiles, CommandLine) {
           "Disassembly of section .text", "Contents of .debug_info", "Contents of .debug_line",
           "Contents of .debug_raw_line", "Debug relocation section"})
         EXPECT_NE(all.out.find(part), std::string::npos) << part;
+    // Every spelling of -j chooses the same sections, for -s, -d and -r alike: .data and
+    // its relocations, and no disassembly (only .text is code).
+    const ToolRun chosen = runTool({"-s", "-d", "-r", "-j", ".data", object});
+    EXPECT_EQ(chosen.status, kObjdumpOk) << chosen.err;
+    EXPECT_NE(chosen.out.find("Contents of section .data:"), std::string::npos) << chosen.out;
+    EXPECT_NE(chosen.out.find("Relocation section '.rel.data'"), std::string::npos) << chosen.out;
+    for (const char* other : {"Contents of section .text", ".rel.text", "Disassembly"})
+        EXPECT_EQ(chosen.out.find(other), std::string::npos) << other;
+    for (std::vector<std::string> spelling :
+         std::vector<std::vector<std::string>>{{"-s", "-d", "-r", "-j.data"},
+                                               {"-sdrj", ".data"},
+                                               {"-s", "-d", "-r", "--section=.data"},
+                                               {"--full-contents", "-d", "-r", "--section", ".data"}}) {
+        spelling.push_back(object);
+        EXPECT_EQ(runTool(spelling).out, chosen.out) << spelling[0] << " " << spelling[3];
+    }
     // The rebuilt source has no heading, so it can go straight to the assembler.
     EXPECT_EQ(runTool({"--reassemble", object}).out.rfind("# Assembly source rebuilt", 0), 0u);
 }
