@@ -34,7 +34,11 @@ constexpr const char* kUsage =
     "  -H, --help               Display this information\n"
     " The following options are optional:\n"
     "  -j, --section=NAME       Only section NAME for -s, -d and -r (-r: also its\n"
-    "                           relocation section); may be given more than once\n";
+    "                           relocation section); may be given more than once\n"
+    "  -z, --disassemble-zeroes\n"
+    "                           Show each zero word in -d rather than \"...\" for a\n"
+    "                           run of four or more\n"
+    "      --no-show-raw-insn   Leave out the words and bytes of each line of -d\n";
 
 struct Options {
     bool fileHeader = false;
@@ -109,6 +113,14 @@ bool parseOptions(int argc, char** argv, Options& o, FILE* err) {
                 o.fileHeader = o.sectionHeaders = o.symbols = o.relocations = true;
                 continue;
             }
+            if (arg == "--disassemble-zeroes") {
+                o.view.collapseZeros = false;
+                continue;
+            }
+            if (arg == "--no-show-raw-insn") {
+                o.view.rawWords = false;
+                continue;
+            }
             if (arg == "--section" || arg.substr(0, 10) == "--section=") {
                 if (arg.size() > 10) {
                     o.view.sections.emplace_back(arg.substr(10));
@@ -171,6 +183,9 @@ bool parseOptions(int argc, char** argv, Options& o, FILE* err) {
                     break;
                 case 's':
                     o.contents = true;
+                    break;
+                case 'z':
+                    o.view.collapseZeros = false;
                     break;
                 case 'x':
                     o.fileHeader = o.sectionHeaders = o.symbols = o.relocations = true;

@@ -223,6 +223,51 @@ const char* pointerDirective(const ListingItem& item) {
 
 } // namespace
 
+namespace {
+
+// Runs of zero bytes this long or longer (four code words) are shown as one "...".
+constexpr size_t kZeroRun = 8;
+
+// The lines of the disassembly, a row of the listing each. Rows of zero bytes are held
+// back until they come to kZeroRun bytes; then "..." stands for the whole run, as the
+// usual disassemblers show padding and cleared memory. A label ends a run.
+struct DisassemblyRows {
+    FILE* out;
+    bool collapse;
+    std::vector<std::string> held;
+    size_t heldBytes = 0;
+    bool skipping = false;
+
+    void row(const std::string& line, bool zero, size_t bytes) {
+        if (!collapse || !zero) {
+            endRun();
+            writeLine(out, line);
+            return;
+        }
+        if (skipping) return;
+        held.push_back(line);
+        heldBytes += bytes;
+        if (heldBytes < kZeroRun) return;
+        std::fputs("  ...\n", out);
+        held.clear();
+        skipping = true;
+    }
+    void endRun() {
+        for (const std::string& line : held) writeLine(out, line);
+        held.clear();
+        heldBytes = 0;
+        skipping = false;
+    }
+};
+
+bool allZero(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
+    for (size_t k = from; k < from + count && k < bytes.size(); ++k)
+        if (bytes[k] != 0) return false;
+    return true;
+}
+
+} // namespace
+
 void viewDisassembly(const ElfImage& image, const ViewOptions& options, FILE* out) {
     // Only the text section is code.
     if (!options.chosen(predefinedSectionName(SEC_TEXT))) return;
@@ -235,45 +280,56 @@ void viewDisassembly(const ElfImage& image, const ViewOptions& options, FILE* ou
     listText(image, layout, listing);
     std::fprintf(out, "Disassembly of section .text (word addresses%s):\n",
                  layout.textBase ? ", from the text origin" : "");
+    DisassemblyRows rows{out, options.collapseZeros, {}};
     size_t label = 0;
     auto labelsUpTo = [&](uint32_t offset) {
         while (label < listing.labels.size() && listing.labels[label].offset <= offset) {
+            rows.endRun();
             const ListingLabel& l = listing.labels[label++];
             std::fprintf(out, "\n%04X <%s>:\n", (listing.base + l.offset) / 2, shownName(l.name).c_str());
         }
     };
-    std::string line;
+    std::string line, raw;
     for (const ListingItem& item : listing.items) {
         labelsUpTo(item.offset);
         const uint32_t word = (listing.base + item.offset) / 2;
         line.clear();
+        raw.clear();
         if (item.kind == ITEM_INSTRUCTION) {
-            std::string words;
             for (size_t k = 0; k + 1 < item.bytes.size(); k += 2)
-                appendf(words, "%04X ", item.bytes[k] | (item.bytes[k + 1] << 8));
-            appendf(line, "  %04X:  %-21s ", word, words.c_str());
+                appendf(raw, "%04X ", item.bytes[k] | (item.bytes[k + 1] << 8));
+            appendf(line, "  %04X:  ", word);
+            if (options.rawWords) appendf(line, "%-21s ", raw.c_str());
             appendItemText(line, item, true);
             line += '\n';
+            const bool named = item.names[0].data() || item.names[1].data() || item.names[2].data();
+            rows.row(line, !named && allZero(item.bytes, 0, item.bytes.size()), item.bytes.size());
         } else if (item.kind == ITEM_POINTER) {
-            std::string bytes;
-            appendBytesOf(bytes, item, 0, item.bytes.size());
-            appendf(line, "  %04X:  %-21s %s ", word, bytes.c_str(), pointerDirective(item));
+            // A pointer is relocated: its zero bytes are a value to come, never padding.
+            appendBytesOf(raw, item, 0, item.bytes.size());
+            appendf(line, "  %04X:  ", word);
+            if (options.rawWords) appendf(line, "%-21s ", raw.c_str());
+            appendf(line, "%s ", pointerDirective(item));
             appendItemText(line, item, true);
             line += '\n';
+            rows.row(line, false, item.bytes.size());
         } else {
             // Eight bytes a line; the address of a line that starts on an odd byte is
             // shown with a "+".
             for (size_t k = 0; k < item.bytes.size(); k += 8) {
                 const uint32_t at = listing.base + item.offset + static_cast<uint32_t>(k);
-                std::string bytes;
-                appendBytesOf(bytes, item, k, 8);
-                appendf(line, "  %04X%s  %-21s .DB %s\n", at / 2, at % 2 ? "+" : ":", bytes.c_str(),
-                        byteList(item.bytes, k, 8).c_str());
+                line.clear();
+                raw.clear();
+                appendBytesOf(raw, item, k, 8);
+                appendf(line, "  %04X%s  ", at / 2, at % 2 ? "+" : ":");
+                if (options.rawWords) appendf(line, "%-21s ", raw.c_str());
+                appendf(line, ".DB %s\n", byteList(item.bytes, k, 8).c_str());
+                rows.row(line, allZero(item.bytes, k, 8), std::min<size_t>(8, item.bytes.size() - k));
             }
         }
-        writeLine(out, line);
     }
     labelsUpTo(UINT32_MAX);
+    rows.endRun();
     if (!listing.unplaced.empty()) {
         std::fprintf(out, "\nText symbols without a place in the section:");
         for (const std::string_view name : listing.unplaced)

@@ -44,6 +44,8 @@ struct ViewOptions {
     // -j: the sections -s, -d and -r show (a relocation section is chosen by its own name
     // or by the name of the section it relocates); empty for all of them.
     std::vector<std::string> sections;
+    bool rawWords = true;      // -d shows each line's words or bytes (--no-show-raw-insn clears it)
+    bool collapseZeros = true; // -d shows a run of four or more zero words as "..." (-z clears it)
 
     bool chosen(std::string_view name) const;
 };

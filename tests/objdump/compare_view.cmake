@@ -9,6 +9,8 @@ set(options_h "-h")
 set(options_t "-t")
 set(options_r "-r")
 set(options_d "-d")
+set(options_d-z "-dz")
+set(options_d-no-raw "-d" "--no-show-raw-insn")
 set(options_s "-s")
 # -j chooses the sections of -s, -d and -r alike (-r: by the section relocated too).
 set(options_j-text "-r" "-s" "-d" "-j" ".text")

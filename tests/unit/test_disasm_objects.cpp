@@ -214,6 +214,21 @@ TEST(ObjdumpVersion, IsTheAssemblersVersionLine) {
     }
 }
 
+// The options of -d in their long spellings do what the short ones do (the view tests
+// of tests/objdump/views check the short ones).
+TEST_F(ObjdumpFiles, DisassemblyOptionsInLongForm) {
+    const std::string source = dir.write("zeros.asm", "start: NOP\n NOP\n NOP\n NOP\n RTS\n");
+    const std::string zeros = dir.file("zeros.obj");
+    ASSERT_EQ(runZorlan({"-q", "-o", zeros.c_str(), source.c_str()}).status, 0);
+    const std::string collapsed = runTool({"-d", zeros}).out;
+    const std::string shown = runTool({"-dz", zeros}).out;
+    EXPECT_NE(collapsed.find("  ...\n"), std::string::npos) << collapsed;
+    EXPECT_NE(shown, collapsed);
+    EXPECT_EQ(runTool({"--disassemble", "--disassemble-zeroes", zeros}).out, shown);
+    const std::string bare = runTool({"-d", "--no-show-raw-insn", object}).out;
+    EXPECT_NE(bare.find("  0000:  LD8 count $10\n"), std::string::npos) << bare;
+}
+
 TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
     std::vector<uint8_t> foreign = bytes;
     foreign[18] = 0x3E; // another machine
