@@ -289,7 +289,15 @@ std::string_view entryName(const DebugEntry& e) {
     return {};
 }
 
-std::string formatValue(const DebugValue& v, const std::map<uint32_t, const DebugEntry*>& byOffset) {
+// The entry that starts at `offset`, or null; the entries are in the order of their
+// offsets.
+const DebugEntry* entryAt(const std::vector<DebugEntry>& entries, uint32_t offset) {
+    auto found = std::lower_bound(entries.begin(), entries.end(), offset,
+                                  [](const DebugEntry& e, uint32_t at) { return e.offset < at; });
+    return found != entries.end() && found->offset == offset ? &*found : nullptr;
+}
+
+std::string formatValue(const DebugValue& v, const std::vector<DebugEntry>& entries) {
     std::string text;
     if (v.isText) {
         text += '"';
@@ -304,14 +312,12 @@ std::string formatValue(const DebugValue& v, const std::map<uint32_t, const Debu
     if (v.attribute == DW_AT_type || v.attribute == DW_AT_sibling) {
         appendf(text, "<0x%llx>", static_cast<unsigned long long>(v.number));
         if (v.attribute == DW_AT_type) {
-            auto target = byOffset.find(static_cast<uint32_t>(v.number));
-            if (target == byOffset.end()) {
+            const DebugEntry* target = entryAt(entries, static_cast<uint32_t>(v.number));
+            if (!target) {
                 text += " (no entry there)";
             } else {
-                const std::string_view name = entryName(*target->second);
-                appendf(
-                    text, " %s",
-                    nameOr(dwarfTagName(target->second->abbrev->tag), target->second->abbrev->tag).c_str());
+                const std::string_view name = entryName(*target);
+                appendf(text, " %s", nameOr(dwarfTagName(target->abbrev->tag), target->abbrev->tag).c_str());
                 if (!name.empty()) {
                     text += " \"";
                     appendName(text, name);
@@ -357,8 +363,6 @@ void viewDebugInfo(const ElfImage& image, FILE* out) {
                      header.unitLength == info->bytes.size() ? "the whole section" : "not the section size",
                      header.version, header.abbrevOffset, header.addressSize);
     }
-    std::map<uint32_t, const DebugEntry*> byOffset;
-    for (const DebugEntry& e : entries) byOffset[e.offset] = &e;
     for (const DebugEntry& e : entries) {
         // Nesting deeper than any the assembler writes is shown at one depth: a damaged
         // section of nested entries would otherwise indent its output quadratically.
@@ -370,7 +374,7 @@ void viewDebugInfo(const ElfImage& image, FILE* out) {
         for (const DebugValue& v : e.values) {
             std::fprintf(out, "%s     %-26s %-7s %s\n", indent.c_str(),
                          nameOr(dwarfAttributeName(v.attribute), v.attribute).c_str(),
-                         nameOr(dwarfFormName(v.form), v.form).c_str(), formatValue(v, byOffset).c_str());
+                         nameOr(dwarfFormName(v.form), v.form).c_str(), formatValue(v, entries).c_str());
         }
     }
     if (!ok) std::fprintf(out, "  error: %s\n", error.c_str());

@@ -332,7 +332,7 @@ bool instructionAt(const TextContext& c, uint32_t p, uint32_t limit, ListingItem
         item.length = 2u * static_cast<uint32_t>(d.words);
         item.text = std::move(bestText);
         for (int o = 0; o < 3; ++o) item.names[o] = bestSymbols[o].name;
-        item.bytes.assign(c.bytes.begin() + p, c.bytes.begin() + p + item.length);
+        item.bytes = c.bytes.subspan(p, item.length);
         for (int o = 0; o < d.operandCount; ++o)
             if (named(bestSymbols[o]))
                 refs.push_back(
@@ -369,7 +369,7 @@ void appendData(const ElfImage& image, std::span<const uint8_t> bytes,
                 item.pointerWidth = static_cast<uint8_t>(width);
                 item.text = kNameSlots[0];
                 item.names[0] = s->name;
-                item.bytes.assign(bytes.begin() + p, bytes.begin() + p + width);
+                item.bytes = bytes.subspan(p, width);
                 items.push_back(std::move(item));
                 p += width;
                 continue;
@@ -386,14 +386,14 @@ void appendData(const ElfImage& image, std::span<const uint8_t> bytes,
         if (continueRun && !items.empty() && items.back().kind == ITEM_BYTES &&
             items.back().offset + items.back().length == p) {
             ListingItem& last = items.back();
-            last.bytes.insert(last.bytes.end(), bytes.begin() + p, bytes.begin() + end);
             last.length = end - last.offset;
+            last.bytes = bytes.subspan(last.offset, last.length);
         } else {
             ListingItem item;
             item.kind = ITEM_BYTES;
             item.offset = p;
             item.length = end - p;
-            item.bytes.assign(bytes.begin() + p, bytes.begin() + end);
+            item.bytes = bytes.subspan(p, end - p);
             items.push_back(std::move(item));
         }
         p = end;
@@ -522,8 +522,20 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
         touchedSymbols.clear();
     }
 
-    for (std::vector<ListingItem>& items : stretchItems)
-        std::move(items.begin(), items.end(), std::back_inserter(out.items));
+    // The stretches' items go into one list, each stretch's freed once moved, so the
+    // listing is held about once rather than twice (a section without labels is one
+    // stretch, whose list is taken as it is).
+    if (stretchItems.size() == 1) {
+        out.items = std::move(stretchItems[0]);
+    } else {
+        size_t total = 0;
+        for (const std::vector<ListingItem>& items : stretchItems) total += items.size();
+        out.items.reserve(total);
+        for (std::vector<ListingItem>& items : stretchItems) {
+            std::move(items.begin(), items.end(), std::back_inserter(out.items));
+            std::vector<ListingItem>().swap(items);
+        }
+    }
     for (const PlacedSymbol& s : placed) {
         ListingLabel label;
         label.offset = s.offset;

@@ -8,6 +8,7 @@
 #include "objdump/instructionDecoder.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,8 +40,8 @@ struct ListingItem {
     // written), so that a listing's size never depends on how long the names are.
     std::string text;
     std::string_view names[3];
-    std::vector<uint8_t> bytes;
-    uint8_t pointerWidth = 0; // 1 (.DB), 2 (.DW) or 4 (.DD)
+    std::span<const uint8_t> bytes; // the section's own
+    uint8_t pointerWidth = 0;       // 1 (.DB), 2 (.DW) or 4 (.DD)
 };
 
 // Appends an item's text with its names put in: whole, or with `shown`, as the views

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <span>
 #include <unordered_set>
 #include <vector>
 
@@ -210,7 +211,7 @@ void appendBytesOf(std::string& out, const ListingItem& item, size_t from, size_
         appendf(out, "%02X ", item.bytes[k]);
 }
 
-std::string byteList(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
+std::string byteList(std::span<const uint8_t> bytes, size_t from, size_t count) {
     std::string list;
     for (size_t k = from; k < from + count && k < bytes.size(); ++k)
         appendf(list, k == from ? "0x%02X" : ", 0x%02X", bytes[k]);
@@ -260,7 +261,7 @@ struct DisassemblyRows {
     }
 };
 
-bool allZero(const std::vector<uint8_t>& bytes, size_t from, size_t count) {
+bool allZero(std::span<const uint8_t> bytes, size_t from, size_t count) {
     for (size_t k = from; k < from + count && k < bytes.size(); ++k)
         if (bytes[k] != 0) return false;
     return true;
