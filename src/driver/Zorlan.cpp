@@ -24,13 +24,11 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string_view>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -501,84 +499,23 @@ bool runPassTwo(Run& run) {
     }
 }
 
-// Where the object goes. A new or regular file is written under a temporary name beside
-// it and renamed into place only when the writer finished, so a failed write never leaves
-// a truncated object behind. Anything else that exists (a device such as /dev/null, a
-// pipe) is written directly: renaming over it would replace the device itself.
-bool writesInPlace(const std::string& name) {
-    struct stat info;
-    return stat(name.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
-}
-
-// Where the object really goes: through a symbolic link to its target, so that the link
-// stays a link.
-std::string objectTarget(const std::string& name) {
-    struct stat info;
-    if (lstat(name.c_str(), &info) == 0 && S_ISLNK(info.st_mode)) {
-        if (char* resolved = realpath(name.c_str(), nullptr)) {
-            std::string target = resolved;
-            std::free(resolved);
-            return target;
-        }
-    }
-    return name;
-}
-
-// Creates the temporary file beside the target that the object is written into, under a
-// short name of its own (so that even a target name near the file name limit leaves room
-// for it) that no other run uses: the process number and the run's own address tell
-// concurrent runs apart, and the file is created only if it does not exist yet. -1 when
-// the directory refuses new files.
-int createTemporaryObject(const Run& run, const std::string& target, std::string& name) {
-    size_t slash = target.rfind('/');
-    std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    char tag[64];
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        std::snprintf(tag, sizeof tag, ".zorlan%ld-%lx-%d.tmp", static_cast<long>(getpid()),
-                      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(&run) & 0xFFFFFFFFu), attempt);
-        name = directory + tag;
-        int fd = createNewObjectFile(name.c_str());
-        if (fd >= 0 || errno != EEXIST) return fd;
-    }
-    return -1;
-}
-
-// Writes the object file. A failure that the writer did not report itself is reported
-// as 3009, so that a run without an object never ends with status 0.
+// Writes the object file, whole or not at all (see OutputFile). A failure that the writer
+// did not report itself is reported as 3009, so that a run without an object never ends
+// with status 0.
 void writeObject(Run& run) {
     AssemblerState* state = run.state.get();
     const int errorsBefore = errorCount(run.context.diagnostics);
-    const std::string target = objectTarget(run.outputName);
     // The object never takes the place of a file the run read.
-    if (isSourceFile(run, target)) {
+    OutputFile file;
+    if (isSourceFile(run, run.outputName) || openOutputFile(run.outputName, file) != 0) {
         reportAt(state, Diag::ObjectNotCreated);
         return;
     }
-    bool inPlace = writesInPlace(target);
-    std::string temporary = target;
-    int fd = inPlace ? createObjectFile(temporary.c_str()) : createTemporaryObject(run, target, temporary);
-    if (fd < 0 && !inPlace) {
-        // A directory we may not create files in can still hold a writable object.
-        inPlace = true;
-        temporary = target;
-        fd = createObjectFile(temporary.c_str());
-    }
-    if (fd < 0) {
-        reportAt(state, Diag::ObjectNotCreated);
-        return;
-    }
-    // An object that is replaced keeps the permissions it had.
-    struct stat previous;
-    if (!inPlace && stat(target.c_str(), &previous) == 0 && S_ISREG(previous.st_mode))
-        fchmod(fd, previous.st_mode & 07777);
-    state->objectFd = fd;
-    int written = writeToFile(state, run.debug, run.outputName.c_str());
-    if (state->objectFd >= 0) {
-        closeObjectFile(state->objectFd);
-        state->objectFd = -1;
-    }
-    bool done = written == 1 && (inPlace || std::rename(temporary.c_str(), target.c_str()) == 0);
-    if (!done && !inPlace) std::remove(temporary.c_str());
+    state->objectFd = file.fd;
+    const int written = writeToFile(state, run.debug, run.outputName.c_str());
+    file.fd = state->objectFd; // -1 once the writer has closed it after a complete write
+    state->objectFd = -1;
+    const bool done = closeOutputFile(file, written == 1) == 0;
     if (!done && errorCount(run.context.diagnostics) == errorsBefore) reportAt(state, Diag::ObjectNotCreated);
 }
 

@@ -1,5 +1,7 @@
 #include "driver/outputFiles.h"
 
+#include "objfile/fileIO.h"
+
 #include <cerrno>
 #include <cstdint>
 #include <cstdio>
@@ -34,18 +36,18 @@ bool writeAll(int fd, std::string_view text) {
     return true;
 }
 
-// A new file beside `target` under a name no other run uses (the process, an address of
-// this call and an attempt number; created only if it does not exist yet); -1 when the
-// directory refuses new files.
-int createBeside(const std::string& target, std::string& name) {
+// A new file beside `target` under a name no other run uses (the process, an address
+// of the caller's record and an attempt number; created only if it does not exist yet);
+// -1 when the directory refuses new files.
+int createBeside(const std::string& target, const void* tag, std::string& name) {
     const size_t slash = target.rfind('/');
     const std::string directory = slash == std::string::npos ? std::string() : target.substr(0, slash + 1);
-    char tag[64];
+    char suffix[64];
     for (int attempt = 0; attempt < 100; ++attempt) {
-        std::snprintf(tag, sizeof tag, ".zorlan%ld-%lx-%d.tmp", static_cast<long>(getpid()),
-                      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(&name) & 0xFFFFFFFFu), attempt);
-        name = directory + tag;
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        std::snprintf(suffix, sizeof suffix, ".zorlan%ld-%lx-%d.tmp", static_cast<long>(getpid()),
+                      static_cast<unsigned long>(reinterpret_cast<uintptr_t>(tag) & 0xFFFFFFFFu), attempt);
+        name = directory + suffix;
+        const int fd = createNewObjectFile(name.c_str());
         if (fd >= 0 || errno != EEXIST) return fd;
     }
     return -1;
@@ -53,26 +55,38 @@ int createBeside(const std::string& target, std::string& name) {
 
 } // namespace
 
-int writeFileWhole(const std::string& name, std::string_view text) {
-    const std::string target = followLink(name);
+int openOutputFile(const std::string& name, OutputFile& file) {
+    file.target = followLink(name);
     struct stat previous;
-    const bool exists = stat(target.c_str(), &previous) == 0;
-    if (exists && !S_ISREG(previous.st_mode)) {
-        const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-        if (fd < 0) return -1;
-        const bool written = writeAll(fd, text);
-        return ::close(fd) == 0 && written ? 0 : -1;
+    const bool exists = stat(file.target.c_str(), &previous) == 0;
+    file.inPlace = exists && !S_ISREG(previous.st_mode);
+    if (!file.inPlace) {
+        file.fd = createBeside(file.target, &file, file.temporary);
+        if (file.fd >= 0 && exists) fchmod(file.fd, previous.st_mode & 07777);
+        // A directory we may not create files in can still hold a writable file.
+        file.inPlace = file.fd < 0;
     }
-    std::string temporary;
-    const int fd = createBeside(target, temporary);
-    if (fd < 0) return -1;
-    // A file that is replaced keeps the permissions it had.
-    if (exists) fchmod(fd, previous.st_mode & 07777);
-    const bool written = writeAll(fd, text);
-    const bool closed = ::close(fd) == 0;
-    if (written && closed && std::rename(temporary.c_str(), target.c_str()) == 0) return 0;
-    std::remove(temporary.c_str());
+    if (file.inPlace) {
+        file.temporary = file.target;
+        file.fd = createObjectFile(file.target.c_str());
+    }
+    return file.fd >= 0 ? 0 : -1;
+}
+
+int closeOutputFile(OutputFile& file, bool complete) {
+    const bool closed = file.fd < 0 || closeObjectFile(file.fd) == 0;
+    file.fd = -1;
+    if (file.inPlace) return complete && closed ? 0 : -1;
+    if (complete && closed && std::rename(file.temporary.c_str(), file.target.c_str()) == 0) return 0;
+    std::remove(file.temporary.c_str());
     return -1;
+}
+
+int writeFileWhole(const std::string& name, std::string_view text) {
+    OutputFile file;
+    if (openOutputFile(name, file) != 0) return -1;
+    const bool written = writeAll(file.fd, text);
+    return closeOutputFile(file, written);
 }
 
 bool sameFile(const std::string& a, const std::string& b) {
