@@ -1,16 +1,16 @@
 // libFuzzer target: arbitrary bytes are read as an object file, in memory, and every
 // view of zorlan-objdump runs on what the reader accepts, the way the tool runs them:
-// the headers, symbols and relocations of -x, the disassembly of -d, the decoded debug
-// sections of --debug=all and the source of --reassemble. The same bytes also go
-// straight to the instruction decoder and formatter as code words, so the decoder is
-// fuzzed on words no object would carry. The output goes to a null stream.
+// the headers, symbols and relocations of -x, the full contents of -s, the disassembly
+// of -d, the decoded debug sections of --debug=all and the source of --reassemble. The
+// same bytes also go straight to the instruction decoder and formatter as code words, so
+// the decoder is fuzzed on words no object would carry. The output goes to a null stream.
+#include "format/elfReader.h"
 #include "isa/encoder.h"
 #include "objdump/debugViews.h"
 #include "objdump/disassembler.h"
 #include "objdump/instructionDecoder.h"
 #include "objdump/objdumpMain.h"
 #include "objdump/objdumpViews.h"
-#include "format/elfReader.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -56,14 +56,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         emit(error);
         return 0;
     }
-    emit(viewFileHeader(image));
-    emit(viewSectionHeaders(image));
-    emit(viewSymbols(image));
-    emit(viewRelocations(image));
-    emit(viewDisassembly(image));
-    emit(viewDebugInfo(image));
-    emit(viewDebugLine(image));
-    emit(viewDebugReloc(image));
-    emit(writeSource(image, "fuzz.obj"));
+    FILE* sink = devNull();
+    if (!sink) return 0;
+    viewFileHeader(image, sink);
+    viewSectionHeaders(image, sink);
+    viewSymbols(image, sink);
+    const ViewOptions options;
+    viewRelocations(image, options, sink);
+    viewContents(image, options, sink);
+    viewDisassembly(image, options, sink);
+    viewDebugInfo(image, sink);
+    viewDebugLine(image, sink);
+    viewDebugReloc(image, sink);
+    if (writeSource(image, "fuzz.obj", sink, error) != 0) emit(error);
     return 0;
 }

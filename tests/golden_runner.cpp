@@ -72,11 +72,11 @@ void checkObject(Checker& c, const Expectations& e, const ElfImage& image) {
         while (at < want.size() && at < s->bytes.size() && (want[at] < 0 || want[at] == s->bytes[at])) ++at;
         if (at != want.size() || at != s->bytes.size()) {
             c.fail("section " + name + " differs at byte " + std::to_string(at) + ":\n  expected " +
-                   hex(want) + "\n  actual   " + hex(s->bytes));
+                   hex(want) + "\n  actual   " + hex(std::vector<uint8_t>(s->bytes.begin(), s->bytes.end())));
         }
     }
     Words names;
-    for (size_t i = 1; i < image.sections.size(); ++i) names.push_back(image.sections[i].name);
+    for (size_t i = 1; i < image.sections.size(); ++i) names.emplace_back(image.sections[i].name);
     auto joined = [](const Words& w) {
         std::string s;
         for (const std::string& x : w) s += (s.empty() ? "" : " ") + x;
@@ -91,8 +91,8 @@ void checkObject(Checker& c, const Expectations& e, const ElfImage& image) {
             want += "  #@sym " + r.name + " " + number(r.value, true) + " " + number(r.size) + " " +
                     number(r.info, true) + " " + number(r.shndx) + "\n";
         for (const ElfImageSymbol& s : image.symbols)
-            got += "  #@sym " + s.name + " " + number(s.st_value, true) + " " + number(s.st_size) + " " +
-                   number(s.st_info, true) + " " + number(s.st_shndx) + "\n";
+            got += "  #@sym " + std::string(s.name) + " " + number(s.st_value, true) + " " +
+                   number(s.st_size) + " " + number(s.st_info, true) + " " + number(s.st_shndx) + "\n";
         if (want != got)
             c.fail("symbols differ; expected:\n" + want + "actual:\n" + (got.empty() ? "  (none)\n" : got));
     }
@@ -104,7 +104,8 @@ void checkObject(Checker& c, const Expectations& e, const ElfImage& image) {
                     r.symbol + " " + number(r.addend) + "\n";
         for (const ElfImageRelocation& r : s ? s->relocations : std::vector<ElfImageRelocation>{}) {
             uint32_t index = r.symbolIndex();
-            std::string symbol = index == 0 ? "-" : image.symbols[index].name; // the reader checked the index
+            std::string symbol =
+                index == 0 ? "-" : std::string(image.symbols[index].name); // the reader checked the index
             got += "  #@rel " + section + " " + number(r.r_offset, true) + " " + number(r.type()) + " " +
                    symbol + " " + number(r.r_addend) + "\n";
         }

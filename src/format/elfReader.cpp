@@ -1,8 +1,12 @@
 #include "format/elfReader.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <memory>
+#include <fcntl.h>
+#include <sys/mman.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,14 +35,33 @@ std::string sectionLabel(uint32_t index) {
     return "section " + std::to_string(index);
 }
 
-// A zero-terminated name at `offset` of a string section, or false when it runs out.
-bool stringAt(const ElfImageSection& strings, uint32_t offset, std::string& out) {
-    const std::vector<uint8_t>& b = strings.bytes;
-    if (offset >= b.size()) return false;
-    const void* end = std::memchr(b.data() + offset, 0, b.size() - offset);
-    if (!end) return false;
-    const char* start = reinterpret_cast<const char*>(b.data()) + offset;
-    out.assign(start, static_cast<const char*>(end));
+// A string table: its bytes and where each of its zero bytes is, so that a name is found
+// by a search rather than a scan to its end (which, for many names that share one long
+// string, would cost the product of the two).
+struct StringTable {
+    std::span<const uint8_t> bytes;
+    std::vector<uint32_t> ends;
+};
+
+StringTable stringTable(std::span<const uint8_t> bytes) {
+    StringTable table{bytes, {}};
+    const uint8_t* at = bytes.data();
+    const uint8_t* end = bytes.data() + bytes.size();
+    while (at < end) {
+        const void* zero = std::memchr(at, 0, static_cast<size_t>(end - at));
+        if (!zero) break;
+        table.ends.push_back(static_cast<uint32_t>(static_cast<const uint8_t*>(zero) - bytes.data()));
+        at = static_cast<const uint8_t*>(zero) + 1;
+    }
+    return table;
+}
+
+// The zero-terminated name at `offset` of a string table, or false when it runs out.
+bool stringAt(const StringTable& strings, uint32_t offset, std::string_view& out) {
+    if (offset >= strings.bytes.size()) return false;
+    auto end = std::lower_bound(strings.ends.begin(), strings.ends.end(), offset);
+    if (end == strings.ends.end()) return false;
+    out = std::string_view(reinterpret_cast<const char*>(strings.bytes.data()) + offset, *end - offset);
     return true;
 }
 
@@ -85,6 +108,39 @@ ElfSectionHeader sectionHeaderAt(const uint8_t* at) {
     return s;
 }
 
+// No byte of the file may belong to two sections: the views of a damaged file would
+// otherwise show (and decode) the same bytes once for every section header that points
+// at them, a product of the header count and the size. A no-bits section owns no bytes
+// of the file (other writers give it the offset of the section that follows), and no
+// view shows its bytes.
+int checkNoSharedBytes(Reader& r, const ElfImage& image) {
+    struct Extent {
+        uint64_t offset;
+        uint64_t end;
+        uint32_t index;
+    };
+    std::vector<Extent> extents;
+    for (uint32_t i = 1; i < image.sections.size(); ++i) {
+        const ElfSectionHeader& h = image.sections[i].header;
+        if (h.sh_type != ELF_SHT_NOBITS && h.sh_size != 0)
+            extents.push_back({h.sh_offset, uint64_t{h.sh_offset} + h.sh_size, i});
+    }
+    std::sort(extents.begin(), extents.end(), [](const Extent& a, const Extent& b) {
+        return a.offset != b.offset ? a.offset < b.offset : a.index < b.index;
+    });
+    // Sorted by where they start, sections that share no byte each end before the next
+    // one starts.
+    for (size_t k = 1; k < extents.size(); ++k) {
+        const Extent& before = extents[k - 1];
+        const Extent& after = extents[k];
+        if (after.offset < before.end)
+            return r.fail(sectionLabel(std::min(before.index, after.index)) + " and " +
+                          sectionLabel(std::max(before.index, after.index)) + " share the bytes at offset " +
+                          std::to_string(after.offset) + " of the file");
+    }
+    return 0;
+}
+
 int readSections(Reader& r, ElfImage& image) {
     const ElfFileHeader& h = image.header;
     if (h.e_shoff == 0) {
@@ -109,14 +165,15 @@ int readSections(Reader& r, ElfImage& image) {
         if (s.header.sh_link >= count)
             return r.fail(sectionLabel(i) + " links to section " + std::to_string(s.header.sh_link) + " of " +
                           std::to_string(count));
-        bool inFile = r.inFile(s.header.sh_offset, s.header.sh_size);
+        const bool inFile = r.inFile(s.header.sh_offset, s.header.sh_size);
         if (!inFile && s.header.sh_type != ELF_SHT_NOBITS)
             return r.fail(sectionLabel(i) + " (offset " + std::to_string(s.header.sh_offset) + ", size " +
                           std::to_string(s.header.sh_size) + ") lies outside the file");
-        if (inFile)
-            s.bytes.assign(r.bytes + s.header.sh_offset, r.bytes + s.header.sh_offset + s.header.sh_size);
+        // A no-bits section the writer stored anyway (the assembler writes .bss as zeros)
+        // keeps its bytes too.
+        if (inFile) s.bytes = std::span<const uint8_t>(r.bytes + s.header.sh_offset, s.header.sh_size);
     }
-    return 0;
+    return checkNoSharedBytes(r, image);
 }
 
 int readSectionNames(Reader& r, ElfImage& image) {
@@ -125,9 +182,9 @@ int readSectionNames(Reader& r, ElfImage& image) {
     if (index == 0) return 0; // no names
     if (index >= image.sections.size())
         return r.fail("e_shstrndx " + std::to_string(index) + " is out of range");
-    const ElfImageSection& names = image.sections[index];
-    if (names.header.sh_type != ELF_SHT_STRTAB)
+    if (image.sections[index].header.sh_type != ELF_SHT_STRTAB)
         return r.fail("e_shstrndx names a section that is not a string table");
+    const StringTable names = stringTable(image.sections[index].bytes);
     for (uint32_t i = 1; i < image.sections.size(); ++i) {
         ElfImageSection& s = image.sections[i];
         if (!stringAt(names, s.header.sh_name, s.name))
@@ -169,8 +226,9 @@ int readSymbols(Reader& r, ElfImage& image) {
     const ElfImageSection& symtab = image.sections[image.symtabIndex];
     if (checkEntries(r, symtab, image.symtabIndex, elfTypeSize(ELF_T_SYM)) != 0) return -1;
     size_t count = symtab.bytes.size() / elfTypeSize(ELF_T_SYM);
-    const ElfImageSection* names = count ? symbolNames(image, symtab) : nullptr;
-    if (count && !names) return r.fail("the symbol table has no string table");
+    const ElfImageSection* nameSection = count ? symbolNames(image, symtab) : nullptr;
+    if (count && !nameSection) return r.fail("the symbol table has no string table");
+    const StringTable names = stringTable(nameSection ? nameSection->bytes : std::span<const uint8_t>());
     image.symbols.resize(count);
     for (size_t k = 0; k < count; ++k) {
         const uint8_t* at = symtab.bytes.data() + k * elfTypeSize(ELF_T_SYM);
@@ -181,7 +239,7 @@ int readSymbols(Reader& r, ElfImage& image) {
         sym.st_info = at[12];
         sym.st_other = at[13];
         sym.st_shndx = get16(at + 14);
-        if (!stringAt(*names, sym.st_name, sym.name))
+        if (!stringAt(names, sym.st_name, sym.name))
             return r.fail("symbol " + std::to_string(k) + " has a bad name offset " +
                           std::to_string(sym.st_name));
     }
@@ -211,41 +269,105 @@ int readRelocations(Reader& r, ElfImage& image) {
     return 0;
 }
 
-} // namespace
-
-int readElfImage(const uint8_t* bytes, size_t size, ElfImage& image, std::string& error) {
+// Parses the bytes the image keeps.
+int parseImage(std::shared_ptr<const uint8_t> file, size_t size, ElfImage& image, std::string& error) {
     image = ElfImage{};
     error.clear();
-    if (!bytes && size != 0) {
-        error = "no buffer";
-        return -1;
-    }
-    static const uint8_t kEmpty = 0;
-    Reader r{bytes ? bytes : &kEmpty, size, error};
+    const uint8_t empty = 0;
+    Reader r{file ? file.get() : &empty, size, error};
     if (readFileHeader(r, image.header) != 0 || readSections(r, image) != 0 ||
         readSectionNames(r, image) != 0 || readSymbols(r, image) != 0 || readRelocations(r, image) != 0) {
         image = ElfImage{};
         return -1;
     }
+    image.file = std::move(file);
+    image.fileSize = size;
     return 0;
 }
 
-int readElfFile(const char* path, ElfImage& image, std::string& error) {
-    std::unique_ptr<FILE, int (*)(FILE*)> file(path ? std::fopen(path, "rb") : nullptr, std::fclose);
-    if (!file) {
-        error = std::string("cannot open ") + (path ? path : "(null)");
-        return -1;
-    }
-    std::vector<uint8_t> bytes;
+std::string systemReason(int number) {
+    return std::strerror(number);
+}
+
+// Reads what is left of a file that cannot be mapped, up to kMaxReadObjectBytes.
+int readWhole(int fd, std::vector<uint8_t>& bytes, std::string& error) {
     uint8_t chunk[65536];
-    size_t n;
-    while ((n = std::fread(chunk, 1, sizeof chunk, file.get())) > 0)
+    for (;;) {
+        const ssize_t n = read(fd, chunk, sizeof chunk);
+        if (n == 0) return 0;
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = systemReason(errno);
+            return -1;
+        }
+        if (bytes.size() + static_cast<size_t>(n) > kMaxReadObjectBytes) {
+            error = "more than " + std::to_string(kMaxReadObjectBytes >> 20) +
+                    " MiB to read, and not a regular file that could be mapped";
+            return -1;
+        }
         bytes.insert(bytes.end(), chunk, chunk + n);
-    if (std::ferror(file.get())) {
-        error = std::string("cannot read ") + path;
+    }
+}
+
+// The bytes of an open file: a regular file is mapped, anything else read.
+int fileBytes(int fd, std::shared_ptr<const uint8_t>& file, size_t& size, std::string& error) {
+    struct stat info;
+    if (fstat(fd, &info) != 0) {
+        error = systemReason(errno);
         return -1;
     }
-    return readElfImage(bytes.data(), bytes.size(), image, error);
+    if (S_ISDIR(info.st_mode)) {
+        error = systemReason(EISDIR);
+        return -1;
+    }
+    if (S_ISREG(info.st_mode) && info.st_size > 0) {
+        const auto length = static_cast<size_t>(info.st_size);
+        void* at = mmap(nullptr, length, PROT_READ, MAP_PRIVATE, fd, 0);
+        if (at != MAP_FAILED) {
+            file =
+                std::shared_ptr<const uint8_t>(static_cast<const uint8_t*>(at), [length](const uint8_t* p) {
+                    munmap(const_cast<uint8_t*>(p), length);
+                });
+            size = length;
+            return 0;
+        }
+    }
+    auto bytes = std::make_shared<std::vector<uint8_t>>();
+    if (readWhole(fd, *bytes, error) != 0) return -1;
+    size = bytes->size();
+    file = std::shared_ptr<const uint8_t>(bytes, bytes->data());
+    return 0;
+}
+
+} // namespace
+
+int readElfImage(const uint8_t* bytes, size_t size, ElfImage& image, std::string& error) {
+    if (!bytes && size != 0) {
+        image = ElfImage{};
+        error = "no buffer";
+        return -1;
+    }
+    auto copy = std::make_shared<std::vector<uint8_t>>(bytes, bytes + size);
+    return parseImage(std::shared_ptr<const uint8_t>(copy, copy->data()), size, image, error);
+}
+
+int readElfFile(const char* path, ElfImage& image, std::string& error) {
+    image = ElfImage{};
+    if (!path) {
+        error = systemReason(EFAULT);
+        return -1;
+    }
+    const int fd = open(path, O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        error = systemReason(errno);
+        return -1;
+    }
+    std::shared_ptr<const uint8_t> file;
+    size_t size = 0;
+    const int read = fileBytes(fd, file, size, error);
+    close(fd);
+    if (read != 0) return -1;
+    return parseImage(std::move(file), size, image, error);
 }
 
 const ElfImageSection* findImageSection(const ElfImage& image, std::string_view name) {

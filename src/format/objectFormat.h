@@ -8,6 +8,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string_view>
 
 // The name in the row of a table whose `value` is `value`, or null. (The lookups return
 // fields rather than row pointers: some compilers' sanitizer builds cannot compare a
@@ -98,7 +99,7 @@ static_assert(formatValuesDistinct(kSectionFlags));
 
 // Section numbers (ordinals) of the predefined sections, in table order.
 enum SectionOrdinal {
-#define PREDEFINED_SECTION(enumerator, name, type, flags) enumerator,
+#define PREDEFINED_SECTION(enumerator, name, type, flags, relocates) enumerator,
 #include "format/predefinedSections.def"
 #undef PREDEFINED_SECTION
 };
@@ -107,10 +108,11 @@ struct PredefinedSection {
     const char* name;
     uint32_t type;
     uint32_t flags;
+    int relocates; // the ordinal of the section whose relocation entries it holds, -1 for none
 };
 
 inline constexpr PredefinedSection kPredefinedSectionTable[] = {
-#define PREDEFINED_SECTION(enumerator, name, type, flags) {name, type, flags},
+#define PREDEFINED_SECTION(enumerator, name, type, flags, relocates) {name, type, flags, relocates},
 #include "format/predefinedSections.def"
 #undef PREDEFINED_SECTION
 };
@@ -119,6 +121,15 @@ constexpr int kPredefinedSections =
 
 constexpr const char* predefinedSectionName(SectionOrdinal ordinal) {
     return kPredefinedSectionTable[ordinal].name;
+}
+
+// The name of the section whose relocation entries the predefined section of that name
+// holds (.text for .rel.text), or null.
+constexpr const char* relocatedSectionName(std::string_view relocationSection) {
+    for (const PredefinedSection& row : kPredefinedSectionTable)
+        if (row.relocates >= 0 && relocationSection == row.name)
+            return kPredefinedSectionTable[row.relocates].name;
+    return nullptr;
 }
 
 // ---- Relocations ----

@@ -3,15 +3,18 @@
 #include "objdump/objdumpViews.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <map>
+#include <span>
+#include <string_view>
 #include <utility>
 
 namespace {
 
 // A bounds-checked reader: a read past the end yields 0 and marks the cursor bad.
 struct Cursor {
-    const std::vector<uint8_t>& bytes;
+    std::span<const uint8_t> bytes;
     size_t pos = 0;
     bool bad = false;
 
@@ -56,13 +59,23 @@ struct Cursor {
         if (shift < 64 && (byte & 0x40)) value |= static_cast<int64_t>(~uint64_t{0} << shift);
         return value;
     }
-    std::string str() {
-        std::string text;
-        while (!bad) {
-            const uint8_t c = u8();
-            if (bad || c == 0) break;
-            text += static_cast<char>(c);
+    // A zero-terminated string, as a view of the section's bytes.
+    std::string_view str() {
+        if (bad || pos >= bytes.size()) {
+            bad = true;
+            return {};
         }
+        const char* start = reinterpret_cast<const char*>(bytes.data()) + pos;
+        const void* zero = std::memchr(start, 0, bytes.size() - pos);
+        if (!zero) {
+            // Cut short: what there is, and the cursor is bad.
+            const std::string_view rest(start, bytes.size() - pos);
+            pos = bytes.size();
+            bad = true;
+            return rest;
+        }
+        const std::string_view text(start, static_cast<size_t>(static_cast<const char*>(zero) - start));
+        pos += text.size() + 1;
         return text;
     }
     void skip(uint64_t count) {
@@ -90,7 +103,7 @@ struct Abbrev {
 };
 
 // The abbreviations by code; false with `error` set when the section is damaged.
-bool readAbbrevs(const std::vector<uint8_t>& bytes, std::map<uint64_t, Abbrev>& out, std::string& error) {
+bool readAbbrevs(std::span<const uint8_t> bytes, std::map<uint64_t, Abbrev>& out, std::string& error) {
     Cursor c{bytes};
     while (!c.atEnd()) {
         const uint64_t code = c.uleb();
@@ -117,7 +130,7 @@ struct DebugValue {
     uint32_t form = 0;
     uint32_t offset = 0;
     uint64_t number = 0;
-    std::string text;
+    std::string_view text; // into the section
     bool isText = false;
     bool isBlock = false;
 };
@@ -270,16 +283,26 @@ bool readEntries(const ElfImage& image, std::map<uint64_t, Abbrev>& abbrevs, Uni
     return true;
 }
 
-std::string entryName(const DebugEntry& e) {
+std::string_view entryName(const DebugEntry& e) {
     for (const DebugValue& v : e.values)
         if (v.attribute == DW_AT_name && v.isText) return v.text;
     return {};
 }
 
-std::string formatValue(const DebugValue& v, const std::map<uint32_t, const DebugEntry*>& byOffset) {
+// The entry that starts at `offset`, or null; the entries are in the order of their
+// offsets.
+const DebugEntry* entryAt(const std::vector<DebugEntry>& entries, uint32_t offset) {
+    auto found = std::lower_bound(entries.begin(), entries.end(), offset,
+                                  [](const DebugEntry& e, uint32_t at) { return e.offset < at; });
+    return found != entries.end() && found->offset == offset ? &*found : nullptr;
+}
+
+std::string formatValue(const DebugValue& v, const std::vector<DebugEntry>& entries) {
     std::string text;
     if (v.isText) {
-        appendf(text, "\"%s\"", v.text.c_str());
+        text += '"';
+        appendName(text, v.text);
+        text += '"';
         return text;
     }
     if (v.isBlock) {
@@ -289,15 +312,17 @@ std::string formatValue(const DebugValue& v, const std::map<uint32_t, const Debu
     if (v.attribute == DW_AT_type || v.attribute == DW_AT_sibling) {
         appendf(text, "<0x%llx>", static_cast<unsigned long long>(v.number));
         if (v.attribute == DW_AT_type) {
-            auto target = byOffset.find(static_cast<uint32_t>(v.number));
-            if (target == byOffset.end()) {
+            const DebugEntry* target = entryAt(entries, static_cast<uint32_t>(v.number));
+            if (!target) {
                 text += " (no entry there)";
             } else {
-                const std::string name = entryName(*target->second);
-                appendf(
-                    text, " %s%s%s",
-                    nameOr(dwarfTagName(target->second->abbrev->tag), target->second->abbrev->tag).c_str(),
-                    name.empty() ? "" : " ", name.empty() ? "" : (std::string("\"") + name + "\"").c_str());
+                const std::string_view name = entryName(*target);
+                appendf(text, " %s", nameOr(dwarfTagName(target->abbrev->tag), target->abbrev->tag).c_str());
+                if (!name.empty()) {
+                    text += " \"";
+                    appendName(text, name);
+                    text += '"';
+                }
             }
         }
         return text;
@@ -319,41 +344,41 @@ std::string formatValue(const DebugValue& v, const std::map<uint32_t, const Debu
 
 } // namespace
 
-std::string viewDebugInfo(const ElfImage& image) {
+void viewDebugInfo(const ElfImage& image, FILE* out) {
     std::map<uint64_t, Abbrev> abbrevs;
     UnitHeader header;
     std::vector<DebugEntry> entries;
     std::string error;
     const bool ok = readEntries(image, abbrevs, header, entries, error);
-    std::string out;
     const ElfImageSection* info = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO));
-    if (!info) return "No .debug_info section.\n";
-    appendf(out, "Contents of .debug_info (%zu bytes, %zu abbreviations):\n", info->bytes.size(),
-            abbrevs.size());
-    if (info->bytes.size() >= kDwarfUnitHeaderSize) {
-        appendf(out, "  unit_length %u (%s), version %u, abbrev_offset %u, address_size %u\n",
-                header.unitLength,
-                header.unitLength == info->bytes.size() ? "the whole section" : "not the section size",
-                header.version, header.abbrevOffset, header.addressSize);
+    if (!info) {
+        std::fputs("No .debug_info section.\n\n", out);
+        return;
     }
-    std::map<uint32_t, const DebugEntry*> byOffset;
-    for (const DebugEntry& e : entries) byOffset[e.offset] = &e;
+    std::fprintf(out, "Contents of .debug_info (%zu bytes, %zu abbreviations):\n", info->bytes.size(),
+                 abbrevs.size());
+    if (info->bytes.size() >= kDwarfUnitHeaderSize) {
+        std::fprintf(out, "  unit_length %u (%s), version %u, abbrev_offset %u, address_size %u\n",
+                     header.unitLength,
+                     header.unitLength == info->bytes.size() ? "the whole section" : "not the section size",
+                     header.version, header.abbrevOffset, header.addressSize);
+    }
     for (const DebugEntry& e : entries) {
         // Nesting deeper than any the assembler writes is shown at one depth: a damaged
         // section of nested entries would otherwise indent its output quadratically.
         const std::string indent(2 * static_cast<size_t>(std::min(e.depth, kMaxShownDepth)), ' ');
-        appendf(out, "%s <0x%04x> [%llu] %s%s\n", indent.c_str(), e.offset,
-                static_cast<unsigned long long>(e.code),
-                nameOr(dwarfTagName(e.abbrev->tag), e.abbrev->tag).c_str(),
-                e.abbrev->children ? ", children" : "");
+        std::fprintf(out, "%s <0x%04x> [%llu] %s%s\n", indent.c_str(), e.offset,
+                     static_cast<unsigned long long>(e.code),
+                     nameOr(dwarfTagName(e.abbrev->tag), e.abbrev->tag).c_str(),
+                     e.abbrev->children ? ", children" : "");
         for (const DebugValue& v : e.values) {
-            appendf(out, "%s     %-26s %-7s %s\n", indent.c_str(),
-                    nameOr(dwarfAttributeName(v.attribute), v.attribute).c_str(),
-                    nameOr(dwarfFormName(v.form), v.form).c_str(), formatValue(v, byOffset).c_str());
+            std::fprintf(out, "%s     %-26s %-7s %s\n", indent.c_str(),
+                         nameOr(dwarfAttributeName(v.attribute), v.attribute).c_str(),
+                         nameOr(dwarfFormName(v.form), v.form).c_str(), formatValue(v, entries).c_str());
         }
     }
-    if (!ok) appendf(out, "  error: %s\n", error.c_str());
-    return out;
+    if (!ok) std::fprintf(out, "  error: %s\n", error.c_str());
+    std::fputs("\n", out);
 }
 
 std::vector<DebugAttributeAt> debugAttributeOffsets(const ElfImage& image) {
@@ -368,14 +393,13 @@ std::vector<DebugAttributeAt> debugAttributeOffsets(const ElfImage& image) {
     return out;
 }
 
-std::string viewDebugLine(const ElfImage& image) {
-    std::string out;
+void viewDebugLine(const ElfImage& image, FILE* out) {
     const ElfImageSection* line = findImageSection(image, predefinedSectionName(SEC_DEBUG_LINE));
     if (!line) {
-        out += "No .debug_line section.\n";
+        std::fputs("No .debug_line section.\n", out);
     } else {
         Cursor c{line->bytes};
-        appendf(out, "Contents of .debug_line (%zu bytes):\n", line->bytes.size());
+        std::fprintf(out, "Contents of .debug_line (%zu bytes):\n", line->bytes.size());
         const uint32_t unitLength = c.u32();
         const uint16_t version = c.u16();
         const uint32_t headerLength = c.u32();
@@ -386,36 +410,36 @@ std::string viewDebugLine(const ElfImage& image) {
         const uint8_t lineRange = c.u8();
         const uint8_t opcodeBase = c.u8();
         if (!c.bad) {
-            appendf(out, "  unit_length %u, version %u, header_length %u\n", unitLength, version,
-                    headerLength);
-            appendf(out,
-                    "  minimum_instruction_length %u, default_is_stmt %u, line_base %d, line_range %u, "
-                    "opcode_base %u\n",
-                    minLength, defaultIsStmt, lineBase, lineRange, opcodeBase);
+            std::fprintf(out, "  unit_length %u, version %u, header_length %u\n", unitLength, version,
+                         headerLength);
+            std::fprintf(out,
+                         "  minimum_instruction_length %u, default_is_stmt %u, line_base %d, line_range %u, "
+                         "opcode_base %u\n",
+                         minLength, defaultIsStmt, lineBase, lineRange, opcodeBase);
         }
         std::string lengths;
         for (int k = 1; k < opcodeBase && !c.bad; ++k) appendf(lengths, " %u", c.u8());
-        appendf(out, "  standard_opcode_lengths:%s\n", lengths.c_str());
-        out += "  include_directories:\n";
+        std::fprintf(out, "  standard_opcode_lengths:%s\n", lengths.c_str());
+        std::fputs("  include_directories:\n", out);
         for (int k = 1; !c.bad; ++k) {
-            const std::string dir = c.str();
+            const std::string_view dir = c.str();
             if (dir.empty()) break;
-            appendf(out, "    %d  %s\n", k, dir.c_str());
+            std::fprintf(out, "    %d  %s\n", k, shownName(dir).c_str());
         }
-        out += "  file_names:\n";
+        std::fputs("  file_names:\n", out);
         for (int k = 1; !c.bad; ++k) {
-            const std::string name = c.str();
+            const std::string_view name = c.str();
             if (name.empty()) break;
             const uint64_t dir = c.uleb(), time = c.uleb(), length = c.uleb();
-            appendf(out, "    %d  %s  (directory %llu, time %llu, length %llu)\n", k, name.c_str(),
-                    static_cast<unsigned long long>(dir), static_cast<unsigned long long>(time),
-                    static_cast<unsigned long long>(length));
+            std::fprintf(out, "    %d  %s  (directory %llu, time %llu, length %llu)\n", k,
+                         shownName(name).c_str(), static_cast<unsigned long long>(dir),
+                         static_cast<unsigned long long>(time), static_cast<unsigned long long>(length));
         }
         if (!c.bad && c.pos != programStart)
-            appendf(out, "  note: header_length says the program starts at %zu, the tables end at %zu\n",
-                    programStart, c.pos);
+            std::fprintf(out, "  note: header_length says the program starts at %zu, the tables end at %zu\n",
+                         programStart, c.pos);
         c.pos = programStart;
-        out += "  Line program:\n";
+        std::fputs("  Line program:\n", out);
         uint64_t address = 0;
         int64_t row = 1;
         bool ended = false;
@@ -465,18 +489,18 @@ std::string viewDebugLine(const ElfImage& image) {
             } else {
                 appendf(text, "opcode %u with line_range 0", op);
             }
-            if (!c.bad) appendf(out, "    [0x%04zx] %s\n", at, text.c_str());
+            if (!c.bad) std::fprintf(out, "    [0x%04zx] %s\n", at, text.c_str());
         }
-        if (c.bad) out += "  error: the section is cut short\n";
+        if (c.bad) std::fputs("  error: the section is cut short\n", out);
     }
 
     const ElfImageSection* raw = findImageSection(image, predefinedSectionName(SEC_DEBUG_RAW_LINE));
     if (!raw) {
-        out += "No .debug_raw_line section.\n";
-        return out;
+        std::fputs("No .debug_raw_line section.\n\n", out);
+        return;
     }
-    appendf(out, "Contents of .debug_raw_line (%zu entries):\n", raw->bytes.size() / 8);
-    out += "  Address delta  Address     Line delta  Line\n";
+    std::fprintf(out, "Contents of .debug_raw_line (%zu entries):\n", raw->bytes.size() / 8);
+    std::fputs("  Address delta  Address     Line delta  Line\n", out);
     Cursor c{raw->bytes};
     int64_t row = 1;
     while (c.bytes.size() - c.pos >= 8) {
@@ -484,33 +508,35 @@ std::string viewDebugLine(const ElfImage& image) {
         const uint32_t address = c.u32();
         const int16_t delta = static_cast<int16_t>(c.u16());
         row += delta;
-        appendf(out, "  %6u words   0x%08x  %+10d  %lld\n", words, address, delta,
-                static_cast<long long>(row));
+        std::fprintf(out, "  %6u words   0x%08x  %+10d  %lld\n", words, address, delta,
+                     static_cast<long long>(row));
     }
-    if (!c.atEnd()) appendf(out, "  error: %zu bytes left over\n", c.bytes.size() - c.pos);
-    return out;
+    if (!c.atEnd()) std::fprintf(out, "  error: %zu bytes left over\n", c.bytes.size() - c.pos);
+    std::fputs("\n", out);
 }
 
-std::string viewDebugReloc(const ElfImage& image) {
+void viewDebugReloc(const ElfImage& image, FILE* out) {
     const ElfImageSection* reloc = findImageSection(image, predefinedSectionName(SEC_DEBUG_INFO_RELOC));
-    if (!reloc) return "No .debug_info_reloc section.\n";
+    if (!reloc) {
+        std::fputs("No .debug_info_reloc section.\n\n", out);
+        return;
+    }
     // The attribute values by where they start (in section order at one offset), so
     // that each entry finds its field by a search rather than a pass over them all.
     std::vector<DebugAttributeAt> attributes = debugAttributeOffsets(image);
     std::stable_sort(
         attributes.begin(), attributes.end(),
         [](const DebugAttributeAt& a, const DebugAttributeAt& b) { return a.valueOffset < b.valueOffset; });
-    std::string out;
-    appendf(out, "Debug relocation section '.debug_info_reloc' contains %zu entries:\n",
-            reloc->relocations.size());
-    appendf(out, "  %-8s %-28s %-16s %-7s %s\n", "Offset", "Type", "Symbol", "Addend", "Field");
+    std::fprintf(out, "Debug relocation section '.debug_info_reloc' contains %zu entries:\n",
+                 reloc->relocations.size());
+    std::fprintf(out, "  %-8s %-28s %-16s %-7s %s\n", "Offset", "Type", "Symbol", "Addend", "Field");
     for (const ElfImageRelocation& r : reloc->relocations) {
         const uint32_t type = r.type();
         // The unit-level types name no symbol; index 0 there means none.
         const bool named = relocationSite(type) == RS_DEBUG_SYMBOL;
         std::string symbol = "-";
         if (named)
-            symbol = r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name
+            symbol = r.symbolIndex() < image.symbols.size() ? shownName(image.symbols[r.symbolIndex()].name)
                                                             : symbolNumber(r.symbolIndex());
         std::string field = r.r_offset == kDwarfUnitAbbrevOffset ? "unit header debug_abbrev_offset" : "";
         // The last value that starts there names the field.
@@ -526,8 +552,8 @@ std::string viewDebugReloc(const ElfImage& image) {
         const char* name = relocationTypeName(type);
         std::string typeText = name ? name : "";
         appendf(typeText, "%s(%u)", name ? " " : "", type);
-        appendf(out, "  %08X %-28s %-16s %-7d %s\n", r.r_offset, typeText.c_str(), symbol.c_str(), r.r_addend,
-                field.c_str());
+        std::fprintf(out, "  %08X %-28s %-16s %-7d %s\n", r.r_offset, typeText.c_str(), symbol.c_str(),
+                     r.r_addend, field.c_str());
     }
-    return out;
+    std::fputs("\n", out);
 }

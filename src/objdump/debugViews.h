@@ -10,12 +10,15 @@
 #include "format/elfReader.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
-std::string viewDebugLine(const ElfImage& image);  // .debug_line and .debug_raw_line
-std::string viewDebugInfo(const ElfImage& image);  // .debug_abbrev and .debug_info
-std::string viewDebugReloc(const ElfImage& image); // .debug_info_reloc
+// Each view writes to `out` as it goes and ends with a blank line; names and strings are
+// shown as the other views show them (cut at kMaxShownName bytes).
+void viewDebugLine(const ElfImage& image, FILE* out);  // .debug_line and .debug_raw_line
+void viewDebugInfo(const ElfImage& image, FILE* out);  // .debug_abbrev and .debug_info
+void viewDebugReloc(const ElfImage& image, FILE* out); // .debug_info_reloc
 
 // One attribute value found in .debug_info, by where its bytes start.
 struct DebugAttributeAt {

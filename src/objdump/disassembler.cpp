@@ -3,12 +3,14 @@
 #include "core/Statement.h"
 #include "format/objectFormat.h"
 #include "isa/encoder.h"
+#include "objdump/objdumpViews.h"
 
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <iterator>
 #include <map>
+#include <span>
 
 // The flag operands of CPYF, BTST and PORTTST (the tests hold the names against the
 // keyword table).
@@ -16,6 +18,9 @@ const char* const kDisasmFlagNames[16] = {"Z",  "C",  "O",  "S",  "I",  "D",  "T
                                           "F0", "F1", "F2", "F3", "F4", "F5", "F6", "F7"};
 
 namespace {
+
+// The places of names in a listed item's text.
+constexpr const char* kNameSlots[3] = {"\x01", "\x02", "\x03"};
 
 bool isPointerType(uint32_t type) {
     return relocationSite(type) == RS_POINTER;
@@ -34,8 +39,12 @@ std::string immediate(int32_t value) {
     return hex(static_cast<uint32_t>(value));
 }
 
+bool named(const OperandSymbol& s) {
+    return s.name.data() != nullptr;
+}
+
 std::string symbolText(const OperandSymbol& s, bool withOffset) {
-    std::string text = s.name;
+    std::string text(s.name);
     if (withOffset) {
         // Offsets are summed modulo 2^32, so a negative one is written as its wrapped value.
         text += '+';
@@ -113,7 +122,7 @@ bool formatInstruction(const DecodedInstruction& d, const OperandSymbol* symbols
         std::string line = spelling;
         bool ok = true;
         for (int o = 0; o < d.operandCount && ok; ++o) {
-            const OperandSymbol* symbol = symbols && symbols[o].name ? &symbols[o] : nullptr;
+            const OperandSymbol* symbol = symbols && named(symbols[o]) ? &symbols[o] : nullptr;
             std::string operand;
             ok = writeOperand(d, o, form.shape[o], form.parenthesisedTarget, symbol, strict, operand);
             line += ' ';
@@ -127,10 +136,22 @@ bool formatInstruction(const DecodedInstruction& d, const OperandSymbol* symbols
     return false;
 }
 
+void appendItemText(std::string& out, const ListingItem& item, bool shown) {
+    for (const char c : item.text) {
+        if (c < 1 || c > 3) {
+            out += c;
+        } else if (shown) {
+            appendName(out, item.names[c - 1]);
+        } else {
+            out += item.names[c - 1];
+        }
+    }
+}
+
 ObjectLayout objectLayout(const ElfImage& image) {
     ObjectLayout layout;
     for (size_t i = 1; i < image.sections.size(); ++i) {
-        const std::string& name = image.sections[i].name;
+        const std::string_view name = image.sections[i].name;
         if (name == predefinedSectionName(SEC_TEXT) && layout.text < 0) layout.text = static_cast<int>(i);
         if (name == predefinedSectionName(SEC_DATA) && layout.data < 0) layout.data = static_cast<int>(i);
         if (name == predefinedSectionName(SEC_BSS) && layout.bss < 0) layout.bss = static_cast<int>(i);
@@ -170,7 +191,7 @@ struct PlacedSymbol {
 // The section's symbols by offset (in .symtab order at one offset); the others go to
 // `unplaced`. Text symbols hold word addresses.
 std::vector<PlacedSymbol> placeSymbols(const ElfImage& image, int section, uint32_t base, bool words,
-                                       uint32_t size, std::vector<std::string>& unplaced) {
+                                       uint32_t size, std::vector<std::string_view>& unplaced) {
     std::vector<PlacedSymbol> placed;
     for (uint32_t i = 0; i < image.symbols.size(); ++i) {
         const ElfImageSymbol& s = image.symbols[i];
@@ -198,7 +219,7 @@ struct TextReference {
 struct TextContext {
     const ElfImage& image;
     const ObjectLayout& layout;
-    const std::vector<uint8_t>& bytes;
+    std::span<const uint8_t> bytes;
     std::multimap<uint32_t, const ElfImageRelocation*> byWord; // instruction relocations by word
     std::map<uint32_t, const ElfImageRelocation*> pointers;    // pointer items by byte offset
 };
@@ -240,13 +261,13 @@ int attachSymbols(const TextContext& c, uint32_t p, const DecodedInstruction& d,
         int target = -1;
         for (int pass = 0; pass < 2 && target < 0; ++pass)
             for (int o = 0; o < d.operandCount && target < 0; ++o)
-                if (!symbols[o].name && (pass == 1 || d.operands[o].homeWord == word) &&
+                if (!named(symbols[o]) && (pass == 1 || d.operands[o].homeWord == word) &&
                     holdsSymbol(d.operands[o], *s, text))
                     target = o;
         if (target < 0) return -1;
         words[target] = word;
         // Offsets from a text label are kept in words.
-        symbols[target] = {s->name.c_str(), text ? int64_t{rel.r_addend} * 2 : int64_t{rel.r_addend},
+        symbols[target] = {s->name, text ? int64_t{rel.r_addend} * 2 : int64_t{rel.r_addend},
                            static_cast<uint8_t>(rel.type())};
         symbolIndex[target] = rel.symbolIndex();
     }
@@ -258,7 +279,7 @@ int attachSymbols(const TextContext& c, uint32_t p, const DecodedInstruction& d,
             continue;
         }
         for (int other = 0; other < d.operandCount; ++other)
-            if (!symbols[other].name && d.operands[other].kind == OPK_IMMEDIATE &&
+            if (!named(symbols[other]) && d.operands[other].kind == OPK_IMMEDIATE &&
                 d.operands[other].homeWord == words[o])
                 score += 1;
     }
@@ -289,7 +310,14 @@ bool instructionAt(const TextContext& c, uint32_t p, uint32_t limit, ListingItem
             uint32_t symbolIndex[3] = {};
             std::string text;
             const int score = attachSymbols(c, p, found[k], symbols, symbolIndex);
-            if (score <= bestScore || !formatInstruction(found[k], symbols, pass == 0, text)) continue;
+            if (score <= bestScore) continue;
+            // The text keeps a place for each name rather than the name itself.
+            OperandSymbol slots[3];
+            for (int o = 0; o < 3; ++o) {
+                slots[o] = symbols[o];
+                if (named(symbols[o])) slots[o].name = kNameSlots[o];
+            }
+            if (!formatInstruction(found[k], slots, pass == 0, text)) continue;
             best = k;
             bestScore = score;
             bestText = std::move(text);
@@ -303,9 +331,10 @@ bool instructionAt(const TextContext& c, uint32_t p, uint32_t limit, ListingItem
         item.offset = p;
         item.length = 2u * static_cast<uint32_t>(d.words);
         item.text = std::move(bestText);
-        item.bytes.assign(c.bytes.begin() + p, c.bytes.begin() + p + item.length);
+        for (int o = 0; o < 3; ++o) item.names[o] = bestSymbols[o].name;
+        item.bytes = c.bytes.subspan(p, item.length);
         for (int o = 0; o < d.operandCount; ++o)
-            if (bestSymbols[o].name)
+            if (named(bestSymbols[o]))
                 refs.push_back(
                     {bestIndex[o], static_cast<uint32_t>(d.operands[o].value), d.operands[o].kept});
         return true;
@@ -315,7 +344,7 @@ bool instructionAt(const TextContext& c, uint32_t p, uint32_t limit, ListingItem
 
 // Appends data from `from` to `to`: pointer items where a pointer relocation starts
 // (when it lies on a boundary the section allows a directive to start at), bytes between.
-void appendData(const ElfImage& image, const std::vector<uint8_t>& bytes,
+void appendData(const ElfImage& image, std::span<const uint8_t> bytes,
                 const std::map<uint32_t, const ElfImageRelocation*>& pointers, uint32_t from, uint32_t to,
                 bool wordAligned, bool continueRun, std::vector<ListingItem>& items) {
     uint32_t p = from;
@@ -338,8 +367,9 @@ void appendData(const ElfImage& image, const std::vector<uint8_t>& bytes,
                 item.offset = p;
                 item.length = width;
                 item.pointerWidth = static_cast<uint8_t>(width);
-                item.text = s->name;
-                item.bytes.assign(bytes.begin() + p, bytes.begin() + p + width);
+                item.text = kNameSlots[0];
+                item.names[0] = s->name;
+                item.bytes = bytes.subspan(p, width);
                 items.push_back(std::move(item));
                 p += width;
                 continue;
@@ -356,14 +386,14 @@ void appendData(const ElfImage& image, const std::vector<uint8_t>& bytes,
         if (continueRun && !items.empty() && items.back().kind == ITEM_BYTES &&
             items.back().offset + items.back().length == p) {
             ListingItem& last = items.back();
-            last.bytes.insert(last.bytes.end(), bytes.begin() + p, bytes.begin() + end);
             last.length = end - last.offset;
+            last.bytes = bytes.subspan(last.offset, last.length);
         } else {
             ListingItem item;
             item.kind = ITEM_BYTES;
             item.offset = p;
             item.length = end - p;
-            item.bytes.assign(bytes.begin() + p, bytes.begin() + end);
+            item.bytes = bytes.subspan(p, end - p);
             items.push_back(std::move(item));
         }
         p = end;
@@ -379,7 +409,7 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
     out.base = layout.textBase;
     if (layout.text < 0) return;
     const ElfImageSection& text = image.sections[static_cast<size_t>(layout.text)];
-    const std::vector<uint8_t>& bytes = text.bytes;
+    const std::span<const uint8_t> bytes = text.bytes;
     const uint32_t size = static_cast<uint32_t>(bytes.size());
     const std::vector<PlacedSymbol> placed =
         placeSymbols(image, layout.text, layout.textBase, true, size, out.unplaced);
@@ -492,8 +522,20 @@ void listText(const ElfImage& image, const ObjectLayout& layout, SectionListing&
         touchedSymbols.clear();
     }
 
-    for (std::vector<ListingItem>& items : stretchItems)
-        std::move(items.begin(), items.end(), std::back_inserter(out.items));
+    // The stretches' items go into one list, each stretch's freed once moved, so the
+    // listing is held about once rather than twice (a section without labels is one
+    // stretch, whose list is taken as it is).
+    if (stretchItems.size() == 1) {
+        out.items = std::move(stretchItems[0]);
+    } else {
+        size_t total = 0;
+        for (const std::vector<ListingItem>& items : stretchItems) total += items.size();
+        out.items.reserve(total);
+        for (std::vector<ListingItem>& items : stretchItems) {
+            std::move(items.begin(), items.end(), std::back_inserter(out.items));
+            std::vector<ListingItem>().swap(items);
+        }
+    }
     for (const PlacedSymbol& s : placed) {
         ListingLabel label;
         label.offset = s.offset;
@@ -511,7 +553,7 @@ void listData(const ElfImage& image, const ObjectLayout& layout, SectionListing&
     out.section = layout.data;
     out.base = layout.dataBase;
     if (layout.data < 0) return;
-    const std::vector<uint8_t>& bytes = image.sections[static_cast<size_t>(layout.data)].bytes;
+    const std::span<const uint8_t> bytes = image.sections[static_cast<size_t>(layout.data)].bytes;
     const uint32_t size = static_cast<uint32_t>(bytes.size());
     const std::vector<PlacedSymbol> placed =
         placeSymbols(image, layout.data, layout.dataBase, false, size, out.unplaced);

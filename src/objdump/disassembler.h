@@ -8,7 +8,9 @@
 #include "objdump/instructionDecoder.h"
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // Where the assembler's sections are in an object and which address each one's first
@@ -33,14 +35,22 @@ struct ListingItem {
     ListingItemKind kind = ITEM_BYTES;
     uint32_t offset = 0; // in the section
     uint32_t length = 0; // bytes
+    // The text with each symbol name left out: the byte 1, 2 or 3 holds the place of
+    // names[0], [1] or [2] (views of the object's own bytes, put in when the text is
+    // written), so that a listing's size never depends on how long the names are.
     std::string text;
-    std::vector<uint8_t> bytes;
-    uint8_t pointerWidth = 0; // 1 (.DB), 2 (.DW) or 4 (.DD)
+    std::string_view names[3];
+    std::span<const uint8_t> bytes; // the section's own
+    uint8_t pointerWidth = 0;       // 1 (.DB), 2 (.DW) or 4 (.DD)
 };
+
+// Appends an item's text with its names put in: whole, or with `shown`, as the views
+// show names (cut at kMaxShownName bytes).
+void appendItemText(std::string& out, const ListingItem& item, bool shown);
 
 struct ListingLabel {
     uint32_t offset = 0;
-    std::string name;
+    std::string_view name;
     // Defined by a data directive: in text such a label's value is a word address, not
     // the byte address a label line gives.
     bool data = false;
@@ -48,10 +58,10 @@ struct ListingLabel {
 
 struct SectionListing {
     int section = -1;
-    uint32_t base = 0;                 // byte address of offset 0
-    std::vector<ListingItem> items;    // in offset order, together covering the section
-    std::vector<ListingLabel> labels;  // in offset order; a label at the end has no item
-    std::vector<std::string> unplaced; // the section's symbols outside its bytes (weak names)
+    uint32_t base = 0;                      // byte address of offset 0
+    std::vector<ListingItem> items;         // in offset order, together covering the section
+    std::vector<ListingLabel> labels;       // in offset order; a label at the end has no item
+    std::vector<std::string_view> unplaced; // the section's symbols outside its bytes (weak names)
 };
 
 // The text section as instructions and data. Every instruction written here assembles
@@ -66,9 +76,10 @@ void listData(const ElfImage& image, const ObjectLayout& layout, SectionListing&
 // The spellings of the FlagId values 0 to 15, as flag operands are written.
 extern const char* const kDisasmFlagNames[16];
 
-// A relocated operand: the symbol it names and the offset as written in the source.
+// A relocated operand: the symbol it names and the offset as written in the source. An
+// operand without a symbol has a null name (a name of no bytes is still a name).
 struct OperandSymbol {
-    const char* name = nullptr;
+    std::string_view name;
     int64_t offset = 0;
     uint8_t type = 0; // the relocation type
 };

@@ -39,7 +39,7 @@ Words relocationLines(const ElfImage& image) {
     if (!rel) return lines;
     for (const ElfImageRelocation& r : rel->relocations) {
         const std::string name =
-            r.symbolIndex() < image.symbols.size() ? image.symbols[r.symbolIndex()].name : "?";
+            r.symbolIndex() < image.symbols.size() ? std::string(image.symbols[r.symbolIndex()].name) : "?";
         lines.push_back(std::to_string(r.r_offset) + " type " + std::to_string(r.type()) + " " + name + " " +
                         std::to_string(r.r_addend));
     }
@@ -51,9 +51,9 @@ std::string compare(const ElfImage& original, const ElfImage& again) {
     std::string problems;
     const ElfImageSection* a = findImageSection(original, ".text");
     const ElfImageSection* b = findImageSection(again, ".text");
-    const std::vector<uint8_t> none;
-    const std::vector<uint8_t>& textA = a ? a->bytes : none;
-    const std::vector<uint8_t>& textB = b ? b->bytes : none;
+    std::vector<uint8_t> textA, textB;
+    if (a) textA.assign(a->bytes.begin(), a->bytes.end());
+    if (b) textB.assign(b->bytes.begin(), b->bytes.end());
     if (textA != textB) {
         size_t at = 0;
         while (at < textA.size() && at < textB.size() && textA[at] == textB[at]) ++at;

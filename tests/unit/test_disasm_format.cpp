@@ -101,13 +101,15 @@ class TextListing : public ::testing::Test {
         size_t label = 0;
         for (const ListingItem& item : l.items) {
             for (; label < l.labels.size() && l.labels[label].offset <= item.offset; ++label)
-                out += l.labels[label].name + (l.labels[label].data ? "(data) " : ": ");
-            out += item.kind == ITEM_INSTRUCTION ? item.text
-                   : item.kind == ITEM_POINTER   ? "ptr " + item.text
-                                                 : std::to_string(item.bytes.size()) + " bytes";
+                out += std::string(l.labels[label].name) + (l.labels[label].data ? "(data) " : ": ");
+            if (item.kind == ITEM_POINTER) out += "ptr ";
+            if (item.kind == ITEM_BYTES)
+                out += std::to_string(item.bytes.size()) + " bytes";
+            else
+                appendItemText(out, item, false);
             out += "; ";
         }
-        for (; label < l.labels.size(); ++label) out += l.labels[label].name + ": ";
+        for (; label < l.labels.size(); ++label) out += std::string(l.labels[label].name) + ": ";
         return out;
     }
 
@@ -145,7 +147,7 @@ TEST_F(TextListing, ASingleOriginIsTheSectionsBase) {
 
 TEST_F(TextListing, WeakNamesHaveNoPlace) {
     const SectionListing l = list("main: NOP\n.WEAK w\n");
-    EXPECT_EQ(l.unplaced, std::vector<std::string>{"w"});
+    EXPECT_EQ(l.unplaced, std::vector<std::string_view>{"w"});
     EXPECT_EQ(describe(l), "main: NOP; ");
 }
 

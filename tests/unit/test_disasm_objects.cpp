@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <iterator>
@@ -84,35 +85,53 @@ class ObjdumpFiles : public ::testing::Test {
     std::vector<uint8_t> bytes;
 };
 
+// What a view writes.
+template <typename View> std::string captured(View view) {
+    CapturedOutput out;
+    view(out.stream());
+    return out.text();
+}
+
 // Every view of an image; each must say something, whatever the contents.
 void runEveryView(const ElfImage& image) {
-    EXPECT_FALSE(viewFileHeader(image).empty());
-    EXPECT_FALSE(viewSectionHeaders(image).empty());
-    EXPECT_FALSE(viewSymbols(image).empty());
-    EXPECT_FALSE(viewRelocations(image).empty());
-    EXPECT_FALSE(viewDisassembly(image).empty());
-    EXPECT_FALSE(viewDebugInfo(image).empty());
-    EXPECT_FALSE(viewDebugLine(image).empty());
-    EXPECT_FALSE(viewDebugReloc(image).empty());
-    EXPECT_FALSE(writeSource(image, "t.obj").empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewFileHeader(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewSectionHeaders(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewSymbols(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewRelocations(image, ViewOptions{}, out); }).empty());
+    captured([&](FILE* out) { viewContents(image, ViewOptions{}, out); }); // says nothing without contents
+    EXPECT_FALSE(captured([&](FILE* out) { viewDisassembly(image, ViewOptions{}, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewDebugInfo(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewDebugLine(image, out); }).empty());
+    EXPECT_FALSE(captured([&](FILE* out) { viewDebugReloc(image, out); }).empty());
+    std::string error;
+    EXPECT_FALSE(
+        captured([&](FILE* out) { EXPECT_EQ(writeSource(image, "t.obj", out, error), 0) << error; }).empty());
 }
 
 // An image holding only the debug sections, with `count` copies of `entry` after the
-// unit header of .debug_info.
-ElfImage debugImage(const std::vector<uint8_t>& abbrev, const std::vector<uint8_t>& entry, size_t count,
-                    std::vector<ElfImageRelocation> relocations = {}) {
+// unit header of .debug_info; the sections' bytes live beside it.
+struct DebugImage {
+    std::vector<uint8_t> abbrev;
+    std::vector<uint8_t> info;
     ElfImage image;
+};
+
+DebugImage debugImage(const std::vector<uint8_t>& abbrev, const std::vector<uint8_t>& entry, size_t count,
+                      std::vector<ElfImageRelocation> relocations = {}) {
+    DebugImage built;
+    built.abbrev = abbrev;
+    built.info = {0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 4}; // unit_length, version 2, abbrev_offset 0, address_size 4
+    for (size_t k = 0; k < count; ++k) built.info.insert(built.info.end(), entry.begin(), entry.end());
+    ElfImage& image = built.image;
     image.sections.resize(4);
     image.sections[1].name = ".debug_abbrev";
-    image.sections[1].bytes = abbrev;
+    image.sections[1].bytes = built.abbrev;
     image.sections[2].name = ".debug_info";
-    std::vector<uint8_t>& info = image.sections[2].bytes;
-    info = {0, 0, 0, 0, 2, 0, 0, 0, 0, 0, 4}; // unit_length, version 2, abbrev_offset 0, address_size 4
-    for (size_t k = 0; k < count; ++k) info.insert(info.end(), entry.begin(), entry.end());
+    image.sections[2].bytes = built.info;
     image.sections[3].name = ".debug_info_reloc";
     image.sections[3].header.sh_type = ELF_SHT_DEBUG_RELOC;
     image.sections[3].relocations = std::move(relocations);
-    return image;
+    return built; // the vectors move with their buffers, so the views stay good
 }
 
 size_t occurrences(const std::string& text, const std::string& part) {
@@ -135,6 +154,11 @@ TEST_F(ObjdumpFiles, CommandLine) {
         {{"-q", object}, kObjdumpUsage, "invalid option -- 'q'"},
         {{"--frobnicate", object}, kObjdumpUsage, "unrecognised option '--frobnicate'"},
         {{"--debug=lines", object}, kObjdumpUsage, "unknown debug section kind 'lines'"},
+        {{"-s", "-j"}, kObjdumpUsage, "option requires an argument -- 'j'"},
+        {{"-s", "--section"}, kObjdumpUsage, "option '--section' requires a section name"},
+        {{"-s", "-j", ".nope", "-j", ".data", object},
+         kObjdumpUsage,
+         "section '.nope' mentioned in a -j option, but not found in any input file"},
         {{"--help"}, kObjdumpOk, nullptr},
         {{"-H"}, kObjdumpOk, nullptr},
         {{"-dt", "--debug=line,reloc", object}, kObjdumpOk, nullptr},
@@ -155,8 +179,54 @@ TEST_F(ObjdumpFiles, CommandLine) {
           "Disassembly of section .text", "Contents of .debug_info", "Contents of .debug_line",
           "Contents of .debug_raw_line", "Debug relocation section"})
         EXPECT_NE(all.out.find(part), std::string::npos) << part;
+    // Every spelling of -j chooses the same sections, for -s, -d and -r alike: .data and
+    // its relocations, and no disassembly (only .text is code).
+    const ToolRun chosen = runTool({"-s", "-d", "-r", "-j", ".data", object});
+    EXPECT_EQ(chosen.status, kObjdumpOk) << chosen.err;
+    EXPECT_NE(chosen.out.find("Contents of section .data:"), std::string::npos) << chosen.out;
+    EXPECT_NE(chosen.out.find("Relocation section '.rel.data'"), std::string::npos) << chosen.out;
+    for (const char* other : {"Contents of section .text", ".rel.text", "Disassembly"})
+        EXPECT_EQ(chosen.out.find(other), std::string::npos) << other;
+    for (std::vector<std::string> spelling :
+         std::vector<std::vector<std::string>>{{"-s", "-d", "-r", "-j.data"},
+                                               {"-sdrj", ".data"},
+                                               {"-s", "-d", "-r", "--section=.data"},
+                                               {"--full-contents", "-d", "-r", "--section", ".data"}}) {
+        spelling.push_back(object);
+        EXPECT_EQ(runTool(spelling).out, chosen.out) << spelling[0] << " " << spelling[3];
+    }
     // The rebuilt source has no heading, so it can go straight to the assembler.
     EXPECT_EQ(runTool({"--reassemble", object}).out.rfind("# Assembly source rebuilt", 0), 0u);
+}
+
+// --version prints the assembler's version line after its own name, and nothing else is
+// done: no view, no file is needed.
+TEST(ObjdumpVersion, IsTheAssemblersVersionLine) {
+    const RunResult assembler = runZorlan({"--version"});
+    ASSERT_EQ(assembler.status, 0);
+    ASSERT_EQ(assembler.output.rfind("Zorlan V", 0), 0u) << assembler.output;
+    const std::string line = assembler.output.substr(std::strlen("Zorlan"));
+    for (const char* option : {"--version", "-v"}) {
+        const ToolRun run = runTool({option});
+        EXPECT_EQ(run.status, kObjdumpOk) << option;
+        EXPECT_EQ(run.out, "zorlan-objdump" + line) << option;
+        EXPECT_EQ(run.err, "") << option;
+    }
+}
+
+// The options of -d in their long spellings do what the short ones do (the view tests
+// of tests/objdump/views check the short ones).
+TEST_F(ObjdumpFiles, DisassemblyOptionsInLongForm) {
+    const std::string source = dir.write("zeros.asm", "start: NOP\n NOP\n NOP\n NOP\n RTS\n");
+    const std::string zeros = dir.file("zeros.obj");
+    ASSERT_EQ(runZorlan({"-q", "-o", zeros.c_str(), source.c_str()}).status, 0);
+    const std::string collapsed = runTool({"-d", zeros}).out;
+    const std::string shown = runTool({"-dz", zeros}).out;
+    EXPECT_NE(collapsed.find("  ...\n"), std::string::npos) << collapsed;
+    EXPECT_NE(shown, collapsed);
+    EXPECT_EQ(runTool({"--disassemble", "--disassemble-zeroes", zeros}).out, shown);
+    const std::string bare = runTool({"-d", "--no-show-raw-insn", object}).out;
+    EXPECT_NE(bare.find("  0000:  LD8 count $10\n"), std::string::npos) << bare;
 }
 
 TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
@@ -170,7 +240,8 @@ TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
         const char* diagnostic;
     };
     const Case cases[] = {
-        {dir.file("none.obj"), "cannot open"},
+        {dir.file("none.obj"), std::strerror(ENOENT)},
+        {dir.path(), std::strerror(EISDIR)},
         {write("text.obj", {'h', 'e', 'l', 'l', 'o', '\n'}), "file too short for an ELF header"},
         {write("zeros.obj", std::vector<uint8_t>(64, 0)), "bad ELF magic"},
         {write("foreign.obj", foreign), "not a Merrow object (machine 0x3E, expected 0xF261)"},
@@ -185,6 +256,10 @@ TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
         EXPECT_NE(run.err.find(c.diagnostic), std::string::npos) << run.err;
         EXPECT_EQ(run.out, "");
     }
+    // A file that cannot be opened gets the system's reason and nothing else, as the
+    // usual tools print it.
+    EXPECT_EQ(runTool({"-h", dir.file("none.obj")}).err,
+              "zorlan-objdump: " + dir.file("none.obj") + ": " + std::strerror(ENOENT) + "\n");
     // A bad file among good ones: the good ones are still shown, the status tells.
     const ToolRun mixed = runTool({"-h", object, dir.file("none.obj"), object});
     EXPECT_EQ(mixed.status, kObjdumpBadFile);
@@ -253,7 +328,8 @@ TEST(ObjdumpDebugViews, LargeSectionsAreShownInProportion) {
     // Each one-byte entry has children and no sibling reference, so each nests inside
     // the one before: indenting every level would print gigabytes of blanks.
     constexpr size_t kNested = 20000;
-    const std::string nested = viewDebugInfo(debugImage({1, 0x2e, 1, 0, 0, 0}, {1}, kNested));
+    const DebugImage nestedImage = debugImage({1, 0x2e, 1, 0, 0, 0}, {1}, kNested);
+    const std::string nested = captured([&](FILE* out) { viewDebugInfo(nestedImage.image, out); });
     EXPECT_EQ(occurrences(nested, "DW_TAG_subprogram, children"), kNested);
     EXPECT_LT(nested.size(), 128 * kNested);
 
@@ -265,8 +341,9 @@ TEST(ObjdumpDebugViews, LargeSectionsAreShownInProportion) {
     for (uint32_t k = 0; k < kEntries; ++k) relocations.push_back({11 + 5 * k + 1, 19, 0});
     relocations.push_back({6, 18, 0});
     relocations.push_back({11 + 5 * 7 + 3, 19, 0});
-    const std::string fields =
-        viewDebugReloc(debugImage({1, 0x11, 0, 0x11, 0x01, 0, 0, 0}, {1, 0, 0, 0, 0}, kEntries, relocations));
+    const DebugImage fieldImage =
+        debugImage({1, 0x11, 0, 0x11, 0x01, 0, 0, 0}, {1, 0, 0, 0, 0}, kEntries, relocations);
+    const std::string fields = captured([&](FILE* out) { viewDebugReloc(fieldImage.image, out); });
     EXPECT_EQ(occurrences(fields, "DW_AT_low_pc of DW_TAG_compile_unit <0x"), kEntries);
     for (uint32_t k : {0u, kEntries / 2, kEntries - 1}) {
         char line[96];

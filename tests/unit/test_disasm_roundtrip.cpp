@@ -137,7 +137,7 @@ std::set<size_t> failedLines(const std::string& listing) {
 
 std::vector<uint8_t> sectionBytes(const ElfImage& image, const char* name) {
     const ElfImageSection* s = findImageSection(image, name);
-    return s ? s->bytes : std::vector<uint8_t>{};
+    return s ? std::vector<uint8_t>(s->bytes.begin(), s->bytes.end()) : std::vector<uint8_t>{};
 }
 
 std::vector<std::string> relocations(const ElfImage& image) {
@@ -145,7 +145,8 @@ std::vector<std::string> relocations(const ElfImage& image) {
     if (const ElfImageSection* rel = findImageSection(image, ".rel.text"))
         for (const ElfImageRelocation& r : rel->relocations)
             out.push_back(std::to_string(r.r_offset) + " " + std::to_string(r.type()) + " " +
-                          image.symbols.at(r.symbolIndex()).name + " " + std::to_string(r.r_addend));
+                          std::string(image.symbols.at(r.symbolIndex()).name) + " " +
+                          std::to_string(r.r_addend));
     return out;
 }
 
@@ -180,7 +181,11 @@ TEST(DisasmRoundTrip, EveryFormWithNumbersAndNames) {
     ElfImage first, second;
     std::string error;
     ASSERT_EQ(readElfFile(object.c_str(), first, error), 0) << error;
-    std::ofstream(rebuilt) << writeSource(first, "forms.obj");
+    {
+        CapturedOutput source;
+        ASSERT_EQ(writeSource(first, "forms.obj", source.stream(), error), 0) << error;
+        std::ofstream(rebuilt) << source.text();
+    }
     const std::string relisting = assemble({"-q", "-c", "-o", again.c_str(), rebuilt.c_str()});
     EXPECT_TRUE(failedLines(relisting).empty() && relisting.find("error") == std::string::npos) << relisting;
     ASSERT_EQ(readElfFile(again.c_str(), second, error), 0) << error;

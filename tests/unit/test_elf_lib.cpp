@@ -90,7 +90,8 @@ TEST(ElfLib, SectionsArePackedAndTheHeaderTableFollows) {
     EXPECT_EQ(image.header.e_phoff, 0u);
     EXPECT_EQ(image.header.e_phnum, 0);
     EXPECT_EQ(image.sections[3].name, ".c");
-    EXPECT_EQ(image.sections[2].bytes, filled(7, 0xB2));
+    EXPECT_EQ(std::vector<uint8_t>(image.sections[2].bytes.begin(), image.sections[2].bytes.end()),
+              filled(7, 0xB2));
     // Identification, machine and the null section header.
     const uint8_t ident[16] = {0x7F, 'E', 'L', 'F', 1, 1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 16};
     EXPECT_EQ(std::memcmp(file.data(), ident, 16), 0);

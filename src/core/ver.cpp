@@ -1,4 +1,4 @@
-#include "driver/ver.h"
+#include "core/ver.h"
 
 #include "buildInfo.h"
 
