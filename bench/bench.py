@@ -3,8 +3,10 @@
 
 Generates realistic Merrow programs of N lines (functions with labels, loops, jumps,
 calls, data tables, .EQU constants and .GLOBALs, optionally the debug directives a
-compiler emits) and times their assembly: wall time, processor time, lines per second
-and peak memory, each the median of several runs, plus the time of an empty source.
+compiler emits) and programs of a compiler's shape (.FUNCTION/.FUNC_END and .LINE
+around every function, port input and output, bit tests, string tables), and times
+their assembly: wall time, processor time, lines per second and peak memory, each the
+median of several rounds in which every case runs once, plus the time of an empty source.
 
     python3 bench/bench.py [--zorlan build/release/zorlan] [--lines 6000 60000] [--runs 7]
 """
@@ -78,6 +80,92 @@ def generate(lines, debug):
     return "\n".join(out) + "\n", fn
 
 
+def emit_strings(emit, first, fn):
+    """Four string literals and their pointer table, as a compiler emits its literals."""
+    emit("        .DATA")
+    for s in range(first, first + 4):
+        emit(f'str_{s}   .ASCIIZ "message {s}"')
+    emit(f"tab_{fn}  .DW 4 " + ",".join(f"str_{s}" for s in range(first, first + 4)))
+    emit("        .TEXT")
+    return first + 4
+
+
+def generate_compiler_style(lines):
+    """The shape a compiler's code generator writes: every function opened by .FUNCTION
+    with its .RETURN and .PARAMETER descriptions and closed by .FUNC_END, a .LINE before
+    the code of each source line, port input and output, bit tests and changes on device
+    registers, jumps to local labels, calls, and string tables (.ASCIIZ texts with a .DW
+    table of pointers to them) in the data section. A compiler writes the debug directives
+    whether or not the assembler is asked for the debug sections (-d 1)."""
+    out = []
+    emit = out.append
+    emit('        .FILE "driver.c"')
+    for k in range(4):
+        emit(f"PORT{k}   .EQU {0x20 + 4 * k}")
+    emit("        .DATA")
+    for r in range(16):
+        emit(f"reg{r}    .DB 1 0")
+    emit("status  .DW 1 0")
+    emit("        .TEXT")
+    strings = 0
+    fn = 0
+    source_line = 1
+    tail = 8 + 6
+    while len(out) < lines - tail - 40:
+        name = f"drv_{fn}"
+        emit(f"{name}:")
+        emit(f'        .FUNCTION "{name}" extern')
+        if fn % 3 == 0:
+            emit(f'        .PARAMETER "mask" 8 "char" UNSIGNED NORMAL 0 NORMAL 0 0 {source_line}')
+        emit('        .RETURN "int" 16 SIGNED NORMAL 0 NORMAL 0 0')
+        for stmt in range(6):
+            source_line += 1 + (stmt & 1)
+            emit(f"        .LINE {source_line}")
+            r = (fn + stmt) % 16
+            kind = (fn + stmt) % 6
+            if kind == 0:
+                emit(f"        INPORT PORT{stmt % 4} (0x{0x30 + r:02X})")
+                emit(f"        BTST8 reg{r} ${stmt}")
+                emit(f"        JZ {name}_{stmt}")
+                emit(f"        OUTPORT 0x{0x10 + r:02X} $1")
+                emit(f"{name}_{stmt}:")
+            elif kind == 1:
+                emit(f"        ANDPORT 0x{0x100 + r:03X} $0x7F")
+                emit(f"        ORPORT {r} $1")
+                emit(f"        PORTTST 7 $0x{r:02X}")
+            elif kind == 2:
+                emit(f"        BSET8 reg{r} ${stmt}")
+                emit(f"        BCLR8 reg{(r + 1) % 16} ${stmt + 1}")
+                emit(f"        BTST16 status ${r}")
+                emit(f"        JNZ {name}_{stmt}")
+                emit(f"        INC8 reg{r} $1")
+                emit(f"{name}_{stmt}:")
+            elif kind == 3:
+                emit(f"        LD16 status $str_{fn // 8 * 4 + fn % 4}")
+                emit(f"        CALL drv_{fn - 1}" if fn > 0 else "        NOP")
+            elif kind == 4:
+                emit(f"        CPY8 reg{r} reg{(r + 3) % 16}")
+                emit(f"        AND8 reg{r} $0x0F")
+                emit(f"        CMP8 reg{r} $10")
+                emit(f"        JGE {name}_{stmt}")
+                emit(f"        ADD16 status ${r}")
+                emit(f"{name}_{stmt}:")
+            else:
+                emit(f"        OUTPORT PORT{r % 4} $0x{r:02X}")
+                emit(f"        SHL8 reg{r} $1")
+        emit("        RTS")
+        emit(f'        .FUNC_END "{name}"')
+        fn += 1
+        if fn % 8 == 0:
+            strings = emit_strings(emit, strings, fn)
+    while len(out) < lines - tail:
+        emit("        NOP")
+    if fn % 8 != 0:
+        strings = emit_strings(emit, strings, fn)
+    emit("        .GLOBAL EXPORT " + ", ".join(f"drv_{i}" for i in range(0, fn, max(1, fn // 16))))
+    return "\n".join(out) + "\n", fn
+
+
 def run_once(measure, zorlan, source, args):
     with tempfile.TemporaryFile() as listing:
         result = subprocess.run([measure, zorlan, "-q", *args, "-o", source[:-4] + ".obj", source],
@@ -90,11 +178,21 @@ def run_once(measure, zorlan, source, args):
     return float(seconds), float(cpu), int(peak)  # peak in kilobytes
 
 
-def measure(zorlan, source, args, runs):
-    """Median wall time, median processor time (user + system) and median peak memory."""
+def measure_all(zorlan, cases, runs):
+    """Median wall time, processor time (user + system) and peak memory of each case. The
+    cases take turns, one run each per round, so that a change in the machine's load
+    reaches all of them alike."""
     measure_tool = os.path.join(os.path.dirname(zorlan), "bench", "zorlan_measure")
-    samples = [run_once(measure_tool, zorlan, source, args) for _ in range(runs)]
-    return tuple(statistics.median(column) for column in zip(*samples))
+    samples = {key: [] for key in cases}
+    for _ in range(runs):
+        for key, (source, args) in cases.items():
+            samples[key].append(run_once(measure_tool, zorlan, source, args))
+    return {key: tuple(statistics.median(column) for column in zip(*rows)) for key, rows in samples.items()}
+
+
+# The shapes measured: the generated program (with and without the debug directives) and
+# the compiler's shape (the same source with and without -d 1).
+SHAPES = (("program", False), ("program", True), ("compiler", False), ("compiler", True))
 
 
 def main():
@@ -112,31 +210,39 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         empty = os.path.join(tmp, "empty.asm")
         open(empty, "w").close()
-        wall, cpu, peak = measure(options.zorlan, empty, [], options.runs)
-        print(f"{'empty source':>24}: {wall * 1000:8.2f} ms wall {cpu * 1000:8.2f} ms cpu  peak {peak / 1024:6.1f} MB")
-        results = {}
-        for debug in (False, True):
+        cases = {"empty": (empty, [])}
+        functions = {}
+        for shape, debug in SHAPES:
             for lines in options.lines:
-                text, functions = generate(lines, debug)
-                path = os.path.join(tmp, f"bench{lines}{'d' if debug else ''}.asm")
+                if shape == "program":
+                    text, functions[(shape, debug, lines)] = generate(lines, debug)
+                else:
+                    text, functions[(shape, debug, lines)] = generate_compiler_style(lines)
+                path = os.path.join(tmp, f"{shape}{lines}{'d' if debug else ''}.asm")
                 with open(path, "w") as f:
                     f.write(text)
-                args = ["-d", "1"] if debug else []
-                wall, cpu, peak = measure(options.zorlan, path, args, options.runs)
-                results[(lines, debug)] = (wall, cpu)
-                label = f"{lines} lines{' -d 1' if debug else ''}"
-                print(f"{label:>24}: {wall * 1000:8.2f} ms wall {cpu * 1000:8.2f} ms cpu  "
+                cases[(shape, debug, lines)] = (path, ["-d", "1"] if debug else [])
+        results = measure_all(options.zorlan, cases, options.runs)
+
+        wall, cpu, peak = results["empty"]
+        print(f"{'empty source':>26}: {wall * 1000:8.2f} ms wall {cpu * 1000:8.2f} ms cpu  peak {peak / 1024:6.1f} MB")
+        for shape, debug in SHAPES:
+            for lines in options.lines:
+                wall, cpu, peak = results[(shape, debug, lines)]
+                label = f"{shape} {lines}{' -d 1' if debug else ''}"
+                print(f"{label:>26}: {wall * 1000:8.2f} ms wall {cpu * 1000:8.2f} ms cpu  "
                       f"{lines / wall / 1e6:6.2f} M lines/s wall {lines / cpu / 1e6:6.2f} cpu  "
-                      f"peak {peak / 1024:6.1f} MB  ({functions} functions)")
+                      f"peak {peak / 1024:6.1f} MB  ({functions[(shape, debug, lines)]} functions)")
         if len(options.lines) >= 2:
             small, large = min(options.lines), max(options.lines)
-            for debug in (False, True):
-                ratios = [results[(large, debug)][k] / results[(small, debug)][k] for k in (0, 1)]
-                label = 'time ratio ' + str(large) + '/' + str(small) + (' -d 1' if debug else '')
-                print(f"{label:>24}: {ratios[0]:.2f} wall {ratios[1]:.2f} cpu")
+            for shape, debug in SHAPES:
+                ratios = [results[(shape, debug, large)][k] / results[(shape, debug, small)][k] for k in (0, 1)]
+                label = f"{shape} {large}/{small}{' -d 1' if debug else ''}"
+                print(f"{label:>26}: {ratios[0]:.2f} wall {ratios[1]:.2f} cpu (time ratio)")
+        for shape in ("program", "compiler"):
             for lines in options.lines:
-                costs = [results[(lines, True)][k] / results[(lines, False)][k] for k in (0, 1)]
-                print(f"{'-d 1 cost at ' + str(lines):>24}: {costs[0]:.2f}x wall {costs[1]:.2f}x cpu")
+                costs = [results[(shape, True, lines)][k] / results[(shape, False, lines)][k] for k in (0, 1)]
+                print(f"{'-d 1 cost, ' + shape + ' ' + str(lines):>26}: {costs[0]:.2f}x wall {costs[1]:.2f}x cpu")
 
 
 if __name__ == "__main__":

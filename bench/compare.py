@@ -6,9 +6,12 @@ switches; the exit status, standard output, standard error (the listing), the ob
 bytes and the trace log must all match. Inputs are either fuzzing-corpus files, whose
 first byte selects the switches (bit 0: -d 1, bit 1: -c, bit 2: -u, bit 3: -l) and whose
 remaining bytes are the source, or plain `.asm` files given with --source, assembled
-with and without -d 1.
+as they are and with -d 1, -l, -c, -u and all four together. With --include, every run
+searches that folder for included files (the golden sources include files by paths
+relative to tests/golden).
 
     python3 bench/compare.py REFERENCE CANDIDATE [--corpus DIR ...] [--source FILE ...]
+                             [--include DIR]
 """
 import argparse
 import concurrent.futures
@@ -19,7 +22,7 @@ import sys
 import tempfile
 
 
-def run(zorlan, workdir, switches):
+def run(zorlan, workdir, switches, include):
     """Assemble workdir/in.asm; returns everything a user of the tool can observe."""
     obj = os.path.join(workdir, "in.obj")
     log = os.path.join(workdir, "in.log")
@@ -30,6 +33,8 @@ def run(zorlan, workdir, switches):
     if "-l" in switches:
         args += ["-l", log]
     args += [s for s in switches if s != "-l"]
+    if include:
+        args += ["-I", include]
     args.append(os.path.join(workdir, "in.asm"))
     try:
         done = subprocess.run(args, cwd=workdir, capture_output=True, timeout=60)
@@ -48,11 +53,11 @@ def run(zorlan, workdir, switches):
 FIELDS = ("exit status", "standard output", "listing", "object", "trace log")
 
 
-def compare(reference, candidate, workdir, source, switches):
+def compare(reference, candidate, workdir, source, switches, include):
     with open(os.path.join(workdir, "in.asm"), "wb") as f:
         f.write(source)
-    a = run(reference, workdir, switches)
-    b = run(candidate, workdir, switches)
+    a = run(reference, workdir, switches, include)
+    b = run(candidate, workdir, switches, include)
     return [name for name, x, y in zip(FIELDS, a, b) if x != y]
 
 
@@ -77,7 +82,7 @@ def cases(options):
                 yield name, data[1:], corpus_switches(data[0])
     for path in options.source:
         data = open(path, "rb").read()
-        for switches in ([], ["-d", "1"], ["-l"]):
+        for switches in ([], ["-d", "1"], ["-l"], ["-c"], ["-u"], ["-d", "1", "-c", "-u", "-l"]):
             yield f"{path} {' '.join(switches)}", data, switches
 
 
@@ -87,9 +92,11 @@ def main():
     parser.add_argument("candidate")
     parser.add_argument("--corpus", nargs="*", action="extend", default=[])
     parser.add_argument("--source", nargs="*", action="extend", default=[])
+    parser.add_argument("--include", help="a folder every run searches for included files")
     parser.add_argument("--jobs", type=int, default=os.cpu_count() or 1)
     options = parser.parse_args()
     reference, candidate = os.path.abspath(options.reference), os.path.abspath(options.candidate)
+    include = os.path.abspath(options.include) if options.include else None
 
     scratch = tempfile.mkdtemp(prefix="zorlan-compare-")
     # One working directory per worker thread, so both builds see the same paths.
@@ -102,7 +109,7 @@ def main():
         name, source, switches = case
         workdir = free.pop()
         try:
-            return name, compare(reference, candidate, workdir, source, switches)
+            return name, compare(reference, candidate, workdir, source, switches, include)
         finally:
             free.append(workdir)
 

@@ -38,9 +38,8 @@ int main(int argc, char** argv) {
     auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < count; ++i) {
         Symbol symbol;
-        symbol.name = names[static_cast<size_t>(i)];
-        symbol.value = symbol.address = 2 * i;
-        stInsertSymbol(symbol, state->labelTable.get());
+        symbol.value = 2 * i;
+        stInsertSymbol(state->labelTable.get(), names[static_cast<size_t>(i)], symbol);
     }
     double insertMs = millisecondsSince(start);
 

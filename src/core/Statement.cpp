@@ -1,11 +1,11 @@
 #include "core/Statement.h"
 
 // Clearing runs at least once per source line, so it resets field by field: the
-// operand texts and the argument area keep their storage, and nothing is constructed.
+// argument area keeps its storage, and nothing is constructed.
 // The size check below stops the build when the record gains a field, so that the new
 // field is cleared here too (it only knows the size on the usual 64-bit library).
 #if defined(__GLIBCXX__) && defined(__x86_64__)
-static_assert(sizeof(Statement) == 464, "Statement changed: clear every field in Statement::clear()");
+static_assert(sizeof(Statement) == 416, "Statement changed: clear every field in Statement::clear()");
 #endif
 
 void Statement::clear() {
@@ -20,7 +20,8 @@ void Statement::clear() {
         op.labelImmediate = 0;
         op.offset = 0;
         op.value = 0;
-        op.text.clear();
+        op.name = -1;
+        op.text = {};
     }
 
     name.reset();
@@ -54,6 +55,7 @@ void Statement::clearInstruction() {
         op.labelImmediate = 0;
         op.offset = 0;
         op.value = 0;
-        op.text.clear();
+        op.name = -1;
+        op.text = {};
     }
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 enum StatementKind { SK_NONE = 0, SK_INSTRUCTION = 1, SK_DIRECTIVE = 2 };
@@ -72,7 +73,11 @@ struct Operand {
     int32_t labelImmediate = 0; // "$name" naming a label: the label's address as an immediate
     int32_t offset = 0;         // sum of the offsets of name+N+M
     int32_t value = 0;          // the number (kinds 0 and 2; kind 1 after resolution)
-    std::string text;           // the symbol name (kind 1)
+    // The symbol name (kind 1), as written. The grammar enters it into the run's name
+    // table: `name` is its number there, and `text` views the table's copy, which lasts
+    // as long as the run. -1 and empty for a number.
+    int32_t name = -1;
+    std::string_view text;
 };
 
 // One cell of the argument area: a number or a text.

@@ -308,10 +308,9 @@ int executeEQU(Statement* st, DirectiveContext& dc, int pass) {
     if (!st->name) return failWith(state, Diag::InvalidDirectiveSyntax);
     if (pass != 0) return 0;
     Symbol symbol;
-    symbol.name = *st->name;
     symbol.value = firstNumber(st);
-    if (stInsertSymbol(symbol, state->constTable.get()) != 0)
-        reportAt(state, Diag::DuplicateSymbol, symbol.name.c_str());
+    if (stInsertSymbol(state->constTable.get(), *st->name, symbol) != 0)
+        reportAt(state, Diag::DuplicateSymbol, stKeyText(state->names, *st->name).c_str());
     return 0;
 }
 
@@ -458,12 +457,10 @@ constexpr std::array<Handler, kHighestDirectiveId + 1> kHandlers = makeHandlerTa
 
 void defineDataLabel(AssemblerState* state, const std::string& name, int32_t value, int isData) {
     Symbol symbol;
-    symbol.name = name;
-    symbol.address = value;
     symbol.value = value;
     symbol.isData = isData;
-    if (stInsertSymbol(symbol, state->labelTable.get()) != 0)
-        reportAt(state, Diag::DuplicateSymbol, symbol.name.c_str());
+    if (stInsertSymbol(state->labelTable.get(), name, symbol) != 0)
+        reportAt(state, Diag::DuplicateSymbol, stKeyText(state->names, name).c_str());
 }
 
 int appendSectionBytes(AssemblerState* state, int section, const uint8_t* bytes, int64_t size,

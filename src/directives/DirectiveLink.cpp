@@ -148,8 +148,7 @@ int executeGLOBAL(Statement* st, DirectiveContext& dc, int pass) {
             return 0;
         }
         Symbol symbol;
-        symbol.name = name;
-        if (stInsertSymbol(symbol, state->globalTable.get()) != 0) {
+        if (stInsertSymbol(state->globalTable.get(), name, symbol) != 0) {
             logTrace(state, "Failed to insert global symbol: %s\n", name.c_str());
             return -1;
         }
@@ -179,11 +178,9 @@ int executeWEAK(Statement* st, DirectiveContext& dc, int pass) {
     for (std::string& name : names) {
         if (inData && !applyDataIdentifierRule(state, name)) return -1;
         Symbol symbol;
-        symbol.name = name;
-        symbol.address = kWeakAddress;
         symbol.value = kWeakAddress;
         symbol.isData = state->currentSection;
-        stInsertSymbol(symbol, state->labelTable.get()); // an earlier definition stays in force
+        stInsertSymbol(state->labelTable.get(), name, symbol); // an earlier definition stays in force
         if (addElfSymbol(state, name.c_str(), inData ? 1 : 2, 2, inData ? SEC_DATA : SEC_TEXT, kWeakAddress,
                          size, state->relocatable) != 0)
             return -1;

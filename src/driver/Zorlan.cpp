@@ -4,6 +4,7 @@
 #include "core/RunContext.h"
 #include "core/Statement.h"
 #include "core/messages.h"
+#include "core/prefault.h"
 #include "core/ver.h"
 #include "debug/dbgUtil.h"
 #include "directives/Directive.h"
@@ -17,7 +18,7 @@
 #include "frontend/sourceText.h"
 #include "isa/opcodeTable.h"
 #include "objfile/fileIO.h"
-#include "symbols/nameIndex.h"
+#include "symbols/nameTable.h"
 #include "symbols/sectionHandler.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
@@ -27,6 +28,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <new>
 #include <string_view>
 #include <sys/stat.h>
 
@@ -40,7 +42,6 @@ constexpr int kStatusErrors = 4;
 
 constexpr int64_t kDataMemoryLimit = 0x4000;  // 16 KiB of data memory
 constexpr int64_t kCodeMemoryLimit = 0x40000; // 256 KiB of code memory
-constexpr size_t kMaxReservedLabels = size_t{1} << 20;
 
 // Everything one run holds: the ground context, the object being built, the front end,
 // the directives' bookkeeping and the records of the debug descriptions. A new run is a
@@ -164,23 +165,21 @@ void clearHandled(Statement& st) {
 
 HandleResult defineLabel(Run& run, Statement& st) {
     AssemblerState* state = run.state.get();
-    const std::string& label = st.operands[0].text;
+    const Operand& label = st.operands[0];
     Symbol symbol;
-    symbol.name = label;
-    symbol.address = static_cast<int32_t>(state->textLoc());
     symbol.value = static_cast<int32_t>(state->textLoc());
-    if (stInsertSymbol(symbol, state->labelTable.get()) != 0)
-        reportAt(state, Diag::DuplicateSymbol, symbol.name.c_str());
-    if (state->run.logFile) logTrace(state, "adding %s in symtab.\n", label.c_str());
+    if (stInsertNamed(state->labelTable.get(), label.name, symbol) != 0)
+        reportAt(state, Diag::DuplicateSymbol, stKeyText(state->names, label.text).c_str());
+    if (state->run.logFile)
+        logTrace(state, "adding %.*s in symtab.\n", static_cast<int>(label.text.size()), label.text.data());
 
     FunctionSizeEntry entry;
-    entry.name = label;
+    entry.name = label.name;
     entry.kind = 1;
-    entry.wordAddress = static_cast<int32_t>(state->textLoc() / 2);
     entry.orgWordAddress = static_cast<int32_t>(state->orgRelativeLoc / 2);
-    entry.relocatable = state->relocatable;
+    entry.relocatable = static_cast<int8_t>(state->relocatable);
     entry.byteAddress = static_cast<int32_t>(state->textLoc());
-    addFunctionEntry(state, std::move(entry));
+    addFunctionEntry(state, entry);
 
     int64_t& lastOrgTextLoc = run.directives->lastOrgTextLoc;
     if (run.rangeOpen) {
@@ -276,6 +275,16 @@ HandleResult handlePassOne(Run& run, Statement& st) {
 }
 
 // Reads pass one; returns the status that ends the run, or 0 to go on.
+// The small records of both passes (names, symbols, label entries, relocations) come
+// from the top of the heap once the large buffers have their room: asking for those
+// pages in one batch spares a trip into the kernel for each. A quarter of the source's
+// size is about what a program uses there, so the batch touches no page a run leaves
+// unused.
+void prefaultHeapTop(size_t bytes) {
+    std::unique_ptr<char[]> block(new (std::nothrow) char[bytes]);
+    if (block) prefaultForWriting(block.get(), bytes);
+}
+
 int runPassOne(Run& run) {
     AssemblerState* state = run.state.get();
     FrontEnd& frontEnd = *run.frontEnd;
@@ -288,10 +297,12 @@ int runPassOne(Run& run) {
     flags.fileIndex = 1;
     restartMainInput(run);
     frontEnd.parser.argCollector = 0;
-    // A statement's record is smaller than its text, and a line holds at most one label:
-    // room for these up front means no copying as they grow (untouched room costs nothing).
+    // A statement's record is smaller than its text, and names, labels and symbols are
+    // fewer than the text has lines: room for these up front means no copying as they
+    // grow (untouched room costs nothing).
     parserRecordStatements(frontEnd, run.mainSource.size());
-    state->functionSizes.reserve(std::min<size_t>(run.mainSource.size() / 8, kMaxReservedLabels));
+    reserveSymbolsForSource(state, run.mainSource.size());
+    prefaultHeapTop(run.mainSource.size() / 4);
 
     for (;;) {
         parseStatement(frontEnd);
@@ -345,17 +356,24 @@ int endOfPassOne(Run& run) {
     }
     listClear(run.functionSizeList);
 
+    size_t nameBytes = 0;
+    for (const FunctionSizeEntry& entry : state->functionSizes)
+        nameBytes += nameText(state->names, entry.name).size();
+    reserveElfSymbols(state, state->functionSizes.size(), nameBytes);
+
     logTrace(state, "[INF] Logging function sizes\n");
     logTrace(state, "--------------------------->\n");
     for (const FunctionSizeEntry& entry : state->functionSizes) {
         int32_t address =
-            (state->relocatable && state->orgCount == 1) ? entry.orgWordAddress : entry.wordAddress;
-        if (addElfSymbol(state, entry.name.c_str(), entry.kind, 0, 0, address, entry.size,
-                         entry.relocatable) != 0)
+            (state->relocatable && state->orgCount == 1) ? entry.orgWordAddress : entry.byteAddress / 2;
+        if (addNamedElfSymbol(state, entry.name, entry.kind, 0, 0, address, entry.size, entry.relocatable) !=
+            0)
             logTrace(state, "Failed to add symbol in symtab.\n");
-        if (state->run.logFile)
-            logTrace(state, "Func: %s          size: %d  type: %d\n", entry.name.c_str(), entry.size,
-                     entry.kind);
+        if (state->run.logFile) {
+            const std::string_view name = nameText(state->names, entry.name);
+            logTrace(state, "Func: %.*s          size: %d  type: %d\n", static_cast<int>(name.size()),
+                     name.data(), entry.size, entry.kind);
+        }
     }
     logTrace(state, "<---------------------------\n");
     return kStatusOk;

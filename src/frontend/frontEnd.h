@@ -24,14 +24,15 @@ struct IncludeContext {
 };
 
 struct FrontEnd {
-    // `state` gives the symbol tables that "$name" operands are looked up in and the
-    // keyword table of the flag names.
-    FrontEnd(RunContext& run, const AssemblerState& state) : run(run), state(state), lexer(run) {}
+    // `state` gives the name table that the names of operands and labels are entered
+    // into, the symbol tables that "$name" operands are looked up in and the keyword
+    // table of the flag names.
+    FrontEnd(RunContext& run, AssemblerState& state) : run(run), state(state), lexer(run) {}
     FrontEnd(const FrontEnd&) = delete;
     FrontEnd& operator=(const FrontEnd&) = delete;
 
     RunContext& run;
-    const AssemblerState& state;
+    AssemblerState& state;
     Lexer lexer;
     Parser parser;
     Statement statement;               // overwritten by every parse

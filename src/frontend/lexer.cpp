@@ -319,12 +319,6 @@ int32_t decimalValue(const char* p, const char* end, bool negative) {
     return static_cast<int32_t>(negative ? 0u - v : v);
 }
 
-int32_t hexDigitsValue(const char* p, const char* end) {
-    uint32_t v = 0;
-    for (; p < end && isHex(*p); ++p) v = v * 16u + static_cast<uint32_t>(hexValue(*p));
-    return static_cast<int32_t>(v);
-}
-
 // The value of digits e[+-]digits: the mantissa times ten to the exponent, wrapping
 // modulo 2^32; with a negative exponent the mantissa is divided and truncated. (From
 // 10^32 on every product is a multiple of 2^32, and from 10^10 on every quotient is 0.)
@@ -507,13 +501,16 @@ int scan(Lexer& lx) {
             break;
         }
         if (k & CC_DIGIT) {
+            // The digits' value is taken as they are passed, modulo 2^32.
             const char* d = p;
-            while (d < end && isDigit(*d)) ++d;
+            uint32_t decimal = 0;
+            for (; d < end && isDigit(*d); ++d) decimal = decimal * 10u + static_cast<uint32_t>(*d - '0');
             if (c == '0' && d == p + 1 && d + 1 < end && (*d == 'x' || *d == 'X') && isHex(d[1])) {
                 const char* q = d + 1;
-                while (q < end && isHex(*q)) ++q;
+                uint32_t hex = 0;
+                for (; q < end && isHex(*q); ++q) hex = hex * 16u + static_cast<uint32_t>(hexValue(*q));
                 while (q < end && isSuffix(*q)) ++q;
-                lx.yylval.number = hexDigitsValue(d + 1, q);
+                lx.yylval.number = static_cast<int32_t>(hex);
                 pos.plain(static_cast<size_t>(q - p));
                 token = finish(p, q, TOK_CONSTANT);
                 break;
@@ -533,7 +530,7 @@ int scan(Lexer& lx) {
             }
             const char* q = d;
             while (q < end && isSuffix(*q)) ++q;
-            lx.yylval.number = decimalValue(p, d, false);
+            lx.yylval.number = static_cast<int32_t>(decimal);
             pos.plain(static_cast<size_t>(q - p));
             token = finish(p, q, TOK_CONSTANT);
             break;

@@ -22,11 +22,6 @@ int hexValue(char c) {
     return (c | 0x20) - 'a' + 10;
 }
 
-// Names come from the scanner's identifiers, which hold no NUL: the view is the whole name.
-const Symbol* findIn(const std::unique_ptr<SymbolTable>& table, std::string_view name, uint32_t hash) {
-    return stFindSymbol(name, hash, table.get());
-}
-
 } // namespace
 
 bool numberFromText(std::string_view text, int32_t& value) {
@@ -60,14 +55,15 @@ void classifyIdentifier(std::string_view text, Operand& op) {
         if (!text.empty()) text.remove_suffix(1);
     }
     int32_t number = 0;
+    op.name = -1;
     if (numberFromText(text, number)) {
         op.kind = OPK_DIRECT;
         op.value = number;
-        op.text.clear();
+        op.text = {};
     } else {
         op.kind = OPK_SYMBOL;
         op.value = 0;
-        op.text.assign(text);
+        op.text = text;
     }
 }
 
@@ -114,34 +110,38 @@ bool parseBasePlusOffset(std::string_view text, Operand& op) {
     op.indirect = indirect;
     op.offset = static_cast<int32_t>(sum);
     op.value = 0;
-    op.text.assign(base);
+    op.name = -1;
+    op.text = base;
     return true;
 }
 
-void classifyLabelImmediate(const AssemblerState& state, LabelLookup& last, std::string_view name,
-                            Operand& op) {
-    const uint32_t hash = stNameHash(name, !state.run.switches.caseSensitive);
+void classifyLabelImmediate(const AssemblerState& state, LabelLookup& last, int32_t name, Operand& op) {
     op.indirect = 0;
-    if (findIn(state.labelTable, name, hash) || findIn(state.externTable, name, hash)) {
+    if (stSymbolNamed(state.labelTable.get(), name) || stSymbolNamed(state.externTable.get(), name)) {
         op.kind = last.kind = OPK_SYMBOL;
         op.labelImmediate = last.label = 1;
         op.value = 0;
-        op.text.assign(name);
+        op.name = name;
+        op.text = nameText(state.names, name);
         return;
     }
-    if (const Symbol* constant = findIn(state.constTable, name, hash)) {
+    if (const Symbol* constant = stSymbolNamed(state.constTable.get(), name)) {
         op.kind = last.kind = OPK_IMMEDIATE;
         op.labelImmediate = last.label = 0;
         op.value = constant->value;
-        op.text.clear();
+        op.name = -1;
+        op.text = {};
         return;
     }
     // Not defined yet: most often a label further down, seen in the first pass.
     op.kind = last.kind;
     op.labelImmediate = last.label;
     op.value = -1;
-    if (op.kind == OPK_SYMBOL)
-        op.text.assign(name);
-    else
-        op.text.clear();
+    if (op.kind == OPK_SYMBOL) {
+        op.name = name;
+        op.text = nameText(state.names, name);
+    } else {
+        op.name = -1;
+        op.text = {};
+    }
 }

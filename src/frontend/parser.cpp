@@ -38,7 +38,7 @@ struct Grammar {
     Parser& p;
     Lexer& lexer;
     RunContext& run;
-    const AssemblerState& state;
+    AssemblerState& state;
 
     void advance() {
         p.la.kind = yylex(lexer);
@@ -717,6 +717,14 @@ struct Grammar {
         return w.number;
     }
 
+    // Enters a symbol operand's name into the run's name table: from here on the operand
+    // holds the name's number and views the table's copy of its text.
+    void bindName(Operand& op) {
+        if (op.kind != OPK_SYMBOL) return;
+        op.name = nameIntern(state.names, op.text);
+        op.text = nameText(state.names, op.name);
+    }
+
     // The instruction statement of an accepted form; the operands are classified here. The
     // statement arrives cleared, so only the fields an instruction has are written.
     void buildInstruction(Statement& st, const MnemonicInfo& m, const WrittenOperand* written, int n) {
@@ -743,6 +751,7 @@ struct Grammar {
                     break;
                 case SHAPE_I:
                     classifyIdentifier(w.text, op);
+                    bindName(op);
                     if (m.jumpKind != JUMP_NONE) {
                         // Parentheses around a target name choose the indirect JUMP/CALL.
                         if (op.indirect && m.jumpKind == JUMP_PLAIN) st.id = kJumpIndirectId;
@@ -755,12 +764,15 @@ struct Grammar {
                         rejectComplete(st, Diag::UnsupportedInstructionFormat);
                         return;
                     }
+                    bindName(op);
                     break;
-                case SHAPE_IMM_L:
-                    classifyLabelImmediate(state, p.lastLookup, w.text, op);
+                case SHAPE_IMM_L: {
+                    const int32_t name = nameIntern(state.names, w.text);
+                    classifyLabelImmediate(state, p.lastLookup, name, op);
                     p.labelOperands |= 1u << i;
-                    p.labelOperandNames[i] = w.text;
+                    p.labelOperandNames[i] = name;
                     break;
+                }
                 case SHAPE_F:
                     op.kind = OPK_IMMEDIATE;
                     op.value = flagId(w);
@@ -829,8 +841,10 @@ struct Grammar {
         st.kind = SK_INSTRUCTION;
         st.id = kLabelStatementId;
         st.operandCount = 0;
-        st.operands[0].kind = OPK_SYMBOL;
-        st.operands[0].text.assign(name);
+        Operand& label = st.operands[0];
+        label.kind = OPK_SYMBOL;
+        label.name = nameIntern(state.names, name);
+        label.text = nameText(state.names, label.name);
         st.status = SS_COMPLETE;
     }
 
@@ -867,7 +881,8 @@ struct Grammar {
     void replayStatement(Statement& st) {
         ParseEffects effects;
         unsigned names = 0;
-        if (!p.recording.next(st, effects, names, p.replayedNames)) {
+        int32_t replayedNames[3] = {-1, -1, -1};
+        if (!p.recording.next(st, effects, names, replayedNames, state.names)) {
             // Pass two never asks for more statements than pass one read.
             st.clear();
             st.status = SS_END_OF_INPUT;
@@ -881,7 +896,7 @@ struct Grammar {
         p.argCollector = effects.argCollector;
         for (int i = 0; i < 3; ++i)
             if (names & (1u << i))
-                classifyLabelImmediate(state, p.lastLookup, p.replayedNames[i], st.operands[i]);
+                classifyLabelImmediate(state, p.lastLookup, replayedNames[i], st.operands[i]);
     }
 };
 

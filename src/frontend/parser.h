@@ -30,10 +30,10 @@ struct Parser {
     Diag errorCode = Diag::UnsupportedDirective;
     ParseMode mode = ParseMode::Reading;
     StatementRecording recording;
-    // The operands of the statement being built that were written "$name", and the names.
+    // The operands of the statement being built that were written "$name", and the names'
+    // numbers.
     unsigned labelOperands = 0;
-    std::string_view labelOperandNames[3];
-    std::string replayedNames[3];
+    int32_t labelOperandNames[3] = {-1, -1, -1};
     // The next free cell of the argument area while a list is read.
     int argCollector = 0;
     // What the last syntax error left about the word it is about: the code it set, the

@@ -1,13 +1,17 @@
 #include "frontend/statementRecord.h"
 
+#include "core/prefault.h"
+
 #include "core/Statement.h"
+#include "symbols/nameTable.h"
 
 #include <atomic>
 #include <cstring>
 
 // Each statement is a mask of the fields that differ from a cleared record, then those
-// fields in mask order. Numbers are zigzag varints, texts a length and their bytes; the
-// line is stored as the difference from the previous statement's, usually one byte.
+// fields in mask order. Numbers are zigzag varints, texts a length and their bytes, names
+// their numbers as varints; the line is stored as the difference from the previous
+// statement's, usually one byte.
 namespace {
 
 enum FieldBit : uint32_t {
@@ -44,7 +48,7 @@ enum OperandBit : uint32_t {
     O_LABEL_IMMEDIATE = 1u << 2,
     O_OFFSET = 1u << 3,
     O_VALUE = 1u << 4,
-    O_TEXT = 1u << 5,
+    O_TEXT = 1u << 5, // the symbol's name
     O_NAME = 1u << 6, // written "$name": only the name is kept
 };
 
@@ -52,9 +56,18 @@ enum CellBit : uint32_t { C_TEXT = 1u << 0, C_NUMBER = 1u << 1, C_STRING = 1u <<
 
 // The first byte of a record says its form. Instructions, labels and empty lines, nearly
 // every statement of a program, have short forms of their own; everything else is a
-// mask of fields.
-enum RecordTag : uint8_t { T_GENERIC = 0, T_INSTRUCTION = 1, T_LABEL = 2, T_EMPTY = 3 };
-constexpr unsigned kTagBits = 3;
+// mask of fields. In the short forms the same byte says where the scanner stopped, so
+// that the usual case (the start of the next line) takes no byte at all, how many
+// operands follow and whether a byte of "$name" operands does.
+constexpr unsigned T_GENERIC = 0, T_INSTRUCTION = 1, T_LABEL = 2, T_EMPTY = 3;
+constexpr unsigned kTagMask = 3;
+using PositionForm = unsigned;
+constexpr PositionForm P_NEXT_LINE = 0u << 2; // one line on, column 0
+constexpr PositionForm P_SAME_LINE = 1u << 2; // the same line, the column follows
+constexpr PositionForm P_EXPLICIT = 2u << 2;  // the line difference and the column follow
+constexpr unsigned kPositionMask = 3u << 2;
+constexpr unsigned kCountShift = 4; // bits 4-5: the operand count
+constexpr unsigned kHasLabelOperands = 1u << 6;
 
 // Operand byte of the instruction form: kind in the low two bits, then flags.
 enum ShortOperandBit : uint8_t {
@@ -62,9 +75,8 @@ enum ShortOperandBit : uint8_t {
     S_LABEL_IMMEDIATE = 1u << 3,
     S_OFFSET = 1u << 4,
     S_VALUE = 1u << 5,
-    S_TEXT = 1u << 6,
+    S_TEXT = 1u << 6, // the symbol's name
 };
-constexpr size_t kShortTextLimit = 256; // texts of the short form have a one-byte length
 
 // Appends to a byte buffer through a raw cursor; the caller has made room first.
 class Writer {
@@ -81,15 +93,6 @@ class Writer {
     }
     void int32(int64_t v) { varint((static_cast<uint64_t>(v) << 1) ^ static_cast<uint64_t>(v >> 63)); }
     void byte(unsigned b) { *at_++ = static_cast<char>(b); }
-    void fixed32(int32_t v) {
-        std::memcpy(at_, &v, 4);
-        at_ += 4;
-    }
-    void shortText(std::string_view t) {
-        *at_++ = static_cast<char>(t.size());
-        std::memcpy(at_, t.data(), t.size());
-        at_ += t.size();
-    }
     void text(std::string_view t) {
         varint(t.size());
         std::memcpy(at_, t.data(), t.size());
@@ -126,17 +129,6 @@ class Reader {
         return static_cast<int32_t>(static_cast<int64_t>(z >> 1) ^ -static_cast<int64_t>(z & 1));
     }
     unsigned byte() { return static_cast<unsigned char>(*at_++); }
-    int32_t fixed32() {
-        int32_t v;
-        std::memcpy(&v, at_, 4);
-        at_ += 4;
-        return v;
-    }
-    void shortText(std::string& out) {
-        const size_t n = byte();
-        out.assign(at_, n);
-        at_ += n;
-    }
     void text(std::string& out) {
         const auto n = static_cast<size_t>(varint());
         out.assign(at_, n);
@@ -155,8 +147,13 @@ uint32_t operandMask(const Operand& op, bool written) {
     if (op.labelImmediate != 0) m |= O_LABEL_IMMEDIATE;
     if (op.offset != 0) m |= O_OFFSET;
     if (op.value != 0) m |= O_VALUE;
-    if (!op.text.empty()) m |= O_TEXT;
+    if (op.name >= 0) m |= O_TEXT;
     return m;
+}
+
+void setName(Operand& op, const NameTable& names, int32_t name) {
+    op.name = name;
+    op.text = nameText(names, name);
 }
 
 size_t textRoom(const std::optional<std::string>& text) {
@@ -168,6 +165,7 @@ size_t textRoom(const std::optional<std::string>& text) {
 void StatementRecording::clear() {
     bytes_.reset();
     capacity_ = 0;
+    ready_ = 0;
     size_ = 0;
     read_ = 0;
     abandoned_ = false;
@@ -181,6 +179,7 @@ void StatementRecording::reserve(size_t bytes) {
     if (size_) std::memcpy(grown.get(), bytes_.get(), size_);
     bytes_ = std::move(grown);
     capacity_ = bytes;
+    ready_ = 0;
 }
 
 void StatementRecording::rewind() {
@@ -189,7 +188,7 @@ void StatementRecording::rewind() {
 }
 
 char* StatementRecording::room(size_t bytes) {
-    if (size_ + bytes <= capacity_) return bytes_.get() + size_; // the usual case
+    if (size_ + bytes <= ready_) return bytes_.get() + size_; // the usual case
     if (abandoned_) return nullptr;
     if (size_ + bytes > kMaxBytes) {
         clear();
@@ -203,28 +202,50 @@ char* StatementRecording::room(size_t bytes) {
         if (size_) std::memcpy(grown.get(), bytes_.get(), size_);
         bytes_ = std::move(grown);
         capacity_ = capacity;
+        ready_ = 0;
     }
+    // The recording fills its room from the start: its pages are asked for a batch at a time.
+    while (size_ + bytes > ready_) prefaultAhead(bytes_.get(), ready_, capacity_, &ready_);
     return bytes_.get() + size_;
 }
 
 void StatementRecording::append(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                                const std::string_view* names) {
+                                const int32_t* names) {
     if (abandoned_) return;
     if (!appendShort(st, effects, labelOperands, names)) appendGeneric(st, effects, labelOperands, names);
     lastLine_ = effects.scanLine;
 }
 
+namespace {
+
+PositionForm positionForm(int64_t lineDelta, int32_t column) {
+    if (lineDelta == 1 && column == 0) return P_NEXT_LINE;
+    if (lineDelta == 0 && column >= 0) return P_SAME_LINE;
+    return P_EXPLICIT;
+}
+
+void writePosition(Writer& out, PositionForm form, int64_t lineDelta, int32_t column) {
+    if (form == P_SAME_LINE) {
+        out.varint(static_cast<uint32_t>(column));
+    } else if (form == P_EXPLICIT) {
+        out.int32(lineDelta);
+        out.int32(column);
+    }
+}
+
+} // namespace
+
 bool StatementRecording::appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                                     const std::string_view* names) {
+                                     const int32_t* names) {
     if (effects.pendingCodeSet || effects.argCollector != 0) return false;
     const int64_t lineDelta = int64_t{effects.scanLine} - lastLine_;
+    const PositionForm position = positionForm(lineDelta, effects.scanColumn);
     if (st.status == SS_EMPTY) { // an empty line sets nothing but the status
         char* at = room(1 + 2 * kVarintRoom);
         if (!at) return true;
         Writer out(at);
-        out.byte(T_EMPTY);
-        out.int32(lineDelta);
-        out.int32(effects.scanColumn);
+        out.byte(T_EMPTY | position);
+        writePosition(out, position, lineDelta, effects.scanColumn);
         size_ = static_cast<size_t>(out.position() - bytes_.get());
         return true;
     }
@@ -236,40 +257,38 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
     if (kind != SK_INSTRUCTION || st.status != SS_COMPLETE) return false;
     // Both forms are built on a cleared record, so only the instruction fields can differ.
     if (st.id == kLabelStatementId) {
-        const std::string& name = st.operands[0].text;
-        char* at = room(1 + 3 * kVarintRoom + name.size());
+        if (st.operands[0].name < 0) return false;
+        char* at = room(1 + 3 * kVarintRoom);
         if (!at) return true;
         Writer out(at);
-        out.byte(T_LABEL);
-        out.int32(lineDelta);
-        out.int32(effects.scanColumn);
-        out.text(name);
+        out.byte(T_LABEL | position);
+        writePosition(out, position, lineDelta, effects.scanColumn);
+        out.varint(static_cast<uint32_t>(st.operands[0].name));
         size_ = static_cast<size_t>(out.position() - bytes_.get());
         return true;
     }
     const int n = st.operandCount;
-    if (n < 0 || n > 3 || st.id < 0 || st.id > 0xFFFF) return false;
+    if (n < 0 || n > 3 || st.id < 0 || st.id > 0xFF) return false;
     size_t needed = 3 + 2 * kVarintRoom;
     for (int i = 0; i < n; ++i) {
         const Operand& op = st.operands[i];
-        const size_t length = (labelOperands >> i) & 1 ? names[i].size() : op.text.size();
-        if (length >= kShortTextLimit || op.kind < 0 || op.kind > 2 || (op.indirect & ~1) ||
+        const int32_t name = (labelOperands >> i) & 1 ? names[i] : op.name;
+        if ((name < 0 && !op.text.empty()) || op.kind < 0 || op.kind > 2 || (op.indirect & ~1) ||
             (op.labelImmediate & ~1))
             return false;
-        needed += 10 + length;
+        needed += 1 + 3 * kVarintRoom;
     }
     char* at = room(needed);
     if (!at) return true;
     Writer out(at);
-    out.byte(T_INSTRUCTION | static_cast<unsigned>(n) << kTagBits);
-    out.byte(labelOperands);
-    out.byte(static_cast<unsigned>(st.id) & 0xFF);
-    out.byte(static_cast<unsigned>(st.id) >> 8);
-    out.int32(lineDelta);
-    out.int32(effects.scanColumn);
+    out.byte(T_INSTRUCTION | position | static_cast<unsigned>(n) << kCountShift |
+             (labelOperands ? kHasLabelOperands : 0));
+    out.byte(static_cast<unsigned>(st.id));
+    if (labelOperands) out.byte(labelOperands);
+    writePosition(out, position, lineDelta, effects.scanColumn);
     for (int i = 0; i < n; ++i) {
         if ((labelOperands >> i) & 1) {
-            out.shortText(names[i]);
+            out.varint(static_cast<uint32_t>(names[i]));
             continue;
         }
         const Operand& op = st.operands[i];
@@ -278,18 +297,18 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
         if (op.labelImmediate) flags |= S_LABEL_IMMEDIATE;
         if (op.offset != 0) flags |= S_OFFSET;
         if (op.value != 0) flags |= S_VALUE;
-        if (!op.text.empty()) flags |= S_TEXT;
+        if (op.name >= 0) flags |= S_TEXT;
         out.byte(flags);
-        if (flags & S_OFFSET) out.fixed32(op.offset);
-        if (flags & S_VALUE) out.fixed32(op.value);
-        if (flags & S_TEXT) out.shortText(op.text);
+        if (flags & S_OFFSET) out.int32(op.offset);
+        if (flags & S_VALUE) out.int32(op.value);
+        if (flags & S_TEXT) out.varint(static_cast<uint32_t>(op.name));
     }
     size_ = static_cast<size_t>(out.position() - bytes_.get());
     return true;
 }
 
 void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& effects,
-                                       unsigned labelOperands, const std::string_view* names) {
+                                       unsigned labelOperands, const int32_t* names) {
     // The fields that differ from a cleared record, and the room they can take.
     size_t room = 9 * kVarintRoom;
     uint32_t mask = 0;
@@ -303,7 +322,7 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
         operandMasks[i] = operandMask(st.operands[i], written);
         if (operandMasks[i]) {
             mask |= F_OPERAND0 << i;
-            room += 7 * kVarintRoom + (written ? names[i].size() : st.operands[i].text.size());
+            room += 7 * kVarintRoom;
         }
     }
     if (st.name) mask |= F_NAME;
@@ -353,7 +372,7 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
         const Operand& op = st.operands[i];
         out.varint(m);
         if (m & O_NAME) {
-            out.text(names[i]);
+            out.int32(names[i]);
             continue;
         }
         if (m & O_KIND) out.int32(op.kind);
@@ -361,7 +380,7 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
         if (m & O_LABEL_IMMEDIATE) out.int32(op.labelImmediate);
         if (m & O_OFFSET) out.int32(op.offset);
         if (m & O_VALUE) out.int32(op.value);
-        if (m & O_TEXT) out.text(op.text);
+        if (m & O_TEXT) out.int32(op.name);
     }
     if (mask & F_NAME) out.text(*st.name);
     if (mask & F_FILE_NAME) out.text(*st.fileName);
@@ -395,31 +414,44 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
 }
 
 bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& labelOperands,
-                              std::string* names) {
+                              int32_t* labelNames, const NameTable& names) {
     if (abandoned_ || atEnd()) return false;
     const char* at = bytes_.get() + read_;
     labelOperands = 0;
     effects = ParseEffects{};
     const unsigned head = static_cast<unsigned char>(*at++);
-    const unsigned tag = head & ((1u << kTagBits) - 1);
+    const unsigned tag = head & kTagMask;
     if (tag == T_GENERIC) {
-        nextGeneric(st, effects, labelOperands, names, at);
+        nextGeneric(st, effects, labelOperands, labelNames, names, at);
     } else {
         Reader in(at);
+        unsigned id = 0;
         if (tag == T_INSTRUCTION) {
-            labelOperands = in.byte();
-            const unsigned idLow = in.byte();
-            const unsigned idHigh = in.byte();
-            effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
-            effects.scanColumn = in.int32();
+            id = in.byte();
+            if (head & kHasLabelOperands) labelOperands = in.byte();
+        }
+        switch (head & kPositionMask) {
+            case P_NEXT_LINE:
+                effects.scanLine = lastLine_ + 1;
+                break;
+            case P_SAME_LINE:
+                effects.scanLine = lastLine_;
+                effects.scanColumn = static_cast<int32_t>(in.varint());
+                break;
+            default:
+                effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
+                effects.scanColumn = in.int32();
+                break;
+        }
+        if (tag == T_INSTRUCTION) {
             st.kind = SK_INSTRUCTION;
             st.status = SS_COMPLETE;
-            st.id = static_cast<int32_t>(idLow | idHigh << 8);
-            const int n = static_cast<int>(head >> kTagBits) & 3;
+            st.id = static_cast<int32_t>(id);
+            const int n = static_cast<int>(head >> kCountShift) & 3;
             st.operandCount = n;
             for (int i = 0; i < n; ++i) {
                 if ((labelOperands >> i) & 1) {
-                    in.shortText(names[i]);
+                    labelNames[i] = static_cast<int32_t>(in.varint());
                     continue;
                 }
                 Operand& op = st.operands[i];
@@ -427,22 +459,18 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
                 op.kind = static_cast<int32_t>(flags & 3);
                 op.indirect = (flags & S_INDIRECT) ? 1 : 0;
                 op.labelImmediate = (flags & S_LABEL_IMMEDIATE) ? 1 : 0;
-                if (flags & S_OFFSET) op.offset = in.fixed32();
-                if (flags & S_VALUE) op.value = in.fixed32();
-                if (flags & S_TEXT) in.shortText(op.text);
+                if (flags & S_OFFSET) op.offset = in.int32();
+                if (flags & S_VALUE) op.value = in.int32();
+                if (flags & S_TEXT) setName(op, names, static_cast<int32_t>(in.varint()));
             }
+        } else if (tag == T_LABEL) {
+            st.kind = SK_INSTRUCTION;
+            st.status = SS_COMPLETE;
+            st.id = kLabelStatementId;
+            st.operands[0].kind = OPK_SYMBOL;
+            setName(st.operands[0], names, static_cast<int32_t>(in.varint()));
         } else {
-            effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
-            effects.scanColumn = in.int32();
-            if (tag == T_LABEL) {
-                st.kind = SK_INSTRUCTION;
-                st.status = SS_COMPLETE;
-                st.id = kLabelStatementId;
-                st.operands[0].kind = OPK_SYMBOL;
-                in.text(st.operands[0].text);
-            } else {
-                st.status = SS_EMPTY;
-            }
+            st.status = SS_EMPTY;
         }
         at = in.position();
     }
@@ -452,7 +480,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
 }
 
 void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands,
-                                     std::string* names, const char*& at) {
+                                     int32_t* labelNames, const NameTable& names, const char*& at) {
     Reader in(at);
     st.clear();
     const auto mask = static_cast<uint32_t>(in.varint());
@@ -471,7 +499,7 @@ void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsig
         const auto m = static_cast<uint32_t>(in.varint());
         if (m & O_NAME) {
             labelOperands |= 1u << i;
-            in.text(names[i]);
+            labelNames[i] = in.int32();
             continue;
         }
         if (m & O_KIND) op.kind = in.int32();
@@ -479,7 +507,7 @@ void StatementRecording::nextGeneric(Statement& st, ParseEffects& effects, unsig
         if (m & O_LABEL_IMMEDIATE) op.labelImmediate = in.int32();
         if (m & O_OFFSET) op.offset = in.int32();
         if (m & O_VALUE) op.value = in.int32();
-        if (m & O_TEXT) in.text(op.text);
+        if (m & O_TEXT) setName(op, names, in.int32());
     }
     if (mask & F_NAME) in.text(st.name.emplace());
     if (mask & F_FILE_NAME) in.text(st.fileName.emplace());

@@ -7,7 +7,8 @@
 // further down is unknown in pass one and known in pass two. So pass one records every
 // statement, with the names of its "$name" operands, and pass two replays the recording
 // and looks only those names up again, instead of scanning and parsing the source a
-// second time.
+// second time. Names are kept as their numbers in the run's name table, which outlasts
+// the recording.
 #pragma once
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 #include <string>
 #include <string_view>
 
+struct NameTable;
 struct Statement;
 
 // Everything one parse leaves behind besides the Statement.
@@ -39,30 +41,33 @@ class StatementRecording {
     void reserve(size_t bytes);
 
     // Appends one statement. `labelOperands` has bit i set when operand i was written
-    // "$name", `names[i]` holding the name.
+    // "$name", `names[i]` holding the name's number.
     void append(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                const std::string_view* names);
+                const int32_t* names);
 
     // Restarts reading from the first statement.
     void rewind();
     bool atEnd() const { return read_ >= size_; }
-    // Rebuilds the next statement into `st`, which arrives cleared. An operand written "$name"
-    // comes back cleared, with its bit set in `labelOperands` and the name in
-    // `names[i]`: the caller classifies it again. False when none is left.
-    bool next(Statement& st, ParseEffects& effects, unsigned& labelOperands, std::string* names);
+    // Rebuilds the next statement into `st`, which arrives cleared; operand texts view
+    // the name table `names`. An operand written "$name" comes back cleared, with its bit
+    // set in `labelOperands` and the name's number in `labelNames[i]`: the caller
+    // classifies it again. False when none is left.
+    bool next(Statement& st, ParseEffects& effects, unsigned& labelOperands, int32_t* labelNames,
+              const NameTable& names);
 
   private:
     // Room for `bytes` more bytes at the end, or null when the recording gives up.
     char* room(size_t bytes);
     bool appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                     const std::string_view* names);
+                     const int32_t* names);
     void appendGeneric(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                       const std::string_view* names);
-    void nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands, std::string* names,
-                     const char*& at);
+                       const int32_t* names);
+    void nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands, int32_t* labelNames,
+                     const NameTable& names, const char*& at);
 
     std::unique_ptr<char[]> bytes_; // room for the recording; the first size_ bytes are used
     size_t capacity_ = 0;
+    size_t ready_ = 0; // the bytes from the start whose pages have been asked for
     size_t size_ = 0;
     size_t read_ = 0;
     bool abandoned_ = false;

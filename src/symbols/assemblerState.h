@@ -15,7 +15,7 @@
 #include "core/RunContext.h"
 #include "format/objectFormat.h"
 #include "isa/keywordTable.h"
-#include "symbols/nameIndex.h"
+#include "symbols/nameTable.h"
 #include "symbols/stHashTable.h"
 
 struct KeywordTable; // isa/keywordTable.h
@@ -81,13 +81,12 @@ static_assert(sizeof(RelocationEntry) == 12);
 
 // One label line found in pass one; its range up to the next label gives its size.
 struct FunctionSizeEntry {
-    std::string name;
-    int32_t kind = 1; // 1 label, 2 function declared by .FUNCTION
-    int32_t size = 0; // in 16-bit words
-    int32_t wordAddress = 0;
-    int32_t orgWordAddress = 0;
+    int32_t name = -1; // as written (state.names)
+    int32_t kind = 1;  // 1 label, 2 function declared by .FUNCTION
+    int32_t size = 0;  // in 16-bit words
+    int32_t orgWordAddress = 0; // from the .ORG it follows
+    int32_t byteAddress = 0;    // in .text
     int32_t relocatable = 0;
-    int32_t byteAddress = 0;
 };
 
 // A source file of the line program: directory and base name.
@@ -104,10 +103,13 @@ struct AssemblerState {
 
     RunContext& run; // switches, flags, source position, diagnostics and trace log of the run
 
+    // Every name the run met (symbol operands, labels, data names, `.symtab` names).
+    NameTable names;
+
     std::vector<FunctionSizeEntry> functionSizes;
-    // The first entry of each label name, for .FUNCTION and .FUNC_END, indexed over the
-    // entries' own names.
-    NameIndex<int32_t, -1> functionEntryIndex;
+    // The first entry of each label name as written, for .FUNCTION and .FUNC_END, by the
+    // name's number.
+    std::vector<int32_t> functionBySpelling;
     int32_t orgCount = 0;
     int32_t absOrgStage = 0;
     int32_t textStartAddress = 0;
@@ -160,10 +162,10 @@ struct AssemblerState {
     // `.symtab` entries in order of definition.
     std::vector<ElfSymbolEntry> symtab;
     bool symtabCreated = false;
-    // The first entry of each name, exact and folded, indexed by name hash over the
-    // `.strtab` names themselves: no name is copied for the index.
-    NameIndex<int32_t, -1> symtabExactNames;
-    NameIndex<int32_t, -1> symtabFoldedNames;
+    // The first entry of each name as written and of each canonical name, by the name's
+    // number; -1 for none.
+    std::vector<int32_t> symtabBySpelling;
+    std::vector<int32_t> symtabByName;
 
     // Relocation entries of .rel.text, .rel.data and .debug_info_reloc.
     std::vector<RelocationEntry> relText;

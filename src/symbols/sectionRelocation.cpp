@@ -85,11 +85,10 @@ int32_t finalType(uint8_t type, int32_t addend) {
 
 namespace {
 
-// relocateText, for a name that may be a label already met: its remembered .symtab
-// entry saves the name lookup.
-int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, const char* name,
-             int operandIndex, int32_t addend, const Symbol* label) {
-    if (!state || !statement || !entry || !name || operandIndex < 1 || operandIndex > 3) {
+// relocateText for a name known by its number in state.names (-1: looked up by text).
+int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, std::string_view name,
+             int operandIndex, int32_t addend, int32_t nameNumber) {
+    if (!state || !statement || !entry || operandIndex < 1 || operandIndex > 3) {
         if (state) report(state->run.diagnostics, Diag::InternalError, __LINE__, 0, "sectionRelocation.cpp");
         return -1;
     }
@@ -102,11 +101,8 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
         reportAt(state, Diag::NoSymtabEntry);
         return -1;
     }
-    int32_t symbolIndex = label ? label->symtabIndex : -1;
-    if (symbolIndex < 0) {
-        symbolIndex = findSymtabIndex(state, name, false);
-        if (label) label->symtabIndex = symbolIndex;
-    }
+    const int32_t symbolIndex = nameNumber >= 0 ? firstSymtabEntry(state, nameNumber)
+                                                : findSymtabIndex(state, std::string(name).c_str(), false);
     if (symbolIndex < 0) {
         logTrace(state, "Label is not found in the symbol table\n");
         reportAt(state, Diag::SymbolNotInSymtab);
@@ -136,8 +132,8 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
 
     if (state->run.logFile) {
         logTrace(state, "------------>\n");
-        logTrace(state, "Dumping \"%s\" rel info [reloc #: %d]\n", name,
-                 static_cast<int>(state->relText.size() - 1));
+        logTrace(state, "Dumping \"%.*s\" rel info [reloc #: %d]\n", static_cast<int>(name.size()),
+                 name.data(), static_cast<int>(state->relText.size() - 1));
         logTrace(state, "reloc type: %d\n", type);
         logTrace(state, "symtab index: %d\n", symbolIndex);
         logTrace(state, "r_offset: 0x%x\n", reloc.r_offset);
@@ -152,7 +148,11 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
 
 int relocateText(AssemblerState* state, Statement* statement, const OpcodeEntry* entry, const char* name,
                  int operandIndex, int32_t addend) {
-    return relocate(state, statement, entry, name, operandIndex, addend, nullptr);
+    if (!name) {
+        if (state) report(state->run.diagnostics, Diag::InternalError, __LINE__, 0, "sectionRelocation.cpp");
+        return -1;
+    }
+    return relocate(state, statement, entry, name, operandIndex, addend, -1);
 }
 
 int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEntry* entry) {
@@ -169,34 +169,38 @@ int resolveOperands(AssemblerState* state, Statement* statement, const OpcodeEnt
     for (int i = 0; i < count; ++i) {
         Operand& op = statement->operands[i];
         if (op.kind != OPK_SYMBOL) continue;
-        const char* name = op.text.c_str();
-        // Operand names are identifiers, which hold no NUL: the text is the whole name.
-        const uint32_t hash = stNameHash(op.text, !state->run.switches.caseSensitive);
+        // The grammar bound the name; an operand built without it is bound here.
+        if (op.name < 0) {
+            op.name = nameIntern(state->names, op.text);
+            op.text = nameText(state->names, op.name);
+        }
         // A "$label" operand stands for the label's address as an immediate; any other
         // symbol operand is an address.
         const int32_t resolvedKind = op.labelImmediate == 1 ? OPK_IMMEDIATE : OPK_DIRECT;
-        if (const Symbol* label = stFindSymbol(op.text, hash, state->labelTable.get())) {
+        if (const Symbol* label = stSymbolNamed(state->labelTable.get(), op.name)) {
             op.kind = resolvedKind;
             op.value = label->value;
             // Code is addressed in words, so offsets from a text label are halved.
             const int32_t addend = label->isData == 0 ? op.offset >> 1 : op.offset;
-            if (relocate(state, statement, entry, name, i + 1, addend, label) != 0) result = -1;
-        } else if (const Symbol* external = stFindSymbol(op.text, hash, state->externTable.get())) {
+            if (relocate(state, statement, entry, op.text, i + 1, addend, op.name) != 0) result = -1;
+        } else if (const Symbol* external = stSymbolNamed(state->externTable.get(), op.name)) {
             op.kind = OPK_IMMEDIATE;
             op.value = external->value;
             const int32_t addend = external->isData == 0 ? op.offset >> 1 : op.offset;
-            if (relocateText(state, statement, entry, name, i + 1, addend) != 0) result = -1;
-        } else if (const Symbol* constant = stFindSymbol(op.text, hash, state->constTable.get())) {
+            if (relocate(state, statement, entry, op.text, i + 1, addend, op.name) != 0) result = -1;
+        } else if (const Symbol* constant = stSymbolNamed(state->constTable.get(), op.name)) {
             op.kind = resolvedKind;
             op.value = constant->value;
         } else {
+            // Names come from identifiers, which hold no NUL: the text is the whole name.
+            const std::string name(op.text);
             if (count == 1)
                 logTrace(state, "ASM ERROR @ src = %s Line = %d Unresolved Symbol ->%s\n",
-                         currentFileName(state), state->run.lineNumber, name);
+                         currentFileName(state), state->run.lineNumber, name.c_str());
             else
                 logTrace(state, "ASM ERROR @ src = %s Line = %d Unresolved Symbol\n", currentFileName(state),
                          state->run.lineNumber);
-            reportWordAt(state->run, Diag::UnresolvedSymbol, op.text, 0, name);
+            reportWordAt(state->run, Diag::UnresolvedSymbol, op.text, 0, name.c_str());
             return -1;
         }
     }

@@ -1,16 +1,37 @@
 #include "symbols/stHashTable.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 namespace {
 
-void logMisuse(int line, const char* text) {
-    std::fprintf(stderr, "%s : %d : %s\n", "stHashTable", line, text);
+// Misuse is reported on the error stream with the place it was found at, numbered as
+// the message has always been numbered, so that the error stream reads as it always did.
+enum MisuseSite { kInsertArguments = 31, kInvalidKey = 45, kLookupArguments = 60 };
+
+void logMisuse(MisuseSite site, const char* text) {
+    std::fprintf(stderr, "%s : %d : %s\n", "stHashTable", static_cast<int>(site), text);
+}
+
+// Whether the original table had no bucket for the name: its key (folded without -c)
+// sums to a negative bucket. Only bytes from 0x80 on are negative, so plain ASCII names
+// are settled without building the key.
+bool hasNoBucket(std::string_view name, bool fold, int bucketCount) {
+    const std::string_view head = name.substr(0, 64);
+    bool high = false;
+    for (char c : head) high |= (static_cast<unsigned char>(c) & 0x80) != 0;
+    if (!high) return false;
+    std::string key(head);
+    if (fold)
+        for (char& c : key)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return stHash(key, bucketCount) < 0;
 }
 
 } // namespace
 
-int stHash(const std::string& key, int bucketCount) {
+int stHash(std::string_view key, int bucketCount) {
     if (bucketCount < 1) return -1;
     int sum = 0;
     size_t n = key.size() < 64 ? key.size() : 64;
@@ -18,60 +39,68 @@ int stHash(const std::string& key, int bucketCount) {
     return sum % bucketCount;
 }
 
-std::unique_ptr<SymbolTable> stCreateTable(int bucketCount, bool fold) {
+std::unique_ptr<SymbolTable> stCreateTable(int bucketCount, NameTable& names) {
     if (bucketCount < 1) return nullptr;
     auto table = std::make_unique<SymbolTable>();
     table->bucketCount = bucketCount;
-    table->fold = fold;
+    table->names = &names;
     return table;
 }
 
-int stInsertSymbol(Symbol& symbol, SymbolTable* table) {
+int stInsertSymbol(SymbolTable* table, std::string_view name, Symbol& symbol) {
     if (!table) {
-        logMisuse(__LINE__, "Invalid function parameters.\n");
+        logMisuse(kInsertArguments, "Invalid function parameters.\n");
         return -1;
     }
-    if (table->fold) foldNameInPlace(symbol.name);
-    const std::string& key = symbol.name;
-    const uint32_t hash = nameHash(key, table->fold);
-    Symbol* found = table->index.find(hash, [&key](const Symbol* s) { return s->name == key; });
-    if (found && symbol.status == SYM_DEFINED) {
+    return stInsertNamed(table, nameIntern(*table->names, name), symbol);
+}
+
+int stInsertNamed(SymbolTable* table, int32_t name, Symbol& symbol) {
+    if (!table || name < 0 || static_cast<size_t>(name) >= nameCount(*table->names)) {
+        logMisuse(kInsertArguments, "Invalid function parameters.\n");
+        return -1;
+    }
+    const NameTable& names = *table->names;
+    const int32_t canonical = nameCanonical(names, name);
+    symbol.name = canonical;
+    const auto slot = static_cast<size_t>(canonical);
+    const int32_t found = slot < table->byName.size() ? table->byName[slot] : -1;
+    if (found >= 0 && symbol.status == SYM_DEFINED) {
         // The first definition stays in force; the refused record is marked.
         symbol.status = SYM_MULTIPLY_DEFINED;
         return -1;
     }
     // A name whose bytes sum to a negative value has no bucket in the chained table.
-    if (stHash(key, table->bucketCount) < 0) {
-        logMisuse(__LINE__, "Invalid hash key.");
+    if (hasNoBucket(nameText(names, canonical), names.fold, table->bucketCount)) {
+        logMisuse(kInvalidKey, "Invalid hash key.");
         return -1;
     }
     // A symbol that is not a definition shadows an earlier entry of the same name.
-    if (found) {
-        *found = symbol;
-    } else {
-        Symbol& stored = table->symbols.emplace_back(symbol);
-        table->index.insert(hash, &stored);
+    if (found >= 0) {
+        table->symbols[static_cast<size_t>(found)] = symbol;
+        return 0;
     }
+    if (slot >= table->byName.size()) table->byName.resize(slot + 1, -1);
+    table->byName[slot] = static_cast<int32_t>(table->symbols.size());
+    table->symbols.push_back(symbol);
     return 0;
 }
 
 const Symbol* stLookupSymbol(const char* name, const SymbolTable* table) {
     if (!name || !table) {
-        logMisuse(__LINE__, "Invalid function parameters.\n");
+        logMisuse(kLookupArguments, "Invalid function parameters.\n");
         return nullptr;
     }
     if (table->bucketCount < 1 || table->symbols.empty()) return nullptr;
-    // Stored names are folded already without -c, so they compare with the name folded.
-    const std::string_view wanted(name);
-    const bool fold = table->fold;
-    return table->index.find(nameHash(wanted, fold),
-                             [wanted, fold](const Symbol* s) { return sameName(s->name, wanted, fold); });
+    return stSymbolNamed(table, nameFindCanonical(*table->names, name));
 }
 
-const Symbol* stFindSymbol(std::string_view name, uint32_t hash, const SymbolTable* table) {
-    if (!table || table->bucketCount < 1 || table->symbols.empty()) return nullptr;
-    const bool fold = table->fold;
-    return table->index.find(hash, [name, fold](const Symbol* s) { return sameName(s->name, name, fold); });
+std::string stKeyText(const NameTable& names, std::string_view name) {
+    std::string key(name);
+    if (names.fold)
+        for (char& c : key)
+            if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return key;
 }
 
 void stDestroyTable(std::unique_ptr<SymbolTable>& table) {

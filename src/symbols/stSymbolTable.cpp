@@ -13,24 +13,27 @@ namespace {
 constexpr int kSymbolBuckets = 127;
 }
 
-std::string foldName(const std::string& name) {
-    std::string folded = name;
-    foldNameInPlace(folded);
-    return folded;
-}
-
-void foldNameInPlace(std::string& name) {
-    for (char& c : name)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-}
-
 int createSymbolTables(AssemblerState* state) {
-    const bool fold = !state->run.switches.caseSensitive;
-    state->labelTable = stCreateTable(kSymbolBuckets, fold);
-    state->externTable = stCreateTable(kSymbolBuckets, fold);
-    state->constTable = stCreateTable(kSymbolBuckets, fold);
-    state->globalTable = stCreateTable(kSymbolBuckets, fold);
+    // The tables bind the run's names, which compare as the switches say.
+    nameTableReset(state->names, !state->run.switches.caseSensitive);
+    state->symtabByName.clear();
+    state->symtabBySpelling.clear();
+    state->functionBySpelling.clear();
+    state->labelTable = stCreateTable(kSymbolBuckets, state->names);
+    state->externTable = stCreateTable(kSymbolBuckets, state->names);
+    state->constTable = stCreateTable(kSymbolBuckets, state->names);
+    state->globalTable = stCreateTable(kSymbolBuckets, state->names);
     return (state->labelTable && state->externTable && state->constTable && state->globalTable) ? 0 : -1;
+}
+
+void reserveSymbolsForSource(AssemblerState* state, size_t sourceBytes) {
+    // A name takes at least a few bytes of text, and most lines name none; beyond these
+    // guesses the tables grow as usual.
+    constexpr size_t kMaxReserve = size_t{1} << 20;
+    nameTableReserve(state->names, std::min(sourceBytes / 128, kMaxReserve));
+    state->names.records.reserve(std::min(sourceBytes / 32, kMaxReserve));
+    state->functionSizes.reserve(std::min(sourceBytes / 16, kMaxReserve));
+    state->symtab.reserve(std::min(sourceBytes / 16, kMaxReserve));
 }
 
 int32_t stSymbolValue(const AssemblerState* state, const char* name, int* isLabel) {
@@ -78,23 +81,20 @@ void appendStrtab(AssemblerState* state, const char* name, size_t length) {
 
 namespace {
 
-// Upper bound on the entries the name indexes are sized for in advance.
+// Upper bound on the entries the tables are sized for in advance.
 constexpr int32_t kMaxIndexReserve = 1 << 20;
 
-// Whether `.symtab` entry `index` is named `name`, exactly or ignoring case.
-bool entryNamed(const AssemblerState* state, int32_t index, std::string_view name, bool fold) {
-    const uint8_t* strtab = state->strtabBuffer.data();
-    const size_t offset = state->symtab[static_cast<size_t>(index)].st_name;
-    const char* entry = reinterpret_cast<const char*>(strtab + offset);
-    if (offset + name.size() >= state->strtabBuffer.size() || entry[name.size()] != '\0') return false;
-    return sameName(std::string_view(entry, name.size()), name, fold);
+// The binding of name number `name` in a table by name number, -1 when there is none.
+int32_t boundTo(const std::vector<int32_t>& table, int32_t name) {
+    return static_cast<size_t>(name) < table.size() ? table[static_cast<size_t>(name)] : -1;
 }
 
-// The first entry named `name`, or -1.
-int32_t firstEntry(const AssemblerState* state, const NameIndex<int32_t, -1>& index, std::string_view name,
-                   bool fold) {
-    return index.find(nameHash(name, fold),
-                      [state, name, fold](int32_t entry) { return entryNamed(state, entry, name, fold); });
+// Binds `name` to `value` unless it is bound already; the table grows as far as the
+// name, its new slots unbound.
+void bindFirst(std::vector<int32_t>& table, int32_t name, int32_t value) {
+    const auto slot = static_cast<size_t>(name);
+    if (slot >= table.size()) table.resize(slot + 1, -1);
+    if (table[slot] < 0) table[slot] = value;
 }
 
 } // namespace
@@ -102,14 +102,19 @@ int32_t firstEntry(const AssemblerState* state, const NameIndex<int32_t, -1>& in
 int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kindSelect, int sectionNumber,
                  int32_t value, int32_t size, int flag) {
     if (!state || !name) return -1;
+    return addNamedElfSymbol(state, nameIntern(state->names, name), infoHigh, kindSelect, sectionNumber,
+                             value, size, flag);
+}
+
+int addNamedElfSymbol(AssemblerState* state, int32_t name, int infoHigh, int kindSelect, int sectionNumber,
+                      int32_t value, int32_t size, int flag) {
+    if (!state || name < 0) return -1;
     if (!state->symtabCreated) {
         state->symtabCreated = true;
         const int32_t expected = std::clamp(state->numSymbols, 0, kMaxIndexReserve);
         state->symtab.reserve(static_cast<size_t>(expected));
-        state->symtabExactNames.reserve(static_cast<size_t>(expected));
-        state->symtabFoldedNames.reserve(static_cast<size_t>(expected));
     }
-    const std::string_view text(name);
+    const std::string_view text = nameText(state->names, name);
     ElfSymbolEntry entry;
     entry.st_name = static_cast<uint32_t>(state->strtabSize == 0 ? 1 : state->strtabSize);
     entry.st_value = static_cast<uint32_t>(value);
@@ -117,24 +122,36 @@ int addElfSymbol(AssemblerState* state, const char* name, int infoHigh, int kind
     entry.st_info = symbolInfo(static_cast<uint32_t>(infoHigh), kindCode(kindSelect, flag));
     entry.st_other = 0;
     entry.st_shndx = static_cast<uint16_t>(sectionNumber + 1);
-    appendStrtab(state, name, text.size());
+    // `.strtab` ends each name at its first NUL byte, as the C text it was given did.
+    appendStrtab(state, text.data(), std::min(text.size(), text.find('\0')));
 
-    // Each index keeps the first entry of a name; later entries of the name are found
-    // by position only.
-    const int32_t index = static_cast<int32_t>(state->symtab.size());
+    // The first entry of each spelling and of each canonical name is bound to it; later
+    // entries of the name are found by position only.
+    const auto index = static_cast<int32_t>(state->symtab.size());
     state->symtab.push_back(entry);
-    if (firstEntry(state, state->symtabExactNames, text, false) < 0)
-        state->symtabExactNames.insert(nameHash(text, false), index);
-    if (firstEntry(state, state->symtabFoldedNames, text, true) < 0)
-        state->symtabFoldedNames.insert(nameHash(text, true), index);
+    bindFirst(state->symtabBySpelling, name, index);
+    bindFirst(state->symtabByName, nameCanonical(state->names, name), index);
     return 0;
+}
+
+void reserveElfSymbols(AssemblerState* state, size_t count, size_t nameBytes) {
+    state->symtab.reserve(state->symtab.size() + count);
+    // Each name ends with a zero byte; the buffer grows by whole blocks.
+    const size_t strtab = static_cast<size_t>(state->strtabSize) + nameBytes + count + 1 + kBlockCapacity;
+    state->strtabBuffer.reserve(std::max(strtab, state->strtabBuffer.size()));
 }
 
 int32_t findSymtabIndex(const AssemblerState* state, const char* name, bool exact) {
     if (!state || !name) return -1;
     if (exact || state->run.switches.caseSensitive)
-        return firstEntry(state, state->symtabExactNames, name, false);
-    return firstEntry(state, state->symtabFoldedNames, name, true);
+        return boundTo(state->symtabBySpelling, nameFind(state->names, name));
+    return boundTo(state->symtabByName, nameFindCanonical(state->names, name));
+}
+
+int32_t firstSymtabEntry(const AssemblerState* state, int32_t name) {
+    if (name < 0) return -1;
+    if (state->run.switches.caseSensitive) return boundTo(state->symtabBySpelling, name);
+    return boundTo(state->symtabByName, nameCanonical(state->names, name));
 }
 
 const char* symtabEntryName(const AssemblerState* state, int32_t index) {
@@ -144,13 +161,8 @@ const char* symtabEntryName(const AssemblerState* state, int32_t index) {
 
 void addFunctionEntry(AssemblerState* state, FunctionSizeEntry entry) {
     const auto index = static_cast<int32_t>(state->functionSizes.size());
-    const uint32_t hash = nameHash(entry.name, false);
-    const std::string& name = entry.name;
-    const bool known = state->functionEntryIndex.find(hash, [state, &name](int32_t i) {
-        return state->functionSizes[static_cast<size_t>(i)].name == name;
-    }) >= 0;
-    state->functionSizes.push_back(std::move(entry));
-    if (!known) state->functionEntryIndex.insert(hash, index);
+    state->functionSizes.push_back(entry);
+    bindFirst(state->functionBySpelling, entry.name, index);
 }
 
 namespace {
@@ -167,11 +179,8 @@ FunctionSizeEntry* findFunctionEntry(AssemblerState* state, const char* name, in
         logTrace(state, "%s: %d [ERR] NULL function name", "Zorlan", line);
         return nullptr;
     }
-    const std::string_view wanted = unquoted(name);
-    const int32_t index = state->functionEntryIndex.find(nameHash(wanted, false), [state, wanted](int32_t i) {
-        return static_cast<size_t>(i) < state->functionSizes.size() &&
-               state->functionSizes[static_cast<size_t>(i)].name == wanted;
-    });
+    // Labels are found exactly as they were written.
+    const int32_t index = boundTo(state->functionBySpelling, nameFind(state->names, unquoted(name)));
     return index < 0 ? nullptr : &state->functionSizes[static_cast<size_t>(index)];
 }
 

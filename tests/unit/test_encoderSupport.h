@@ -18,24 +18,24 @@ namespace isatest {
 
 // Operand constructors, named after how the operand was written.
 inline Operand addr(int32_t value) {
-    return Operand{OPK_DIRECT, 0, 0, 0, value, {}};
+    return Operand{OPK_DIRECT, 0, 0, 0, value, -1, {}};
 }
 inline Operand ind(int32_t value) {
-    return Operand{OPK_DIRECT, 1, 0, 0, value, {}};
+    return Operand{OPK_DIRECT, 1, 0, 0, value, -1, {}};
 }
 inline Operand imm(int32_t value) {
-    return Operand{OPK_IMMEDIATE, 0, 0, 0, value, {}};
+    return Operand{OPK_IMMEDIATE, 0, 0, 0, value, -1, {}};
 }
 // A "$label" after resolution: the label's address as an immediate.
 inline Operand limm(int32_t value) {
-    return Operand{OPK_IMMEDIATE, 0, 1, 0, value, {}};
+    return Operand{OPK_IMMEDIATE, 0, 1, 0, value, -1, {}};
 }
 // Unresolved symbols: a plain name (+offset) and a "$name".
 inline Operand sym(const char* name, int32_t offset = 0) {
-    return Operand{OPK_SYMBOL, 0, 0, offset, 0, name};
+    return Operand{OPK_SYMBOL, 0, 0, offset, 0, -1, name};
 }
 inline Operand lsym(const char* name) {
-    return Operand{OPK_SYMBOL, 0, 1, 0, 0, name};
+    return Operand{OPK_SYMBOL, 0, 1, 0, 0, -1, name};
 }
 
 inline Statement instruction(int id, std::initializer_list<Operand> operands) {

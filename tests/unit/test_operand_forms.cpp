@@ -152,7 +152,7 @@ TEST_F(OperandForms, ExceptionsToTheFamilyForms) {
 std::string describe(const Operand& op) {
     std::string out;
     if (op.kind == OPK_SYMBOL) {
-        out = "s:" + op.text;
+        out = "s:" + std::string(op.text);
         if (op.offset) out += "+" + std::to_string(op.offset);
         if (op.value) out += "=" + std::to_string(op.value);
     } else {
@@ -217,20 +217,16 @@ TEST_F(OperandForms, OperandsAreClassifiedByHowTheyAreWritten) {
 
 TEST_F(OperandForms, DollarNamesAreLookedUpWhenTheLineIsRead) {
     Symbol k;
-    k.name = "k";
     k.value = 7;
-    ASSERT_EQ(stInsertSymbol(k, state()->constTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(state()->constTable.get(), "k", k), 0);
     Symbol lab;
-    lab.name = "lab";
-    ASSERT_EQ(stInsertSymbol(lab, state()->labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(state()->labelTable.get(), "lab", lab), 0);
     Symbol ext;
-    ext.name = "ext";
-    ASSERT_EQ(stInsertSymbol(ext, state()->externTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(state()->externTable.get(), "ext", ext), 0);
     Symbol both; // a label wins over a constant of the same name
-    both.name = "both";
     both.value = 3;
-    ASSERT_EQ(stInsertSymbol(both, state()->constTable.get()), 0);
-    ASSERT_EQ(stInsertSymbol(both, state()->labelTable.get()), 0);
+    ASSERT_EQ(stInsertSymbol(state()->constTable.get(), "both", both), 0);
+    ASSERT_EQ(stInsertSymbol(state()->labelTable.get(), "both", both), 0);
 
     const ClassCase sequence[] = {
         {"PUSH16 $fwd", "62 i:-1"}, // nothing found yet: an immediate

@@ -3,6 +3,7 @@
 // are looked up against the symbol tables as they are when the statement is replayed.
 #include "frontend/operands.h"
 #include "frontend/statementRecord.h"
+#include "symbols/nameTable.h"
 #include "symbols/stHashTable.h"
 #include "test_parser_support.h"
 
@@ -96,15 +97,13 @@ class StatementReplay : public FrontEndTest {
 
     void defineLabel(const char* name, int32_t value) {
         Symbol s;
-        s.name = name;
         s.value = value;
-        stInsertSymbol(s, state()->labelTable.get());
+        stInsertSymbol(state()->labelTable.get(), name, s);
     }
     void defineConstant(const char* name, int32_t value) {
         Symbol s;
-        s.name = name;
         s.value = value;
-        stInsertSymbol(s, state()->constTable.get());
+        stInsertSymbol(state()->constTable.get(), name, s);
     }
 
     // Records a first pass over `source`, lets `between` change the symbol tables, then
@@ -212,16 +211,16 @@ TEST(StatementRecordingLimit, AnOversizedRecordingIsAbandoned) {
     // Past its size limit the recording gives up, and pass two reads the source again.
     StatementRecording recording;
     Statement st;
-    st.kind = SK_INSTRUCTION;
+    st.kind = SK_DIRECTIVE;
     st.status = SS_COMPLETE;
-    st.id = kLabelStatementId;
-    st.operands[0].kind = OPK_SYMBOL;
-    st.operands[0].text.assign(size_t{1} << 20, 'n');
+    st.id = DIR_EQU;
+    st.name.emplace(size_t{1} << 20, 'n');
     ParseEffects effects;
     for (size_t i = 0; recording.usable() && i <= StatementRecording::kMaxBytes >> 20; ++i)
         recording.append(st, effects, 0, nullptr);
     EXPECT_FALSE(recording.usable());
     unsigned labels = 0;
-    std::string names[3];
-    EXPECT_FALSE(recording.next(st, effects, labels, names));
+    int32_t labelNames[3];
+    NameTable names;
+    EXPECT_FALSE(recording.next(st, effects, labels, labelNames, names));
 }

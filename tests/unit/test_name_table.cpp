@@ -1,15 +1,19 @@
-// The name hash index behind the symbol tables and the .symtab lookups, checked against
-// plain linear searches over many names: case variants, duplicates and table growth.
+// The run's name table and the lookups bound to it (symbol tables, .symtab entries),
+// checked against plain linear searches over many names: case variants, duplicates and
+// table growth.
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
+#include "symbols/nameTable.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
 
 #include <gtest/gtest.h>
 
 #include <cctype>
+#include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -34,7 +38,12 @@ bool equalIgnoringCase(const std::string& a, const std::string& b) {
     return true;
 }
 
-class NameIndexTest : public ::testing::Test {
+std::string upper(std::string name) {
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
+}
+
+class NameTableTest : public ::testing::Test {
   protected:
     void SetUp() override {
         context = std::make_unique<RunContext>();
@@ -46,7 +55,7 @@ class NameIndexTest : public ::testing::Test {
 
 } // namespace
 
-TEST_F(NameIndexTest, SymtabLookupsFindTheFirstEntryOfEachName) {
+TEST_F(NameTableTest, SymtabLookupsFindTheFirstEntryOfEachName) {
     const std::vector<std::string> names = sampleNames(20000); // several rounds of growth
     for (const std::string& name : names)
         ASSERT_EQ(addElfSymbol(state.get(), name.c_str(), 1, 0, 0, 0, 0, 1), 0);
@@ -66,15 +75,14 @@ TEST_F(NameIndexTest, SymtabLookupsFindTheFirstEntryOfEachName) {
     }
 }
 
-TEST_F(NameIndexTest, SymbolTablesFindEveryNameAfterGrowing) {
+TEST_F(NameTableTest, SymbolTablesFindEveryNameAfterGrowing) {
     for (int sensitive = 0; sensitive <= 1; ++sensitive) {
         context->switches.caseSensitive = sensitive;
         ASSERT_EQ(createSymbolTables(state.get()), 0);
         for (int i = 0; i < 20000; ++i) {
             Symbol s;
-            s.name = "g" + std::to_string(i);
             s.value = i;
-            ASSERT_EQ(stInsertSymbol(s, state->labelTable.get()), 0);
+            ASSERT_EQ(stInsertSymbol(state->labelTable.get(), "g" + std::to_string(i), s), 0);
         }
         for (int i = 0; i < 20000; i += 997) {
             const Symbol* lower = stLookupSymbol(("g" + std::to_string(i)).c_str(), state->labelTable.get());
@@ -84,5 +92,42 @@ TEST_F(NameIndexTest, SymbolTablesFindEveryNameAfterGrowing) {
             EXPECT_EQ(upper, sensitive ? nullptr : lower);
         }
         EXPECT_EQ(stLookupSymbol("g20000", state->labelTable.get()), nullptr);
+    }
+}
+
+TEST(NameTable, SpellingsKeepTheirNumbersAndTextsAndShareTheirCanonicalName) {
+    for (bool fold : {true, false}) {
+        NameTable table;
+        nameTableReset(table, fold);
+        const std::vector<std::string> names = sampleNames(20000);
+        std::vector<int32_t> numbers;
+        std::vector<std::string_view> texts;
+        for (const std::string& name : names) {
+            numbers.push_back(nameIntern(table, name));
+            texts.push_back(nameText(table, numbers.back()));
+        }
+        // A long name goes into a chunk of its own and leaves the short ones where they are.
+        const std::string long_name(100000, 'q');
+        const int32_t long_number = nameIntern(table, long_name);
+        EXPECT_EQ(nameText(table, long_number), long_name);
+        EXPECT_EQ(nameIntern(table, ""), nameIntern(table, std::string_view()));
+
+        // The first spelling of each name as the table compares names.
+        std::map<std::string, size_t> firstOf;
+        for (size_t i = 0; i < names.size(); ++i) firstOf.emplace(fold ? upper(names[i]) : names[i], i);
+        for (size_t i = 0; i < names.size(); ++i) {
+            // Entered once: the same spelling gets the same number, and its text stays put.
+            ASSERT_EQ(nameIntern(table, names[i]), numbers[i]) << names[i];
+            ASSERT_EQ(nameFind(table, names[i]), numbers[i]);
+            ASSERT_EQ(texts[i].data(), nameText(table, numbers[i]).data());
+            ASSERT_EQ(texts[i], names[i]);
+            // The canonical name is the first spelling that compares equal.
+            const size_t first = firstOf.at(fold ? upper(names[i]) : names[i]);
+            ASSERT_EQ(nameCanonical(table, numbers[i]), numbers[first]) << names[i];
+            ASSERT_EQ(nameFindCanonical(table, names[i]), numbers[first]);
+        }
+        EXPECT_EQ(nameFind(table, "n20000"), -1);
+        EXPECT_EQ(nameFind(table, "N1"), -1);
+        EXPECT_EQ(nameFindCanonical(table, "N1"), fold ? nameFind(table, "n1") : -1);
     }
 }
