@@ -19,7 +19,8 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
         if (check.kind == CHECK_NONE) break;
         const Operand& op = statement.operands[check.operand];
         if (!passesCheck(check.kind, op.value, op.indirect != 0))
-            return static_cast<int>(check.kind == CHECK_DIRECT ? Diag::IndirectNotAllowed : Diag::ValueTooLarge);
+            return static_cast<int>(check.kind == CHECK_DIRECT ? Diag::IndirectNotAllowed
+                                                               : Diag::ValueTooLarge);
     }
 
     const Operand* op = statement.operands;

@@ -81,9 +81,9 @@ static_assert(sizeof(RelocationEntry) == 12);
 
 // One label line found in pass one; its range up to the next label gives its size.
 struct FunctionSizeEntry {
-    int32_t name = -1; // as written (state.names)
-    int32_t kind = 1;  // 1 label, 2 function declared by .FUNCTION
-    int32_t size = 0;  // in 16-bit words
+    int32_t name = -1;          // as written (state.names)
+    int32_t kind = 1;           // 1 label, 2 function declared by .FUNCTION
+    int32_t size = 0;           // in 16-bit words
     int32_t orgWordAddress = 0; // from the .ORG it follows
     int32_t byteAddress = 0;    // in .text
     int32_t relocatable = 0;
