@@ -59,11 +59,9 @@ inline RunResult runZorlan(std::vector<const char*> words) {
 }
 
 // The parts of one run as the driver puts them together: the ground context, the state
-// after start-up, the front end and the directives. The switches are set before the
-// state is created, as the driver does (the symbol tables fold names by -c).
+// after start-up, the front end and the directives.
 struct TestRun {
-    explicit TestRun(Switches switches = {}, FILE* out = stdout) : context(out) {
-        context.switches = std::move(switches);
+    TestRun() {
         initOk = initAssemblerState(context, state) == 0;
         frontEnd = std::make_unique<FrontEnd>(context, *state);
         directives = std::make_unique<DirectiveContext>(*state, *frontEnd, debug);

@@ -270,14 +270,17 @@ TEST_F(ObjdumpFiles, FilesThatAreNotMerrowObjects) {
     EXPECT_EQ(shown, 2u);
 }
 
-// Every proper prefix of an object is refused (the section headers come last).
+// Every proper prefix of an object is refused with a reason (the section headers come last).
 TEST_F(ObjdumpFiles, EveryTruncationIsRefused) {
     ElfImage image;
     std::string error;
     ASSERT_EQ(readElfImage(bytes.data(), bytes.size(), image, error), 0) << error;
     runEveryView(image);
-    for (size_t size = 0; size < bytes.size(); ++size)
+    for (size_t size = 0; size < bytes.size(); ++size) {
+        error.clear();
         EXPECT_EQ(readElfImage(bytes.data(), size, image, error), -1) << "size " << size;
+        EXPECT_FALSE(error.empty()) << "size " << size;
+    }
 }
 
 // Damaged contents that still read as an object: every view copes, none crashes (the

@@ -20,9 +20,6 @@ namespace isatest {
 inline Operand addr(int32_t value) {
     return Operand{OPK_DIRECT, 0, 0, 0, value, -1, {}};
 }
-inline Operand ind(int32_t value) {
-    return Operand{OPK_DIRECT, 1, 0, 0, value, -1, {}};
-}
 inline Operand imm(int32_t value) {
     return Operand{OPK_IMMEDIATE, 0, 0, 0, value, -1, {}};
 }

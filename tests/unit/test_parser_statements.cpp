@@ -78,6 +78,11 @@ TEST_F(Statements, RejectedLinesCarryTheirCodeAndSkipTheRestOfTheLine) {
         {".EQU 5\n", "E1001@1 eof"},
         {".ASCII \"s\"\n", "E1001@1 eof"},
         {".GLOBAL x\n", "E1001@1 eof"},
+        {".FUNCTION \"f\" inline, 2\n", "E1001@1 eof"}, // a bare number is no list item
+        // Debug declarations: a word out of place, or words and numbers mixed.
+        {".VARIABLE \"v\" 16 \"int\" SIGN NORMAL 0 NORMAL 0 0 1\n", "E2021@1 eof"},
+        {".RETURN \"int\" 16 signed NORMAL 0 NORMAL 0 0\n", "E1001@1 eof"},
+        {".VARIABLE \"v\" 16 \"int\" SIGNED 0 0 NORMAL 0 0 1\n", "E1001@1 eof"},
         // .EQU, .CONST and the structure-instance directives recover only without
         // their name: after one, a malformed line is of unknown form.
         {"x .EQU y\n", "E1002@1 eof"},

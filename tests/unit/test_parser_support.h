@@ -46,11 +46,6 @@ class FrontEndTest : public ::testing::Test {
         return next();
     }
 
-    // Starts over with other switches (-u, -c).
-    void restart(Switches switches, FILE* out = stdout) {
-        testRun = std::make_unique<TestRun>(std::move(switches), out);
-    }
-
     FrontEnd& frontEnd() { return *testRun->frontEnd; }
     Lexer& lexer() { return testRun->frontEnd->lexer; }
     Statement& statement() { return testRun->frontEnd->statement; }

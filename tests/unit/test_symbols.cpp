@@ -1,11 +1,20 @@
-// Symbol tables: case folding, first definition wins, `.symtab`/`.strtab` building.
+// The run's name table and the lookups bound to it (symbol tables, .symtab entries),
+// checked against plain linear searches over many names: case variants, duplicates and
+// table growth; and the names the hash cannot place.
 #include "driver/Zorlan.h"
 #include "driver/initAsm.h"
 #include "driver/interface.h"
+#include "symbols/nameTable.h"
 #include "symbols/stHashTable.h"
 #include "symbols/stSymbolTable.h"
 
 #include <gtest/gtest.h>
+
+#include <cctype>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
 
 namespace {
 
@@ -13,6 +22,31 @@ Symbol label(int32_t value) {
     Symbol s;
     s.value = value;
     return s;
+}
+
+// Names with case variants and repeats: "n0", "N0", "n1", ..., every seventh one twice.
+std::vector<std::string> sampleNames(int count) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) {
+        std::string name = "n" + std::to_string(i);
+        names.push_back(name);
+        if (i % 3 == 0) names.push_back("N" + std::to_string(i));
+        if (i % 7 == 0) names.push_back(name);
+    }
+    return names;
+}
+
+bool equalIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (std::toupper(static_cast<unsigned char>(a[i])) != std::toupper(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+std::string upper(std::string name) {
+    for (char& c : name) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return name;
 }
 
 class SymbolTables : public ::testing::Test {
@@ -27,30 +61,81 @@ class SymbolTables : public ::testing::Test {
 
 } // namespace
 
-TEST_F(SymbolTables, WithoutCaseSensitivityNamesFoldAndTheFirstDefinitionWins) {
-    Symbol first = label(4);
-    ASSERT_EQ(stInsertSymbol(state->labelTable.get(), "loop", first), 0);
-    EXPECT_EQ(stKeyText(state->names, nameText(state->names, first.name)), "LOOP");
-    Symbol second = label(8);
-    EXPECT_EQ(stInsertSymbol(state->labelTable.get(), "LOOP", second), -1);
-    EXPECT_EQ(second.status, SYM_MULTIPLY_DEFINED);
-    EXPECT_EQ(second.name, first.name);
-    const Symbol* found = stLookupSymbol("LoOp", state->labelTable.get());
-    ASSERT_NE(found, nullptr);
-    EXPECT_EQ(found->value, 4);
+TEST_F(SymbolTables, SymtabLookupsFindTheFirstEntryOfEachName) {
+    const std::vector<std::string> names = sampleNames(20000); // several rounds of growth
+    for (const std::string& name : names)
+        ASSERT_EQ(addElfSymbol(state.get(), name.c_str(), 1, 0, 0, 0, 0, 1), 0);
+
+    for (int sensitive = 0; sensitive <= 1; ++sensitive) {
+        context->switches.caseSensitive = sensitive;
+        for (const char* probe : {"n0", "N0", "n3", "N3", "n7", "n19999", "N19998", "n20000", "x"}) {
+            int32_t exact = -1, folded = -1;
+            for (size_t i = 0; i < names.size(); ++i) {
+                if (exact < 0 && names[i] == probe) exact = static_cast<int32_t>(i);
+                if (folded < 0 && equalIgnoringCase(names[i], probe)) folded = static_cast<int32_t>(i);
+            }
+            EXPECT_EQ(findSymtabIndex(state.get(), probe, true), exact) << probe;
+            EXPECT_EQ(findSymtabIndex(state.get(), probe, false), sensitive ? exact : folded)
+                << probe << " case-sensitive " << sensitive;
+        }
+    }
 }
 
-TEST_F(SymbolTables, WithCaseSensitivityNamesStayDistinct) {
-    context->switches.caseSensitive = 1;
-    ASSERT_EQ(createSymbolTables(state.get()), 0);
-    Symbol lower = label(4), upper = label(8);
-    ASSERT_EQ(stInsertSymbol(state->labelTable.get(), "loop", lower), 0);
-    ASSERT_EQ(stInsertSymbol(state->labelTable.get(), "LOOP", upper), 0);
-    EXPECT_EQ(nameText(state->names, lower.name), "loop");
-    EXPECT_EQ(stKeyText(state->names, "loop"), "loop");
-    EXPECT_EQ(stLookupSymbol("loop", state->labelTable.get())->value, 4);
-    EXPECT_EQ(stLookupSymbol("LOOP", state->labelTable.get())->value, 8);
-    EXPECT_EQ(stLookupSymbol("Loop", state->labelTable.get()), nullptr);
+TEST_F(SymbolTables, SymbolTablesFindEveryNameAfterGrowing) {
+    for (int sensitive = 0; sensitive <= 1; ++sensitive) {
+        context->switches.caseSensitive = sensitive;
+        ASSERT_EQ(createSymbolTables(state.get()), 0);
+        for (int i = 0; i < 20000; ++i) {
+            Symbol s;
+            s.value = i;
+            ASSERT_EQ(stInsertSymbol(state->labelTable.get(), "g" + std::to_string(i), s), 0);
+        }
+        for (int i = 0; i < 20000; i += 997) {
+            const Symbol* lower = stLookupSymbol(("g" + std::to_string(i)).c_str(), state->labelTable.get());
+            ASSERT_NE(lower, nullptr);
+            EXPECT_EQ(lower->value, i);
+            const Symbol* upper = stLookupSymbol(("G" + std::to_string(i)).c_str(), state->labelTable.get());
+            EXPECT_EQ(upper, sensitive ? nullptr : lower);
+        }
+        EXPECT_EQ(stLookupSymbol("g20000", state->labelTable.get()), nullptr);
+    }
+}
+
+TEST(NameTable, SpellingsKeepTheirNumbersAndTextsAndShareTheirCanonicalName) {
+    for (bool fold : {true, false}) {
+        NameTable table;
+        nameTableReset(table, fold);
+        const std::vector<std::string> names = sampleNames(20000);
+        std::vector<int32_t> numbers;
+        std::vector<std::string_view> texts;
+        for (const std::string& name : names) {
+            numbers.push_back(nameIntern(table, name));
+            texts.push_back(nameText(table, numbers.back()));
+        }
+        // A long name goes into a chunk of its own and leaves the short ones where they are.
+        const std::string long_name(100000, 'q');
+        const int32_t long_number = nameIntern(table, long_name);
+        EXPECT_EQ(nameText(table, long_number), long_name);
+        EXPECT_EQ(nameIntern(table, ""), nameIntern(table, std::string_view()));
+
+        // The first spelling of each name as the table compares names.
+        std::map<std::string, size_t> firstOf;
+        for (size_t i = 0; i < names.size(); ++i) firstOf.emplace(fold ? upper(names[i]) : names[i], i);
+        for (size_t i = 0; i < names.size(); ++i) {
+            // Entered once: the same spelling gets the same number, and its text stays put.
+            ASSERT_EQ(nameIntern(table, names[i]), numbers[i]) << names[i];
+            ASSERT_EQ(nameFind(table, names[i]), numbers[i]);
+            ASSERT_EQ(texts[i].data(), nameText(table, numbers[i]).data());
+            ASSERT_EQ(texts[i], names[i]);
+            // The canonical name is the first spelling that compares equal.
+            const size_t first = firstOf.at(fold ? upper(names[i]) : names[i]);
+            ASSERT_EQ(nameCanonical(table, numbers[i]), numbers[first]) << names[i];
+            ASSERT_EQ(nameFindCanonical(table, names[i]), numbers[first]);
+        }
+        EXPECT_EQ(nameFind(table, "n20000"), -1);
+        EXPECT_EQ(nameFind(table, "N1"), -1);
+        EXPECT_EQ(nameFindCanonical(table, "N1"), fold ? nameFind(table, "n1") : -1);
+    }
 }
 
 TEST_F(SymbolTables, NamesSharingTheirFirst64CharactersStayDistinct) {
@@ -72,65 +157,4 @@ TEST_F(SymbolTables, NamesWithANegativeByteSumAreRefused) {
     EXPECT_GE(stHash("a\xA0", 127), 0);
     EXPECT_LT(stHash("A\xA0", 127), 0);
     EXPECT_EQ(stInsertSymbol(state->labelTable.get(), "a\xA0", folded), -1);
-}
-
-TEST_F(SymbolTables, SymbolValuePrefersLabelsOverConstants) {
-    Symbol c = label(7);
-    stInsertSymbol(state->constTable.get(), "x", c);
-    int isLabel = -5;
-    EXPECT_EQ(stSymbolValue(state.get(), "x", &isLabel), 7);
-    EXPECT_EQ(isLabel, 0);
-    Symbol l = label(40);
-    stInsertSymbol(state->labelTable.get(), "x", l);
-    EXPECT_EQ(stSymbolValue(state.get(), "X", &isLabel), 40);
-    EXPECT_EQ(isLabel, 1);
-    isLabel = -5;
-    EXPECT_EQ(stSymbolValue(state.get(), "nothing", &isLabel), -1);
-    EXPECT_EQ(isLabel, -5);
-}
-
-TEST_F(SymbolTables, StrtabOffsetsAndInfoCodes) {
-    ASSERT_EQ(addElfSymbol(state.get(), "main", 1, 0, 0, 0x10, 6, 1), 0);
-    ASSERT_EQ(addElfSymbol(state.get(), "buf", 1, 0, 1, 0x20, 4, 0), 0);
-    ASSERT_EQ(addElfSymbol(state.get(), "w", 2, 2, 0, 0xFFFF, 3, 1), 0);
-    ASSERT_EQ(addElfSymbol(state.get(), "g", 1, 1, 1, 0, 0, 0), 0);
-    ASSERT_EQ(state->symtab.size(), 4u);
-    EXPECT_EQ(state->symtab[0].st_name, 1u);
-    EXPECT_EQ(state->symtab[1].st_name, 6u);
-    EXPECT_EQ(state->symtab[2].st_name, 10u);
-    EXPECT_EQ(state->strtabSize, 14);
-    EXPECT_EQ(std::string(reinterpret_cast<const char*>(state->strtabBuffer.data()) + 6), "buf");
-    EXPECT_EQ(state->strtabBuffer[0], 0);
-    EXPECT_EQ(state->symtab[0].st_info, 0x10);
-    EXPECT_EQ(state->symtab[1].st_info, 0x14);
-    EXPECT_EQ(state->symtab[2].st_info, 0x22);
-    EXPECT_EQ(state->symtab[3].st_info, 0x18);
-    EXPECT_EQ(state->symtab[1].st_shndx, 2);
-    EXPECT_EQ(state->symtab[2].st_value, 0xFFFFu);
-}
-
-TEST_F(SymbolTables, SymtabIndexIsTheFirstEntryOfTheName) {
-    addElfSymbol(state.get(), "alpha", 1, 0, 0, 0, 0, 1);
-    addElfSymbol(state.get(), "Beta", 1, 0, 0, 0, 0, 1);
-    addElfSymbol(state.get(), "BETA", 1, 0, 0, 0, 0, 1);
-    EXPECT_EQ(findSymtabIndex(state.get(), "beta", false), 1);
-    EXPECT_EQ(findSymtabIndex(state.get(), "BETA", true), 2);
-    EXPECT_EQ(findSymtabIndex(state.get(), "beta", true), -1);
-    EXPECT_EQ(findSymtabIndex(state.get(), "gamma", false), -1);
-    EXPECT_STREQ(symtabEntryName(state.get(), 1), "Beta");
-    context->switches.caseSensitive = 1;
-    EXPECT_EQ(findSymtabIndex(state.get(), "beta", false), -1);
-    EXPECT_EQ(findSymtabIndex(state.get(), "BETA", false), 2);
-}
-
-TEST_F(SymbolTables, StrtabGrowsPastItsFirstBlock) {
-    std::string name(100, 'n');
-    for (int i = 0; i < 100; ++i) {
-        name[0] = static_cast<char>('A' + i % 26);
-        name[1] = static_cast<char>('A' + i / 26);
-        ASSERT_EQ(addElfSymbol(state.get(), name.c_str(), 1, 0, 0, i, 0, 1), 0);
-    }
-    EXPECT_EQ(state->strtabSize, 1 + 100 * 101);
-    EXPECT_GE(state->strtabBuffer.size(), static_cast<size_t>(state->strtabSize));
-    EXPECT_STREQ(symtabEntryName(state.get(), 99), name.c_str());
 }
