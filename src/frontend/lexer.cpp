@@ -251,8 +251,16 @@ constexpr const KeywordMaps& keywords() {
 // and hands them to the counters and the attached state once, when it returns: no one
 // reads them while a token is being scanned, and skipped characters never move them.
 
-// Columns stop growing here; the cap stays a multiple of the tab width.
+// The largest column reported; the cap stays a multiple of the tab width.
 constexpr int64_t kColumnCap = 1 << 30;
+// A tab moves at most eight columns, so no line of a file the scanner accepts comes near
+// the cap: the scanner counts without checking it.
+static_assert(int64_t{kMaxSourceBytes} * 8 < kColumnCap);
+
+// The next tab stop after `column` (0-based, never negative): stops every 8 columns.
+constexpr int64_t nextTabStop(int64_t column) {
+    return (column | 7) + 1;
+}
 
 struct Position {
     int line;
@@ -268,9 +276,9 @@ struct Position {
                 ++line;
                 column = 0;
             } else if (*p == '\t') {
-                column = std::min(column + 8 - column % 8, kColumnCap);
+                column = nextTabStop(column);
             } else {
-                column = std::min(column + 1, kColumnCap);
+                ++column;
             }
         }
     }
@@ -300,7 +308,7 @@ const char* skipBlanks(const char* p, const char* end, Position& pos) {
         pos.column += p - run;
         if (p == end) return p;
         if (*p == '\t') {
-            pos.column += 8 - pos.column % 8;
+            pos.column = nextTabStop(pos.column);
         } else if (*p == '\v' || *p == '\f') {
             pos.column += 1;
         } else {
@@ -652,7 +660,7 @@ int scan(Lexer& lx) {
     }
     in.pos = static_cast<size_t>(p - base);
     lx.scanLine = pos.line;
-    lx.scanColumn = static_cast<int>(std::min(pos.column, kColumnCap));
+    lx.scanColumn = static_cast<int>(pos.column);
     lx.run.lineNumber = lx.scanLine;
     lx.run.columnNumber = lx.scanColumn;
     return token;

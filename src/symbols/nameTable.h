@@ -64,3 +64,10 @@ inline int32_t nameCanonical(const NameTable& table, int32_t name) {
 inline size_t nameCount(const NameTable& table) {
     return table.records.size();
 }
+
+// Makes room in a table indexed by name number for the name numbered `slot`, new entries
+// holding -1 (unbound). New names come one at a time, in order: the table grows by
+// whole steps of 1,024 entries rather than one entry per name.
+inline void growForName(std::vector<int32_t>& table, size_t slot) {
+    if (slot >= table.size()) table.resize((slot | 1023) + 1, -1);
+}

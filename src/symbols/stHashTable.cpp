@@ -80,7 +80,7 @@ int stInsertNamed(SymbolTable* table, int32_t name, Symbol& symbol) {
         table->symbols[static_cast<size_t>(found)] = symbol;
         return 0;
     }
-    if (slot >= table->byName.size()) table->byName.resize(slot + 1, -1);
+    growForName(table->byName, slot);
     table->byName[slot] = static_cast<int32_t>(table->symbols.size());
     table->symbols.push_back(symbol);
     return 0;

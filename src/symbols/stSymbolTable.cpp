@@ -89,11 +89,10 @@ int32_t boundTo(const std::vector<int32_t>& table, int32_t name) {
     return static_cast<size_t>(name) < table.size() ? table[static_cast<size_t>(name)] : -1;
 }
 
-// Binds `name` to `value` unless it is bound already; the table grows as far as the
-// name, its new slots unbound.
+// Binds `name` to `value` unless it is bound already.
 void bindFirst(std::vector<int32_t>& table, int32_t name, int32_t value) {
     const auto slot = static_cast<size_t>(name);
-    if (slot >= table.size()) table.resize(slot + 1, -1);
+    growForName(table, slot);
     if (table[slot] < 0) table[slot] = value;
 }
 
