@@ -274,7 +274,6 @@ HandleResult handlePassOne(Run& run, Statement& st) {
     return HANDLED;
 }
 
-// Reads pass one; returns the status that ends the run, or 0 to go on.
 // The small records of both passes (names, symbols, label entries, relocations) come
 // from the top of the heap once the large buffers have their room: asking for those
 // pages in one batch spares a trip into the kernel for each. A quarter of the source's
@@ -285,6 +284,7 @@ void prefaultHeapTop(size_t bytes) {
     if (block) prefaultForWriting(block.get(), bytes);
 }
 
+// Reads pass one; returns the status that ends the run, or 0 to go on.
 int runPassOne(Run& run) {
     AssemblerState* state = run.state.get();
     FrontEnd& frontEnd = *run.frontEnd;
