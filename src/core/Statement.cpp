@@ -9,20 +9,7 @@ static_assert(sizeof(Statement) == 416, "Statement changed: clear every field in
 #endif
 
 void Statement::clear() {
-    kind = SK_NONE;
-    status = SS_NONE;
-    id = 0;
-
-    operandCount = 0;
-    for (Operand& op : operands) {
-        op.kind = OPK_IMMEDIATE;
-        op.indirect = 0;
-        op.labelImmediate = 0;
-        op.offset = 0;
-        op.value = 0;
-        op.name = -1;
-        op.text = {};
-    }
+    clearInstruction(); // the fields an instruction or label line writes, then the rest
 
     name.reset();
     fileName.reset();
