@@ -88,10 +88,24 @@ inline bool isSuffix(char c) {
     return c == 'u' || c == 'U' || c == 'l' || c == 'L';
 }
 
+// The value of each hexadecimal digit, and kNotHex for every other character: one load
+// both tests a character and gives its value.
+constexpr uint8_t kNotHex = 0xFF;
+constexpr std::array<uint8_t, 256> makeHexValues() {
+    std::array<uint8_t, 256> t{};
+    for (auto& v : t) v = kNotHex;
+    for (int c = '0'; c <= '9'; ++c) t[c] = static_cast<uint8_t>(c - '0');
+    for (int c = 'a'; c <= 'f'; ++c) t[c] = static_cast<uint8_t>(c - 'a' + 10);
+    for (int c = 'A'; c <= 'F'; ++c) t[c] = static_cast<uint8_t>(c - 'A' + 10);
+    return t;
+}
+constexpr std::array<uint8_t, 256> kHexValue = makeHexValues();
+
+inline unsigned hexDigit(char c) {
+    return kHexValue[static_cast<unsigned char>(c)];
+}
 int hexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return c - 'A' + 10;
+    return static_cast<int>(hexDigit(c));
 }
 
 // ---------------------------------------------------------------------------------
@@ -458,6 +472,11 @@ int scan(Lexer& lx) {
             ++pos.column;
             continue;
         }
+        if (c == '\t' && p + 1 < end && p[1] > ' ') { // one tab before a word: a line's indent
+            ++p;
+            pos.column = nextTabStop(pos.column);
+            continue;
+        }
         if (c == ' ' || c == '\t' || c == '\v' || c == '\f') {
             p = skipBlanks(p, end, pos);
             continue;
@@ -512,11 +531,12 @@ int scan(Lexer& lx) {
             // The digits' value is taken as they are passed, modulo 2^32.
             const char* d = p;
             uint32_t decimal = 0;
-            for (; d < end && isDigit(*d); ++d) decimal = decimal * 10u + static_cast<uint32_t>(*d - '0');
+            for (unsigned v; d < end && (v = static_cast<unsigned char>(*d) - unsigned{'0'}) < 10u; ++d)
+                decimal = decimal * 10u + v;
             if (c == '0' && d == p + 1 && d + 1 < end && (*d == 'x' || *d == 'X') && isHex(d[1])) {
                 const char* q = d + 1;
                 uint32_t hex = 0;
-                for (; q < end && isHex(*q); ++q) hex = hex * 16u + static_cast<uint32_t>(hexValue(*q));
+                for (unsigned v; q < end && (v = hexDigit(*q)) != kNotHex; ++q) hex = hex * 16u + v;
                 while (q < end && isSuffix(*q)) ++q;
                 lx.yylval.number = static_cast<int32_t>(hex);
                 pos.plain(static_cast<size_t>(q - p));
@@ -644,10 +664,15 @@ int scan(Lexer& lx) {
                 token = finish(p, p + 1, static_cast<unsigned char>(c));
                 break;
             case '#': {
+                // The newline that ends the comment starts the next line's count, so the
+                // columns it passes matter only to a comment that ends the input.
                 const void* nl = std::memchr(p, '\n', static_cast<size_t>(end - p));
-                const char* q = nl ? static_cast<const char*>(nl) : end;
-                pos.text(p, q);
-                p = q;
+                if (nl) {
+                    p = static_cast<const char*>(nl);
+                    continue;
+                }
+                pos.text(p, end);
+                p = end;
                 continue;
             }
             default:
