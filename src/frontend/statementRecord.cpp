@@ -68,6 +68,11 @@ constexpr PositionForm P_EXPLICIT = 2u << 2;  // the line difference and the col
 constexpr unsigned kPositionMask = 3u << 2;
 constexpr unsigned kCountShift = 4; // bits 4-5: the operand count
 constexpr unsigned kHasLabelOperands = 1u << 6;
+// A directive that sets nothing but its id and a number (.LINE, .ORG, .TEXT, ...), the
+// usual directive of a compiler's output, is a generic record with this bit and its own
+// short form: the position as above, the id and, when bit 4 says so, the number.
+constexpr unsigned kBareDirective = 1u << 7;
+constexpr unsigned kHasNumber = 1u << 4;
 
 // Operand byte of the instruction form: kind in the low two bits, then flags.
 enum ShortOperandBit : uint8_t {
@@ -154,6 +159,22 @@ uint32_t operandMask(const Operand& op, bool written) {
 void setName(Operand& op, const NameTable& names, int32_t name) {
     op.name = name;
     op.text = nameText(names, name);
+}
+
+// True when `op` holds what a cleared record holds.
+bool clearedOperand(const Operand& op) {
+    return op.kind == OPK_IMMEDIATE && op.indirect == 0 && op.labelImmediate == 0 && op.offset == 0 &&
+           op.value == 0 && op.name < 0 && op.text.empty();
+}
+
+// A complete directive whose fields, besides its id and `number`, are those of a cleared record.
+bool bareDirective(const Statement& st) {
+    return st.kind == SK_DIRECTIVE && st.status == SS_COMPLETE && st.id >= 0 && st.id <= 0xFF &&
+           st.operandCount == 0 && clearedOperand(st.operands[0]) && clearedOperand(st.operands[1]) &&
+           clearedOperand(st.operands[2]) && !st.name && !st.fileName && !st.declName && !st.typeName &&
+           !st.sectionType && st.pointerFlag == 0 && st.number2 == 0 && st.arrayFlag == 0 &&
+           st.uninitialised == 0 && st.pointerDimension == 0 && st.declLine == 0 && st.flags == 0 &&
+           st.args.empty() && st.count == 0 && st.argCount == 0 && st.size == 0;
 }
 
 size_t textRoom(const std::optional<std::string>& text) {
@@ -254,6 +275,18 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
     // for both to reach the cache; the fence keeps them two loads.
     const int32_t kind = st.kind;
     std::atomic_signal_fence(std::memory_order_seq_cst);
+    if (kind == SK_DIRECTIVE) {
+        if (labelOperands || !bareDirective(st)) return false;
+        char* at = room(2 + 3 * kVarintRoom);
+        if (!at) return true;
+        Writer out(at);
+        out.byte(T_GENERIC | kBareDirective | position | (st.number != 0 ? kHasNumber : 0));
+        out.byte(static_cast<unsigned>(st.id));
+        writePosition(out, position, lineDelta, effects.scanColumn);
+        if (st.number != 0) out.int32(st.number);
+        size_ = static_cast<size_t>(out.position() - bytes_.get());
+        return true;
+    }
     if (kind != SK_INSTRUCTION || st.status != SS_COMPLETE) return false;
     // Both forms are built on a cleared record, so only the instruction fields can differ.
     if (st.id == kLabelStatementId) {
@@ -421,13 +454,13 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
     effects = ParseEffects{};
     const unsigned head = static_cast<unsigned char>(*at++);
     const unsigned tag = head & kTagMask;
-    if (tag == T_GENERIC) {
+    if (tag == T_GENERIC && !(head & kBareDirective)) {
         nextGeneric(st, effects, labelOperands, labelNames, names, at);
     } else {
         Reader in(at);
         unsigned id = 0;
+        if (tag == T_INSTRUCTION || tag == T_GENERIC) id = in.byte();
         if (tag == T_INSTRUCTION) {
-            id = in.byte();
             if (head & kHasLabelOperands) labelOperands = in.byte();
         }
         switch (head & kPositionMask) {
@@ -463,6 +496,11 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
                 if (flags & S_VALUE) op.value = in.int32();
                 if (flags & S_TEXT) setName(op, names, static_cast<int32_t>(in.varint()));
             }
+        } else if (tag == T_GENERIC) { // a bare directive
+            st.kind = SK_DIRECTIVE;
+            st.status = SS_COMPLETE;
+            st.id = static_cast<int32_t>(id);
+            if (head & kHasNumber) st.number = in.int32();
         } else if (tag == T_LABEL) {
             st.kind = SK_INSTRUCTION;
             st.status = SS_COMPLETE;
