@@ -120,9 +120,26 @@ constexpr const char* dwarfLanguageName(uint32_t language) {
     return formatName(kDwarfLanguageNames, language);
 }
 
+// The attributes' forms indexed by attribute number, built from the rows above: the
+// debug builder looks a form up for every attribute it writes.
+inline constexpr uint32_t kFormIndexSize = 0x80;
+struct DwarfFormIndex {
+    uint8_t form[kFormIndexSize] = {};
+};
+constexpr DwarfFormIndex makeDwarfFormIndex() {
+    DwarfFormIndex index;
+    for (const DwarfAttributeRow& row : kDwarfAttributes) index.form[row.value] = static_cast<uint8_t>(row.form);
+    return index;
+}
+constexpr bool formsFitTheIndex() {
+    for (const DwarfAttributeRow& row : kDwarfAttributes)
+        if (row.value >= kFormIndexSize || static_cast<int>(row.form) == 0) return false;
+    return true;
+}
+static_assert(formsFitTheIndex(), "an attribute number outgrows the form index, or a row has no form");
+inline constexpr DwarfFormIndex kDwarfFormIndex = makeDwarfFormIndex();
+
 // The form an attribute is always written in; 0 for an attribute the builder does not use.
 constexpr int32_t dwarfAttributeForm(uint32_t attribute) {
-    for (const DwarfAttributeRow& row : kDwarfAttributes)
-        if (row.value == attribute) return row.form;
-    return 0;
+    return attribute < kFormIndexSize ? kDwarfFormIndex.form[attribute] : 0;
 }
