@@ -387,6 +387,11 @@ int buildDebugInfo(AssemblerState* state, const DebugDirectives& declarations) {
     // Most declarations name an entry or two; sizing the name table up front saves
     // rehashing on large descriptions.
     b.entryByName.reserve(64 + 2 * declarations.declList.size());
+    // And the entries' bytes: a declaration takes a few dozen bytes of each section and
+    // two or three values to patch.
+    b.abbrev.reserve(64 + 32 * declarations.declList.size());
+    b.info.reserve(64 + 48 * declarations.declList.size());
+    b.pendingRefs.reserve(8 + 3 * declarations.declList.size());
     state->debugReloc.clear();
     state->debugAbbrev.clear();
     state->debugInfoBytes.clear();

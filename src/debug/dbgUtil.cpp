@@ -1,5 +1,6 @@
 #include "debug/dbgUtil.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "debug/dbgInfo.h"
@@ -150,4 +151,10 @@ SplitPath splitPath(const char* path) {
         parts.baseName.emplace(text);
     }
     return parts;
+}
+
+void reserveDebugForSource(DebugDirectives& debug, size_t sourceBytes) {
+    constexpr size_t kMaxReserve = size_t{1} << 20;
+    debug.lineList.reserve(std::min(sourceBytes / 16, kMaxReserve));
+    debug.declList.reserve(std::min(sourceBytes / 256, kMaxReserve));
 }

@@ -162,6 +162,11 @@ struct DebugDirectives {
     int32_t openFunctionLine = 0;
 };
 
+// Room for the records a source of `sourceBytes` bytes can give, so that the lists
+// are not copied as they grow (untouched room costs nothing): a .LINE line takes at
+// least eight bytes, a declaration far more.
+void reserveDebugForSource(DebugDirectives& debug, size_t sourceBytes);
+
 // ---- Byte helpers (little-endian, as every debug table is) ----
 
 void appendUleb128(std::vector<uint8_t>& out, uint32_t value);

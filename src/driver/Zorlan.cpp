@@ -302,6 +302,7 @@ int runPassOne(Run& run) {
     // grow (untouched room costs nothing).
     parserRecordStatements(frontEnd, run.mainSource.size());
     reserveSymbolsForSource(state, run.mainSource.size());
+    if (run.context.switches.debugInfo) reserveDebugForSource(run.debug, run.mainSource.size());
     prefaultHeapTop(run.mainSource.size() / 4);
 
     for (;;) {
