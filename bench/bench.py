@@ -9,9 +9,16 @@ their assembly: wall time, processor time, lines per second and peak memory, eac
 median of several rounds in which every case runs once, plus the time of an empty source.
 
     python3 bench/bench.py [--zorlan build/release/zorlan] [--lines 6000 60000] [--runs 7]
+    python3 bench/bench.py --counts [--zorlan ...] [--lines ...]
+
+With --counts it prints, instead of times, the figures that do not change with the
+machine's load: the instructions each case executes (valgrind's callgrind) and its page
+faults (perf stat), per case and per line.
 """
 import argparse
 import os
+import re
+import shutil
 import statistics
 import subprocess
 import sys
@@ -190,6 +197,40 @@ def measure_all(zorlan, cases, runs):
     return {key: tuple(statistics.median(column) for column in zip(*rows)) for key, rows in samples.items()}
 
 
+def counts(zorlan, source, args):
+    """Instructions executed (callgrind) and page faults (perf stat) of one assembly; None
+    for a figure whose tool is missing."""
+    command = [zorlan, "-q", *args, "-o", source[:-4] + ".obj", source]
+    instructions = faults = None
+    if shutil.which("valgrind"):
+        done = subprocess.run(["valgrind", "--tool=callgrind", "--callgrind-out-file=/dev/null", *command],
+                              capture_output=True, text=True)
+        found = re.search(r"refs:\s+([\d,]+)", done.stderr)
+        instructions = int(found.group(1).replace(",", "")) if found else None
+    if shutil.which("perf"):
+        done = subprocess.run(["perf", "stat", "-x", ",", "-e", "page-faults", *command],
+                              capture_output=True, text=True)
+        for row in done.stderr.splitlines():
+            fields = row.split(",")
+            if len(fields) > 2 and fields[2].startswith("page-faults") and fields[0].isdigit():
+                faults = int(fields[0])
+    return instructions, faults
+
+
+def print_counts(zorlan, cases):
+    print(f"{'case':>26}  {'instructions':>14} {'per line':>9} {'page faults':>12}")
+    for key, (source, args) in cases.items():
+        instructions, faults = counts(zorlan, source, args)
+        if key == "empty":
+            label, lines = "empty source", 0
+        else:
+            shape, debug, lines = key
+            label = f"{shape} {lines}{' -d 1' if debug else ''}"
+        per_line = f"{instructions / lines:9.0f}" if instructions and lines else f"{'':>9}"
+        shown = lambda value: f"{value:,}" if value is not None else "n/a"
+        print(f"{label:>26}  {shown(instructions):>14} {per_line} {shown(faults):>12}")
+
+
 # The shapes measured: the generated program (with and without the debug directives) and
 # the compiler's shape (the same source with and without -d 1).
 SHAPES = (("program", False), ("program", True), ("compiler", False), ("compiler", True))
@@ -201,6 +242,8 @@ def main():
     parser.add_argument("--zorlan", default=os.path.join(here, "..", "build", "release", "zorlan"))
     parser.add_argument("--lines", type=int, nargs="+", default=[6000, 60000])
     parser.add_argument("--runs", type=int, default=7)
+    parser.add_argument("--counts", action="store_true",
+                        help="print instructions and page faults per case instead of times")
     options = parser.parse_args()
     if not os.access(options.zorlan, os.X_OK):
         sys.exit(f"{options.zorlan} not found: build it first (cmake --workflow --preset release)")
@@ -222,6 +265,9 @@ def main():
                 with open(path, "w") as f:
                     f.write(text)
                 cases[(shape, debug, lines)] = (path, ["-d", "1"] if debug else [])
+        if options.counts:
+            print_counts(options.zorlan, cases)
+            return
         results = measure_all(options.zorlan, cases, options.runs)
 
         wall, cpu, peak = results["empty"]
