@@ -6,15 +6,6 @@
 #include "debug/dbgInfo.h"
 #include "symbols/assemblerState.h"
 
-void appendUleb128(std::vector<uint8_t>& out, uint32_t value) {
-    do {
-        uint8_t byte = value & 0x7F;
-        value >>= 7;
-        if (value != 0) byte |= 0x80;
-        out.push_back(byte);
-    } while (value != 0);
-}
-
 int32_t uleb128Size(uint32_t value) {
     int32_t size = 1;
     while (value >= 0x80) {
@@ -22,30 +13,6 @@ int32_t uleb128Size(uint32_t value) {
         ++size;
     }
     return size;
-}
-
-void appendU8(std::vector<uint8_t>& out, uint32_t value) {
-    out.push_back(static_cast<uint8_t>(value));
-}
-
-void appendU16(std::vector<uint8_t>& out, uint32_t value) {
-    out.push_back(static_cast<uint8_t>(value));
-    out.push_back(static_cast<uint8_t>(value >> 8));
-}
-
-void appendU32(std::vector<uint8_t>& out, uint32_t value) {
-    appendU16(out, value & 0xFFFF);
-    appendU16(out, value >> 16);
-}
-
-void patchU16(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    out[at] = static_cast<uint8_t>(value);
-    out[at + 1] = static_cast<uint8_t>(value >> 8);
-}
-
-void patchU32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
-    patchU16(out, at, value & 0xFFFF);
-    patchU16(out, at + 2, value >> 16);
 }
 
 void appendCString(std::vector<uint8_t>& out, const std::string& text) {

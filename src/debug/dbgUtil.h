@@ -169,13 +169,35 @@ void reserveDebugForSource(DebugDirectives& debug, size_t sourceBytes);
 
 // ---- Byte helpers (little-endian, as every debug table is) ----
 
-void appendUleb128(std::vector<uint8_t>& out, uint32_t value);
+// Defined here so that the builders' many small appends compile to stores.
+inline void appendUleb128(std::vector<uint8_t>& out, uint32_t value) {
+    do {
+        uint8_t byte = value & 0x7F;
+        value >>= 7;
+        if (value != 0) byte |= 0x80;
+        out.push_back(byte);
+    } while (value != 0);
+}
 int32_t uleb128Size(uint32_t value);
-void appendU8(std::vector<uint8_t>& out, uint32_t value);
-void appendU16(std::vector<uint8_t>& out, uint32_t value);
-void appendU32(std::vector<uint8_t>& out, uint32_t value);
-void patchU16(std::vector<uint8_t>& out, size_t at, uint32_t value);
-void patchU32(std::vector<uint8_t>& out, size_t at, uint32_t value);
+inline void appendU8(std::vector<uint8_t>& out, uint32_t value) {
+    out.push_back(static_cast<uint8_t>(value));
+}
+inline void appendU16(std::vector<uint8_t>& out, uint32_t value) {
+    out.push_back(static_cast<uint8_t>(value));
+    out.push_back(static_cast<uint8_t>(value >> 8));
+}
+inline void appendU32(std::vector<uint8_t>& out, uint32_t value) {
+    appendU16(out, value & 0xFFFF);
+    appendU16(out, value >> 16);
+}
+inline void patchU16(std::vector<uint8_t>& out, size_t at, uint32_t value) {
+    out[at] = static_cast<uint8_t>(value);
+    out[at + 1] = static_cast<uint8_t>(value >> 8);
+}
+inline void patchU32(std::vector<uint8_t>& out, size_t at, uint32_t value) {
+    patchU16(out, at, value & 0xFFFF);
+    patchU16(out, at + 2, value >> 16);
+}
 // Appends the text and its terminating zero byte.
 void appendCString(std::vector<uint8_t>& out, const std::string& text);
 
