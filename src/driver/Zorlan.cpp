@@ -278,7 +278,8 @@ HandleResult handlePassOne(Run& run, Statement& st) {
 // from the top of the heap once the large buffers have their room: asking for those
 // pages in one batch spares a trip into the kernel for each. A quarter of the source's
 // size is about what a program uses there, so the batch touches no page a run leaves
-// unused.
+// unused; the debug descriptions of a run with debug information keep about as much
+// again.
 void prefaultHeapTop(size_t bytes) {
     std::unique_ptr<char[]> block(new (std::nothrow) char[bytes]);
     if (block) prefaultForWriting(block.get(), bytes);
@@ -303,7 +304,7 @@ int runPassOne(Run& run) {
     parserRecordStatements(frontEnd, run.mainSource.size());
     reserveSymbolsForSource(state, run.mainSource.size());
     if (run.context.switches.debugInfo) reserveDebugForSource(run.debug, run.mainSource.size());
-    prefaultHeapTop(run.mainSource.size() / 4);
+    prefaultHeapTop(run.mainSource.size() / (run.context.switches.debugInfo ? 2 : 4));
 
     for (;;) {
         parseStatement(frontEnd);
