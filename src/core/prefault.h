@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <vector>
 
 // Asks the system to back [begin, begin + bytes) with writable pages now, in one call.
 // The contents are not changed. Best effort: a system that cannot do it leaves the
@@ -18,10 +19,40 @@ constexpr size_t kPrefaultStep = size_t{64} << 10;
 // For a buffer that is filled from its start: `filled` bytes of `capacity` are about to
 // be written and `*ready` bytes already have their pages. Backs the next step (at most
 // up to `capacity`) when `filled` has reached `*ready`.
-inline void prefaultAhead(char* buffer, size_t filled, size_t capacity, size_t* ready) {
+inline void prefaultAhead(char* buffer, size_t filled, size_t capacity, size_t* ready,
+                          size_t step = kPrefaultStep) {
     if (filled < *ready) return;
-    size_t end = filled + kPrefaultStep;
+    size_t end = filled + step;
     if (end > capacity) end = capacity;
     if (end > *ready) prefaultForWriting(buffer + *ready, end - *ready);
     *ready = end;
+}
+
+// Where a vector filled from its start has had its pages asked for: the vector's
+// storage when it was last looked at, and how many of its bytes have their pages.
+struct PrefaultCursor {
+    const void* storage = nullptr;
+    size_t ready = 0;
+};
+
+// The first step of a vector, whose room is a guess: the steps grow with what the
+// vector holds, up to kPrefaultStep, so that a small program touches little room it
+// leaves unused.
+constexpr size_t kFirstVectorStep = size_t{16} << 10;
+
+// Call before appending one element to `v`, whose room was reserved ahead: asks for the
+// pages of the next step whenever the vector's end reaches the ones asked for. A vector
+// that moved to new storage has its elements' pages already.
+template <typename T> inline void prefaultVectorAhead(std::vector<T>& v, PrefaultCursor& cursor) {
+    const size_t filled = (v.size() + 1) * sizeof(T);
+    if (v.data() == cursor.storage && filled <= cursor.ready) return; // the usual case
+    if (v.data() != cursor.storage) {
+        cursor.storage = v.data();
+        cursor.ready = v.size() * sizeof(T);
+    }
+    if (filled > v.capacity() * sizeof(T)) return; // the append moves the vector
+    const size_t step = filled < kFirstVectorStep ? kFirstVectorStep
+                        : filled < kPrefaultStep  ? filled
+                                                  : kPrefaultStep;
+    prefaultAhead(reinterpret_cast<char*>(v.data()), filled, v.capacity() * sizeof(T), &cursor.ready, step);
 }

@@ -161,6 +161,7 @@ struct AssemblerState {
 
     // `.symtab` entries in order of definition.
     std::vector<ElfSymbolEntry> symtab;
+    PrefaultCursor symtabPages; // its room is reserved from the source's size
     bool symtabCreated = false;
     // The first entry of each name as written and of each canonical name, by the name's
     // number; -1 for none.
@@ -169,6 +170,7 @@ struct AssemblerState {
 
     // Relocation entries of .rel.text, .rel.data and .debug_info_reloc.
     std::vector<RelocationEntry> relText;
+    PrefaultCursor relTextPages; // its room is reserved from pass one's count
     std::vector<RelocationEntry> relData;
     std::vector<RelocationEntry> debugReloc;
     bool relTextCreated = false;

@@ -126,6 +126,7 @@ int32_t nameIntern(NameTable& table, std::string_view spelling) {
     const Probe found = probe(table, spelling, hash);
     if (found.exact >= 0) return found.exact;
     const auto id = static_cast<int32_t>(table.records.size());
+    prefaultVectorAhead(table.records, table.recordPages);
     table.records.push_back(NameRecord{store(table, spelling), static_cast<uint32_t>(spelling.size()), hash,
                                        found.canonical >= 0 ? found.canonical : id});
     table.slots[found.freeSlot] = static_cast<uint32_t>(id + 1);

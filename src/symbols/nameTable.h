@@ -12,6 +12,8 @@
 // tables bind canonical names; with -c every spelling is its own canonical name.
 #pragma once
 
+#include "core/prefault.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <memory>
@@ -33,6 +35,7 @@ struct NameRecord {
 struct NameTable {
     bool fold = true; // names compare ignoring case (the run without -c)
     std::vector<NameRecord> records;
+    PrefaultCursor recordPages; // the records' room is reserved from the source's size
     // Open addressing with linear probing over the records: a slot holds a name number
     // plus one, 0 marks a free slot. Spellings that fold alike hash alike and so share
     // a probe run.

@@ -128,6 +128,7 @@ int relocate(AssemblerState* state, Statement* statement, const OpcodeEntry* ent
     reloc.r_offset = static_cast<uint32_t>(location / 2 + place->word);
     reloc.r_info = relocationInfo(static_cast<uint32_t>(symbolIndex), static_cast<uint32_t>(type));
     reloc.r_addend = addend;
+    prefaultVectorAhead(state->relText, state->relTextPages);
     state->relText.push_back(reloc);
 
     if (state->run.logFile) {

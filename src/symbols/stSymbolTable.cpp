@@ -127,6 +127,7 @@ int addNamedElfSymbol(AssemblerState* state, int32_t name, int infoHigh, int kin
     // The first entry of each spelling and of each canonical name is bound to it; later
     // entries of the name are found by position only.
     const auto index = static_cast<int32_t>(state->symtab.size());
+    prefaultVectorAhead(state->symtab, state->symtabPages);
     state->symtab.push_back(entry);
     bindFirst(state->symtabBySpelling, name, index);
     bindFirst(state->symtabByName, nameCanonical(state->names, name), index);
