@@ -5,6 +5,7 @@
 #include "debug/dbgInfo.h"
 
 #include "core/messages.h"
+#include "core/prefault.h"
 #include "debug/addAttributes.h"
 #include "debug/dbgRelocation.h"
 #include "debug/dbgUtil.h"
@@ -391,6 +392,8 @@ int buildDebugInfo(AssemblerState* state, const DebugDirectives& declarations) {
     // two or three values to patch.
     b.abbrev.reserve(64 + 32 * declarations.declList.size());
     b.info.reserve(64 + 48 * declarations.declList.size());
+    prefaultForWriting(b.abbrev.data(), b.abbrev.capacity());
+    prefaultForWriting(b.info.data(), b.info.capacity());
     b.pendingRefs.reserve(8 + 3 * declarations.declList.size());
     state->debugReloc.clear();
     state->debugAbbrev.clear();

@@ -1,6 +1,7 @@
 // The line-number program (.debug_line) and the raw line table (.debug_raw_line), both
 // built from the .LINE records. The program only uses advance_line, advance_pc and copy,
 // so every row costs a few bytes whatever the deltas are.
+#include "core/prefault.h"
 #include "debug/dbgInfo.h"
 #include "debug/dbgUtil.h"
 #include "format/dwarf.h"
@@ -44,7 +45,12 @@ int buildLineProgram(AssemblerState* state, const DebugDirectives& declarations)
     std::vector<uint8_t>& raw = state->debugRawLine;
     out.clear();
     raw.clear();
+    // Every entry takes eight bytes of the raw table and a few of the line program: the
+    // room is taken, and its pages asked for, in one step each.
     raw.reserve(lines.size() * 8);
+    prefaultForWriting(raw.data(), raw.capacity());
+    out.reserve(256 + lines.size() * 6);
+    prefaultForWriting(out.data(), out.capacity());
 
     appendU32(out, 0); // unit_length, filled in last
     appendU16(out, 2); // version

@@ -3,6 +3,8 @@
 // little-endian / LEB128 byte helpers every debug buffer is written with.
 #pragma once
 
+#include "core/prefault.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -149,6 +151,7 @@ struct LineEntry {
 struct DebugDirectives {
     std::vector<DebugDeclNode> declList; // completed declarations in directive order
     std::vector<LineEntry> lineList;
+    PrefaultCursor linePages;   // the list's room is reserved from the source's size
     int64_t modifierLevels = 0; // modifier codes of all declarations so far
 
     // Open records. The enum, struct and union stay open after their end directive.

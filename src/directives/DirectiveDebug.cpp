@@ -539,6 +539,7 @@ int executeLINE(Statement* statement, DirectiveContext& dc, int pass) {
     DebugDirectives& d = dc.debug;
     int64_t address = state->textLoc();
     if (address & 1) ++address;
+    prefaultVectorAhead(d.lineList, d.linePages);
     d.lineList.push_back(LineEntry{statement->number, static_cast<int32_t>(address)});
     return 0;
 }

@@ -128,7 +128,8 @@ struct DwarfFormIndex {
 };
 constexpr DwarfFormIndex makeDwarfFormIndex() {
     DwarfFormIndex index;
-    for (const DwarfAttributeRow& row : kDwarfAttributes) index.form[row.value] = static_cast<uint8_t>(row.form);
+    for (const DwarfAttributeRow& row : kDwarfAttributes)
+        index.form[row.value] = static_cast<uint8_t>(row.form);
     return index;
 }
 constexpr bool formsFitTheIndex() {
