@@ -107,6 +107,7 @@ struct AssemblerState {
     NameTable names;
 
     std::vector<FunctionSizeEntry> functionSizes;
+    PrefaultCursor functionSizePages; // its room is reserved from the source's size
     // The first entry of each label name as written, for .FUNCTION and .FUNC_END, by the
     // name's number.
     std::vector<int32_t> functionBySpelling;

@@ -161,6 +161,7 @@ const char* symtabEntryName(const AssemblerState* state, int32_t index) {
 
 void addFunctionEntry(AssemblerState* state, FunctionSizeEntry entry) {
     const auto index = static_cast<int32_t>(state->functionSizes.size());
+    prefaultVectorAhead(state->functionSizes, state->functionSizePages);
     state->functionSizes.push_back(entry);
     bindFirst(state->functionBySpelling, entry.name, index);
 }
