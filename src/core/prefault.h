@@ -56,3 +56,10 @@ template <typename T> inline void prefaultVectorAhead(std::vector<T>& v, Prefaul
                                                   : kPrefaultStep;
     prefaultAhead(reinterpret_cast<char*>(v.data()), filled, v.capacity() * sizeof(T), &cursor.ready, step);
 }
+
+// Room for `count` elements in `v`, whose pages are asked for at once: for a buffer that
+// is about to be filled through most of that room.
+template <typename T> inline void reserveBacked(std::vector<T>& v, size_t count) {
+    v.reserve(count);
+    prefaultForWriting(v.data(), v.capacity() * sizeof(T));
+}

@@ -390,10 +390,8 @@ int buildDebugInfo(AssemblerState* state, const DebugDirectives& declarations) {
     b.entryByName.reserve(64 + 2 * declarations.declList.size());
     // And the entries' bytes: a declaration takes a few dozen bytes of each section and
     // two or three values to patch.
-    b.abbrev.reserve(64 + 32 * declarations.declList.size());
-    b.info.reserve(64 + 48 * declarations.declList.size());
-    prefaultForWriting(b.abbrev.data(), b.abbrev.capacity());
-    prefaultForWriting(b.info.data(), b.info.capacity());
+    reserveBacked(b.abbrev, 64 + 32 * declarations.declList.size());
+    reserveBacked(b.info, 64 + 48 * declarations.declList.size());
     b.pendingRefs.reserve(8 + 3 * declarations.declList.size());
     state->debugReloc.clear();
     state->debugAbbrev.clear();

@@ -47,10 +47,8 @@ int buildLineProgram(AssemblerState* state, const DebugDirectives& declarations)
     raw.clear();
     // Every entry takes eight bytes of the raw table and a few of the line program: the
     // room is taken, and its pages asked for, in one step each.
-    raw.reserve(lines.size() * 8);
-    prefaultForWriting(raw.data(), raw.capacity());
-    out.reserve(256 + lines.size() * 6);
-    prefaultForWriting(out.data(), out.capacity());
+    reserveBacked(raw, lines.size() * 8);
+    reserveBacked(out, 256 + lines.size() * 6);
 
     appendU32(out, 0); // unit_length, filled in last
     appendU16(out, 2); // version
