@@ -10,10 +10,13 @@ median of several rounds in which every case runs once, plus the time of an empt
 
     python3 bench/bench.py [--zorlan build/release/zorlan] [--lines 6000 60000] [--runs 7]
     python3 bench/bench.py --counts [--zorlan ...] [--lines ...]
+    python3 bench/bench.py --growth [--zorlan ...] [--lines 10000 40000]
 
 With --counts it prints, instead of times, the figures that do not change with the
 machine's load: the instructions each case executes (valgrind's callgrind) and its page
-faults (perf stat), per case and per line.
+faults (perf stat), per case and per line. With --growth it assembles programs made of
+one statement kind each (long label names, "$name" constants, comments) at each size and
+prints their instructions per line, which should stay level from size to size.
 """
 import argparse
 import os
@@ -173,6 +176,60 @@ def generate_compiler_style(lines):
     return "\n".join(out) + "\n", fn
 
 
+def generate_stress(shape, lines):
+    """Programs of one statement kind each, for checking that the work per line does not
+    grow with the program: long label names each jumped to from the line before them,
+    .EQU constants read as "$name" immediates, defined before their use or after it, and
+    comment lines. Each one assembles
+    cleanly at any size that fits the code memory."""
+    out = ["        .TEXT"]
+    emit = out.append
+    half = max(1, (lines - 2) // 2)
+    if shape == "long-labels":
+        for i in range(half):
+            emit(f"        JUMP Label_{i:07d}_of_a_generated_state_machine")
+            emit(f"Label_{i:07d}_of_a_generated_state_machine:")
+    elif shape == "constants":
+        out = [f"C_{i} .EQU {i & 0xFFFF}" for i in range(half)] + out
+        emit = out.append
+        for i in range(half):
+            emit(f"        LD16 0x0100 $C_{i}")
+    elif shape == "forward-constants":
+        for i in range(half):
+            emit(f"        LD16 0x0100 $F_{i}")
+        out += [f"F_{i} .EQU {i & 0xFFFF}" for i in range(half)]
+    elif shape == "comments":
+        while len(out) < lines - 1:
+            emit("# " + "a comment that fills the line, as a generator's banners do " * 2)
+    while len(out) < lines:
+        emit("        NOP")
+    return "\n".join(out[:lines]) + "\n"
+
+
+STRESS_SHAPES = ("long-labels", "constants", "forward-constants", "comments")
+
+
+def print_growth(zorlan, tmp, sizes):
+    """Instructions per line of each stress shape at each size, and how much the largest
+    size's figure differs from the smallest's (level means linear growth)."""
+    small, large = min(sizes), max(sizes)
+    print(f"{'shape':>17}  " + "  ".join(f"{n:>10} lines" for n in sizes) + "   growth")
+    for shape in STRESS_SHAPES:
+        per_line = {}
+        for lines in sizes:
+            path = os.path.join(tmp, f"{shape}{lines}.asm")
+            with open(path, "w") as f:
+                f.write(generate_stress(shape, lines))
+            if subprocess.run([zorlan, "-q", "-o", path[:-4] + ".obj", path]).returncode != 0:
+                sys.exit(f"{shape} at {lines} lines does not assemble cleanly")
+            instructions, _ = counts(zorlan, path, [])
+            per_line[lines] = instructions / lines if instructions else None
+        if None in per_line.values():
+            sys.exit("--growth needs valgrind")
+        shown = "  ".join(f"{per_line[n]:>10.0f} /line" for n in sizes)
+        print(f"{shape:>17}  {shown}   {per_line[large] / per_line[small]:.3f}x")
+
+
 def run_once(measure, zorlan, source, args):
     with tempfile.TemporaryFile() as listing:
         result = subprocess.run([measure, zorlan, "-q", *args, "-o", source[:-4] + ".obj", source],
@@ -244,6 +301,8 @@ def main():
     parser.add_argument("--runs", type=int, default=7)
     parser.add_argument("--counts", action="store_true",
                         help="print instructions and page faults per case instead of times")
+    parser.add_argument("--growth", action="store_true",
+                        help="instructions per line of one-kind stress programs at each --lines size")
     options = parser.parse_args()
     if not os.access(options.zorlan, os.X_OK):
         sys.exit(f"{options.zorlan} not found: build it first (cmake --workflow --preset release)")
@@ -251,6 +310,9 @@ def main():
     # The wall time is what a build waits for; on a machine busy with other work it also
     # counts the time spent waiting for a processor, which the processor time leaves out.
     with tempfile.TemporaryDirectory() as tmp:
+        if options.growth:
+            print_growth(options.zorlan, tmp, options.lines)
+            return
         empty = os.path.join(tmp, "empty.asm")
         open(empty, "w").close()
         cases = {"empty": (empty, [])}
