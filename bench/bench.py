@@ -10,7 +10,7 @@ median of several rounds in which every case runs once, plus the time of an empt
 
     python3 bench/bench.py [--zorlan build/release/zorlan] [--lines 6000 60000] [--runs 7]
     python3 bench/bench.py --counts [--zorlan ...] [--lines ...]
-    python3 bench/bench.py --growth [--zorlan ...] [--lines 10000 40000]
+    python3 bench/bench.py --growth [--zorlan ...] [--lines ...]
 
 With --counts it prints, instead of times, the figures that do not change with the
 machine's load: the instructions each case executes (valgrind's callgrind) and its page
@@ -180,29 +180,23 @@ def generate_stress(shape, lines):
     """Programs of one statement kind each, for checking that the work per line does not
     grow with the program: long label names each jumped to from the line before them,
     .EQU constants read as "$name" immediates, defined before their use or after it, and
-    comment lines. Each one assembles
-    cleanly at any size that fits the code memory."""
-    out = ["        .TEXT"]
-    emit = out.append
+    comment lines. Each one assembles cleanly at any size that fits the code memory."""
     half = max(1, (lines - 2) // 2)
+    head, body, tail = [], [], []
     if shape == "long-labels":
         for i in range(half):
-            emit(f"        JUMP Label_{i:07d}_of_a_generated_state_machine")
-            emit(f"Label_{i:07d}_of_a_generated_state_machine:")
+            body += [f"        JUMP Label_{i:07d}_of_a_generated_state_machine",
+                     f"Label_{i:07d}_of_a_generated_state_machine:"]
     elif shape == "constants":
-        out = [f"C_{i} .EQU {i & 0xFFFF}" for i in range(half)] + out
-        emit = out.append
-        for i in range(half):
-            emit(f"        LD16 0x0100 $C_{i}")
+        head = [f"C_{i} .EQU {i & 0xFFFF}" for i in range(half)]
+        body = [f"        LD16 0x0100 $C_{i}" for i in range(half)]
     elif shape == "forward-constants":
-        for i in range(half):
-            emit(f"        LD16 0x0100 $F_{i}")
-        out += [f"F_{i} .EQU {i & 0xFFFF}" for i in range(half)]
+        body = [f"        LD16 0x0100 $F_{i}" for i in range(half)]
+        tail = [f"F_{i} .EQU {i & 0xFFFF}" for i in range(half)]
     elif shape == "comments":
-        while len(out) < lines - 1:
-            emit("# " + "a comment that fills the line, as a generator's banners do " * 2)
-    while len(out) < lines:
-        emit("        NOP")
+        body = ["# " + "a comment that fills the line, as a generator's banners do " * 2] * (lines - 2)
+    out = head + ["        .TEXT"] + body + tail
+    out += ["        NOP"] * (lines - len(out))
     return "\n".join(out[:lines]) + "\n"
 
 
