@@ -170,7 +170,7 @@ class KeywordMap {
     }
     // `word` must be 1 to 16 characters long. When `bufferEnd` leaves 16 bytes from
     // the word's start, the word is packed straight from the buffer.
-    const Keyword* find(std::string_view word, const char* bufferEnd = nullptr) const {
+    [[gnu::always_inline]] const Keyword* find(std::string_view word, const char* bufferEnd = nullptr) const {
         const bool wide =
             std::endian::native == std::endian::little && bufferEnd && bufferEnd - word.data() >= 16;
         PackedWord packed = wide ? packWordInBuffer(word.data(), word.size()) : packWord(word);
@@ -691,7 +691,202 @@ int scan(Lexer& lx) {
     return token;
 }
 
+// ---------------------------------------------------------------------------------
+// Whole lines of the common shapes (see lexerScanLine).
+
+// Blanks as the scanner counts them: a tab moves to the next stop, the others by one.
+inline const char* passBlanks(const char* p, const char* end, int64_t& column) {
+    for (; p < end; ++p) {
+        const char c = *p;
+        if (c == ' ' || c == '\v' || c == '\f')
+            column += 1;
+        else if (c == '\t')
+            column = nextTabStop(column);
+        else
+            break;
+    }
+    return p;
+}
+
+// Where a token may end for the line to stay on the short way: a blank, a comment or
+// the line's end. Anything else (a suffix, a comma, a colon, a plus...) makes a token
+// that the short way does not read.
+inline bool endsToken(const char* p, const char* end) {
+    if (p >= end) return false;
+    const char c = *p;
+    return c == ' ' || c == '\t' || c == '\n' || c == '#' || c == '\r' || c == '\v' || c == '\f';
+}
+
+// The line's end after its last token: a newline, perhaps after a comment or a carriage
+// return (which the scanner drops). Null when the input ends first.
+inline const char* lineEnd(const char* p, const char* end) {
+    if (p >= end) return nullptr;
+    if (*p == '\n') return p + 1;
+    if (*p == '#') {
+        const void* nl = std::memchr(p, '\n', static_cast<size_t>(end - p));
+        return nl ? static_cast<const char*>(nl) + 1 : nullptr;
+    }
+    if (*p == '\r' && p + 1 < end && p[1] == '\n') return p + 2;
+    return nullptr;
+}
+
+// A number the way the scanner reads it, without suffix or exponent; null when the
+// token is not one the short way reads.
+[[gnu::always_inline]] inline const char* plainNumber(const char* p, const char* end, bool negative,
+                                                      int32_t& value) {
+    const char* d = p;
+    uint32_t decimal = 0;
+    for (unsigned v; d < end && (v = static_cast<unsigned char>(*d) - unsigned{'0'}) < 10u; ++d)
+        decimal = decimal * 10u + v;
+    if (!negative && *p == '0' && d == p + 1 && d + 1 < end && (*d == 'x' || *d == 'X') && isHex(d[1])) {
+        const char* q = d + 1;
+        uint32_t hex = 0;
+        for (unsigned v; q < end && (v = hexDigit(*q)) != kNotHex; ++q) hex = hex * 16u + v;
+        value = static_cast<int32_t>(hex);
+        return endsToken(q, end) ? q : nullptr;
+    }
+    value = static_cast<int32_t>(negative ? 0u - decimal : decimal);
+    return endsToken(d, end) ? d : nullptr;
+}
+
+// The identifier run from `p` (a letter, '_' or '@'), or null when it has parentheses
+// or is followed by anything but a blank, a comment or the line's end. `keyword` is
+// what the keyword table says of it, null for a plain identifier.
+[[gnu::always_inline]] inline const char* plainWord(const char* p, const char* end, const Keyword*& keyword) {
+    const char* r = p + 1;
+    uint8_t seen = cls(*p);
+    while (r < end && isIdentChar(*r)) seen |= cls(*r++);
+    keyword = nullptr;
+    if ((seen & CC_PAREN) || !endsToken(r, end)) return nullptr;
+    const size_t length = static_cast<size_t>(r - p);
+    const bool candidate = !(seen & CC_NOT_UPPER) || *p == 's' || *p == 'u';
+    if (candidate && length <= kMaxKeywordLength)
+        keyword = keywords().words.find(std::string_view(p, length), end);
+    return r;
+}
+
 } // namespace
+
+bool lexerScanLine(const Lexer& lx, ScannedLine& line) {
+    const ScanBuffer& in = *lx.input;
+    const char* const base = in.data.data();
+    const char* const end = base + in.data.size();
+    const char* p = base + in.pos;
+    int64_t column = lx.scanColumn;
+
+    p = passBlanks(p, end, column);
+    if (p >= end) return false;
+    if (const char* next = lineEnd(p, end)) {
+        line.shape = ScannedLine::Empty;
+        line.endPos = static_cast<size_t>(next - base);
+        line.endLine = lx.scanLine + 1;
+        line.endColumn = 0;
+        return true;
+    }
+    if (*p == '.') {
+        // A directive keyword: the whole run of upper-case letters must be one, as the
+        // scanner's longest match would take it.
+        const char* r = p + 1;
+        while (r < end && (cls(*r) & CC_UPPER_WORD)) ++r;
+        const size_t length = static_cast<size_t>(r - p - 1);
+        const Keyword* kw = nullptr;
+        if (length == 0 || length > kMaxDirectiveLength || !endsToken(r, end) ||
+            !(kw = keywords().directives.find(std::string_view(p + 1, length), end)))
+            return false;
+        line.shape = ScannedLine::Directive;
+        line.directive = kw->value;
+        column += static_cast<int64_t>(length) + 1;
+        p = passBlanks(r, end, column);
+        line.count = 0;
+        if (p < end && (isDigit(*p) || (*p == '-' && p + 1 < end && isDigit(p[1])))) {
+            ScannedLine::Operand& op = line.operands[0];
+            op.kind = TOK_CONSTANT;
+            op.dollar = false;
+            op.text = {};
+            const char* q =
+                *p == '-' ? plainNumber(p + 1, end, true, op.number) : plainNumber(p, end, false, op.number);
+            if (!q) return false;
+            line.count = 1;
+            column += q - p;
+            p = passBlanks(q, end, column);
+        }
+        const char* next = lineEnd(p, end);
+        if (!next) return false;
+        line.endPos = static_cast<size_t>(next - base);
+        line.endLine = lx.scanLine + 1;
+        line.endColumn = 0;
+        return true;
+    }
+    if (!(cls(*p) & CC_ALPHA)) return false;
+
+    // The first word: a label being defined, or the mnemonic.
+    const char* r = p + 1;
+    uint8_t seen = cls(*p);
+    while (r < end && isIdentChar(*r)) seen |= cls(*r++);
+    if (seen & CC_PAREN) return false;
+    if (r < end && *r == ':') {
+        line.shape = ScannedLine::Label;
+        line.label = std::string_view(p, static_cast<size_t>(r + 1 - p));
+        line.endPos = static_cast<size_t>(r + 1 - base);
+        line.endLine = lx.scanLine;
+        line.endColumn = static_cast<int>(column + (r + 1 - p));
+        return true;
+    }
+    const Keyword* kw = nullptr;
+    if (!endsToken(r, end) || (seen & CC_NOT_UPPER) || static_cast<size_t>(r - p) > kMaxKeywordLength ||
+        !(kw = keywords().words.find(std::string_view(p, static_cast<size_t>(r - p)), end)) ||
+        kw->token != TOK_MNEMONIC)
+        return false;
+    line.shape = ScannedLine::Instruction;
+    line.mnemonic = kw->value;
+    p = r;
+
+    int n = 0;
+    for (;;) {
+        p = passBlanks(p, end, column);
+        if (const char* next = lineEnd(p, end)) {
+            line.count = n;
+            line.endPos = static_cast<size_t>(next - base);
+            line.endLine = lx.scanLine + 1;
+            line.endColumn = 0;
+            return true;
+        }
+        if (n == 3 || p >= end) return false;
+        ScannedLine::Operand& op = line.operands[n++];
+        op.dollar = *p == '$';
+        if (op.dollar) ++p;
+        if (p >= end) return false;
+        const char c = *p;
+        const char* q = nullptr;
+        if (cls(c) & CC_DIGIT) {
+            op.kind = TOK_CONSTANT;
+            op.text = {};
+            q = plainNumber(p, end, false, op.number);
+        } else if (c == '-' && p + 1 < end && isDigit(p[1])) {
+            op.kind = TOK_CONSTANT;
+            op.text = {};
+            q = plainNumber(p + 1, end, true, op.number);
+        } else if (cls(c) & CC_ALPHA) {
+            const Keyword* word = nullptr;
+            q = plainWord(p, end, word);
+            if (word) return false; // a flag, PORT, a mnemonic...: the long way
+            op.kind = TOK_IDENTIFIER;
+            op.number = 0;
+            if (q) op.text = std::string_view(p, static_cast<size_t>(q - p));
+        }
+        if (!q) return false;
+        column += (q - p) + (op.dollar ? 1 : 0);
+        p = q;
+    }
+}
+
+void lexerSkipScannedLine(Lexer& lx, const ScannedLine& line) {
+    lx.input->pos = line.endPos;
+    lx.scanLine = line.endLine;
+    lx.scanColumn = line.endColumn;
+    lx.run.lineNumber = line.endLine;
+    lx.run.columnNumber = line.endColumn;
+}
 
 Lexer::Lexer(RunContext& run) : run(run), input(new ScanBuffer) {}
 

@@ -60,6 +60,45 @@ struct Lexer {
 // Scans the next token and sets yylval; TOK_EOF at the end of the input.
 int yylex(Lexer& lexer);
 
+// A whole line of one of the commonest shapes, scanned in one go for the grammar's
+// short way through it: the tokens and the scanner's state after them are exactly what
+// yylex would have produced, token by token.
+// It is filled by lexerScanLine, which sets every field that its shape uses (and only
+// those: one is scanned per line, so it is left without initialisers).
+struct ScannedLine {
+    enum Shape { Empty, Label, Instruction, Directive };
+    Shape shape;
+    int32_t mnemonic;  // Instruction: index into the mnemonic table
+    int32_t directive; // Directive: its DirectiveId
+    int count;         // Instruction, Directive: operands (a Directive's are plain numbers)
+    // Each operand: TOK_CONSTANT (number) or TOK_IDENTIFIER (text), written with a
+    // leading "$" when `dollar` is set.
+    struct Operand {
+        int kind;
+        bool dollar;
+        int32_t number;
+        std::string_view text;
+    };
+    Operand operands[3];
+    std::string_view label; // Label: the name and its colon
+    // Where the scanner stands after the line's last token.
+    size_t endPos;
+    int endLine;
+    int endColumn;
+};
+
+// Scans the line from the scanner's position without moving it: true when the line
+// is blanks and a comment only, a label definition ("name:"), a mnemonic followed by
+// at most three plain numbers, names, "$number" or "$name" operands separated by
+// blanks, or a directive keyword without a name before it followed by at most one
+// plain number, and the line then ends (perhaps after a comment) with a line end. Anything else (keywords as
+// operands, suffixes, commas, strings, base-plus-offset, a file's last line without a
+// line end...) is false, and the line is left for yylex.
+bool lexerScanLine(const Lexer& lexer, ScannedLine& line);
+// Moves the scanner past a line that lexerScanLine accepted, as reading its tokens
+// would have.
+void lexerSkipScannedLine(Lexer& lexer, const ScannedLine& line);
+
 // Discards the buffered input and continues with `stream` (read from its current
 // position; the stream is not closed; at most kMaxSourceBytes are taken). A null
 // stream gives an empty input.

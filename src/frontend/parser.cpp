@@ -876,6 +876,83 @@ struct Grammar {
         }
     }
 
+    // The directives without a name whose whole statement is their keyword and perhaps a
+    // number, as keywordDirective reads them; false for any other.
+    bool bareDirective(Statement& st, const ScannedLine& line) {
+        const int id = line.directive;
+        bool clears = false;
+        switch (id) {
+            case DIR_ORG:
+            case DIR_LINE:
+                if (line.count != 1) return false;
+                clears = id == DIR_ORG;
+                break;
+            case DIR_TEXT:
+            case DIR_DATA:
+            case DIR_ABS:
+            case DIR_ODD:
+            case DIR_ENDP:
+            case DIR_LOC:
+                clears = true;
+                [[fallthrough]];
+            case DIR_EVEN:
+                if (line.count != 0) return false;
+                break;
+            default:
+                return false;
+        }
+        p.errorCode = Diag::InvalidDirectiveSyntax;
+        lexerSkipScannedLine(lexer, line);
+        if (clears) st.clear();
+        if (line.count == 1) st.number = line.operands[0].number;
+        completeDirective(st, id);
+        return true;
+    }
+
+    // The short way through the commonest lines (see lexerScanLine): the same statement,
+    // scanner state and symbol-table effects as the token-by-token rules above, without
+    // a call into the scanner per token. False, with nothing changed, for any line those
+    // rules would read differently or reject; the long way then reads it.
+    bool scannedLine(Statement& st) {
+        ScannedLine line;
+        if (!lexerScanLine(lexer, line)) return false;
+        if (line.shape == ScannedLine::Instruction) {
+            const MnemonicInfo& m = kMnemonics[line.mnemonic];
+            const FormSet& forms = mnemonicForms(line.mnemonic);
+            WrittenOperand written[3];
+            int prefix = 0;
+            int weight = 1;
+            for (int i = 0; i < line.count; ++i) {
+                const ScannedLine::Operand& op = line.operands[i];
+                const bool number = op.kind == TOK_CONSTANT;
+                const OperandShape shape =
+                    op.dollar ? (number ? SHAPE_IMM_C : SHAPE_IMM_L) : (number ? SHAPE_C : SHAPE_I);
+                if (!forms.prefix.test(static_cast<size_t>(prefix + shape * weight))) return false;
+                // JUMP name followed by more is complete at the name: the long way drops the rest.
+                if (m.jumpKind == JUMP_PLAIN && i == 0 && shape == SHAPE_I && line.count > 1) return false;
+                written[i] = WrittenOperand{shape, op.number, op.text};
+                prefix += shape * weight;
+                weight *= kShapeCount;
+            }
+            if (!forms.complete.test(static_cast<size_t>(prefix))) return false;
+            p.errorCode = Diag::UnsupportedDirective;
+            lexerSkipScannedLine(lexer, line);
+            buildInstruction(st, m, written, line.count);
+            return true;
+        }
+        if (line.shape == ScannedLine::Directive) return bareDirective(st, line);
+        p.errorCode = Diag::UnsupportedDirective;
+        lexerSkipScannedLine(lexer, line);
+        if (line.shape == ScannedLine::Label) {
+            p.la.kind = TOK_LABEL;
+            p.la.text = line.label;
+            labelStatement(st);
+        } else {
+            st.status = SS_EMPTY;
+        }
+        return true;
+    }
+
     // Hands out the next recorded statement with the effects its parse had; the "$name"
     // operands are looked up again, against the symbol tables as they are now.
     void replayStatement(Statement& st) {
@@ -912,7 +989,7 @@ int parseStatement(FrontEnd& fe) {
     } else {
         const Diag pendingBefore = fe.run.flags.pendingErrorCode;
         p.labelOperands = 0;
-        g.statement(st);
+        if (!p.shortLines || !g.scannedLine(st)) g.statement(st);
         if (p.mode == ParseMode::Recording) {
             ParseEffects effects;
             effects.scanLine = fe.lexer.scanLine;

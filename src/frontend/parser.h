@@ -42,6 +42,9 @@ struct Parser {
     std::string word;
     int wordColumn = 0;
     LabelLookup lastLookup; // what the last "$name" found
+    // Whether the commonest lines take the short way (see lexerScanLine). Off, every line
+    // is read token by token; both ways give the same statements.
+    bool shortLines = true;
 };
 
 // Parses one statement from the scanner's input into fe.statement; always 1. The
