@@ -47,6 +47,7 @@ enum CharClass : uint8_t {
     CC_UPPER_WORD = 16, // 'A'-'Z' and '_': directive keyword characters
     CC_SKIP = 32,       // characters that no rule names: always dropped
     CC_NOT_UPPER = 64,  // identifier characters that no upper-case keyword contains
+    CC_TOKEN_END = 128, // blanks, '#' and the line-end characters: a token before them is whole
 };
 
 constexpr std::array<uint8_t, 256> makeClasses() {
@@ -65,6 +66,7 @@ constexpr std::array<uint8_t, 256> makeClasses() {
                      c == '-' || c == '\'' || c == '"' || c == ',' || c == '$' || c == '?' || c == '#';
         if (!named) t[c] |= CC_SKIP;
     }
+    for (int c : {' ', '\t', '\v', '\f', '\n', '\r', '#'}) t[c] |= CC_TOKEN_END;
     return t;
 }
 constexpr std::array<uint8_t, 256> kClass = makeClasses();
@@ -695,7 +697,7 @@ int scan(Lexer& lx) {
 // Whole lines of the common shapes (see lexerScanLine).
 
 // Blanks as the scanner counts them: a tab moves to the next stop, the others by one.
-inline const char* passBlanks(const char* p, const char* end, int64_t& column) {
+[[gnu::always_inline]] inline const char* passBlanks(const char* p, const char* end, int64_t& column) {
     for (; p < end; ++p) {
         const char c = *p;
         if (c == ' ' || c == '\v' || c == '\f')
@@ -711,15 +713,13 @@ inline const char* passBlanks(const char* p, const char* end, int64_t& column) {
 // Where a token may end for the line to stay on the short way: a blank, a comment or
 // the line's end. Anything else (a suffix, a comma, a colon, a plus...) makes a token
 // that the short way does not read.
-inline bool endsToken(const char* p, const char* end) {
-    if (p >= end) return false;
-    const char c = *p;
-    return c == ' ' || c == '\t' || c == '\n' || c == '#' || c == '\r' || c == '\v' || c == '\f';
+[[gnu::always_inline]] inline bool endsToken(const char* p, const char* end) {
+    return p < end && (cls(*p) & CC_TOKEN_END);
 }
 
 // The line's end after its last token: a newline, perhaps after a comment or a carriage
 // return (which the scanner drops). Null when the input ends first.
-inline const char* lineEnd(const char* p, const char* end) {
+[[gnu::always_inline]] inline const char* lineEnd(const char* p, const char* end) {
     if (p >= end) return nullptr;
     if (*p == '\n') return p + 1;
     if (*p == '#') {
