@@ -749,15 +749,16 @@ int scan(Lexer& lx) {
     return endsToken(d, end) ? d : nullptr;
 }
 
-// The identifier run from `p` (a letter, '_' or '@'), or null when it has parentheses
-// or is followed by anything but a blank, a comment or the line's end. `keyword` is
-// what the keyword table says of it, null for a plain identifier.
+// The identifier run from `p` (a letter, '_', '@' or a parenthesis: "(ptr)" is one
+// identifier), or null when it is followed by anything but a blank, a comment or the
+// line's end. `keyword` is what the keyword table says of it, null for an identifier.
 [[gnu::always_inline]] inline const char* plainWord(const char* p, const char* end, const Keyword*& keyword) {
     const char* r = p + 1;
     uint8_t seen = cls(*p);
     while (r < end && isIdentChar(*r)) seen |= cls(*r++);
     keyword = nullptr;
-    if ((seen & CC_PAREN) || !endsToken(r, end)) return nullptr;
+    if (!endsToken(r, end)) return nullptr;
+    if (seen & CC_PAREN) return r; // no keyword has parentheses
     const size_t length = static_cast<size_t>(r - p);
     const bool candidate = !(seen & CC_NOT_UPPER) || *p == 's' || *p == 'u';
     if (candidate && length <= kMaxKeywordLength)
@@ -767,7 +768,7 @@ int scan(Lexer& lx) {
 
 } // namespace
 
-bool lexerScanLine(const Lexer& lx, ScannedLine& line) {
+[[gnu::noinline]] bool lexerScanLine(const Lexer& lx, ScannedLine& line) {
     const ScanBuffer& in = *lx.input;
     const char* const base = in.data.data();
     const char* const end = base + in.data.size();
@@ -866,7 +867,7 @@ bool lexerScanLine(const Lexer& lx, ScannedLine& line) {
             op.kind = TOK_CONSTANT;
             op.text = {};
             q = plainNumber(p + 1, end, true, op.number);
-        } else if (cls(c) & CC_ALPHA) {
+        } else if (cls(c) & (CC_ALPHA | CC_PAREN)) {
             const Keyword* word = nullptr;
             q = plainWord(p, end, word);
             if (word) return false; // a flag, PORT, a mnemonic...: the long way

@@ -89,11 +89,12 @@ struct ScannedLine {
 
 // Scans the line from the scanner's position without moving it: true when the line
 // is blanks and a comment only, a label definition ("name:"), a mnemonic followed by
-// at most three plain numbers, names, "$number" or "$name" operands separated by
-// blanks, or a directive keyword without a name before it followed by at most one
-// plain number, and the line then ends (perhaps after a comment) with a line end. Anything else (keywords as
-// operands, suffixes, commas, strings, base-plus-offset, a file's last line without a
-// line end...) is false, and the line is left for yylex.
+// at most three operands separated by blanks (plain numbers, names with or without
+// parentheses, "$number" and "$name"), or a directive keyword without a name before
+// it followed by at most one plain number, and the line then ends (perhaps after a
+// comment) with a line end. Anything else (keywords as operands, suffixes, commas,
+// strings, base-plus-offset, a file's last line without a line end...) is false, and
+// the line is left for yylex.
 bool lexerScanLine(const Lexer& lexer, ScannedLine& line);
 // Moves the scanner past a line that lexerScanLine accepted, as reading its tokens
 // would have.

@@ -73,13 +73,15 @@ TEST_F(ShortLines, CommonLinesTakeTheShortWayAndOthersDecline) {
         {"        .LINE 12\n", true},
         {"\t.ORG 0x100\n", true},
         {"\t.TEXT\n", true},
-        {"\tADD8 x, $5\n", false},       // a comma: the grammar rejects it the long way
-        {"\tADD8 x 12u\n", false},       // a suffix
-        {"\tADD8 x 1e3\n", false},       // an exponent
-        {"\tADD8 x+1 $5\n", false},      // base plus offset
-        {"\tCPY16 (0x20) buf\n", false}, // parentheses
-        {"\tBTST8 x $3 C\n", false},     // a flag is a keyword
-        {"\tNOP", false},                // the input ends before the line does
+        {"\tADD8 x, $5\n", false},      // a comma: the grammar rejects it the long way
+        {"\tADD8 x 12u\n", false},      // a suffix
+        {"\tADD8 x 1e3\n", false},      // an exponent
+        {"\tADD8 x+1 $5\n", false},     // base plus offset
+        {"\tCPY16 (0x20) buf\n", true}, // parentheses make an indirect operand
+        {"\tJUMP (vec)\n", true},
+        {"\tCPY16 (a+1) buf\n", false},
+        {"\tBTST8 x $3 C\n", false}, // a flag is a keyword
+        {"\tNOP", false},            // the input ends before the line does
         {"\tNOP # no line end", false},
         {"\tADD8 $ 5 x\n", false}, // a blank after the dollar sign
         {"\tnop\n", false},        // not a mnemonic
