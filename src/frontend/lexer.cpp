@@ -731,9 +731,9 @@ int scan(Lexer& lx) {
 }
 
 // A number the way the scanner reads it, without suffix or exponent; null when the
-// token is not one the short way reads.
+// token is not one the short way reads. In a list, a comma ends a number as well.
 [[gnu::always_inline]] inline const char* plainNumber(const char* p, const char* end, bool negative,
-                                                      int32_t& value) {
+                                                      int32_t& value, bool inList = false) {
     const char* d = p;
     uint32_t decimal = 0;
     for (unsigned v; d < end && (v = static_cast<unsigned char>(*d) - unsigned{'0'}) < 10u; ++d)
@@ -743,10 +743,10 @@ int scan(Lexer& lx) {
         uint32_t hex = 0;
         for (unsigned v; q < end && (v = hexDigit(*q)) != kNotHex; ++q) hex = hex * 16u + v;
         value = static_cast<int32_t>(hex);
-        return endsToken(q, end) ? q : nullptr;
+        return endsToken(q, end) || (inList && q < end && *q == ',') ? q : nullptr;
     }
     value = static_cast<int32_t>(negative ? 0u - decimal : decimal);
-    return endsToken(d, end) ? d : nullptr;
+    return endsToken(d, end) || (inList && d < end && *d == ',') ? d : nullptr;
 }
 
 // The identifier run from `p` (a letter, '_', '@' or a parenthesis: "(ptr)" is one
@@ -764,6 +764,54 @@ int scan(Lexer& lx) {
     if (candidate && length <= kMaxKeywordLength)
         keyword = keywords().words.find(std::string_view(p, length), end);
     return r;
+}
+
+// A plain number with its sign, as the scanner reads "-12" as one constant.
+[[gnu::always_inline]] inline const char* signedNumber(const char* p, const char* end, int32_t& value,
+                                                       bool inList = false) {
+    if (p >= end) return nullptr;
+    if (isDigit(*p)) return plainNumber(p, end, false, value, inList);
+    if (*p == '-' && p + 1 < end && isDigit(p[1])) return plainNumber(p + 1, end, true, value, inList);
+    return nullptr;
+}
+
+// The rest of a data line after its name (at `p`, past the blanks that follow the
+// name): ".DB count v1,v2,..." with plain numbers, then the line's end.
+bool scanDataLine(const char* base, const char* p, const char* end, int64_t column, int line,
+                  ScannedLine& out) {
+    if (*p != '.') return false;
+    const char* r = p + 1;
+    while (r < end && (cls(*r) & CC_UPPER_WORD)) ++r;
+    const size_t length = static_cast<size_t>(r - p - 1);
+    const Keyword* kw = nullptr;
+    if (length == 0 || length > kMaxDirectiveLength || !endsToken(r, end) ||
+        !(kw = keywords().directives.find(std::string_view(p + 1, length), end)) ||
+        (kw->value != DIR_DB && kw->value != DIR_DW && kw->value != DIR_DD))
+        return false;
+    out.directive = kw->value;
+    p = passBlanks(r, end, column);
+    const char* q = signedNumber(p, end, out.dataCount);
+    if (!q) return false;
+    int n = 0;
+    for (;;) {
+        p = passBlanks(q, end, column);
+        if (n == ScannedLine::kMaxValues) return false;
+        q = signedNumber(p, end, out.values[n++], true);
+        if (!q) return false;
+        p = passBlanks(q, end, column);
+        if (p < end && *p == ',') {
+            q = p + 1;
+            continue;
+        }
+        const char* next = lineEnd(p, end);
+        if (!next) return false;
+        out.shape = ScannedLine::Data;
+        out.valueCount = n;
+        out.endPos = static_cast<size_t>(next - base);
+        out.endLine = line + 1;
+        out.endColumn = 0;
+        return true;
+    }
 }
 
 } // namespace
@@ -833,11 +881,20 @@ int scan(Lexer& lx) {
         line.endColumn = static_cast<int>(column + (r + 1 - p));
         return true;
     }
-    const Keyword* kw = nullptr;
-    if (!endsToken(r, end) || (seen & CC_NOT_UPPER) || static_cast<size_t>(r - p) > kMaxKeywordLength ||
-        !(kw = keywords().words.find(std::string_view(p, static_cast<size_t>(r - p)), end)) ||
-        kw->token != TOK_MNEMONIC)
-        return false;
+    if (!endsToken(r, end)) return false;
+    const size_t length = static_cast<size_t>(r - p);
+    const bool candidate = !(seen & CC_NOT_UPPER) || *p == 's' || *p == 'u';
+    const Keyword* kw = candidate && length <= kMaxKeywordLength
+                            ? keywords().words.find(std::string_view(p, length), end)
+                            : nullptr;
+    if (!kw) {
+        // A name, which a data line begins with.
+        line.label = std::string_view(p, length);
+        column += static_cast<int64_t>(length);
+        const char* next = passBlanks(r, end, column);
+        return next < end && scanDataLine(base, next, end, column, lx.scanLine, line);
+    }
+    if (kw->token != TOK_MNEMONIC) return false;
     line.shape = ScannedLine::Instruction;
     line.mnemonic = kw->value;
     p = r;

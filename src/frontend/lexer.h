@@ -66,7 +66,7 @@ int yylex(Lexer& lexer);
 // It is filled by lexerScanLine, which sets every field that its shape uses (and only
 // those: one is scanned per line, so it is left without initialisers).
 struct ScannedLine {
-    enum Shape { Empty, Label, Instruction, Directive };
+    enum Shape { Empty, Label, Instruction, Directive, Data };
     Shape shape;
     int32_t mnemonic;  // Instruction: index into the mnemonic table
     int32_t directive; // Directive: its DirectiveId
@@ -80,7 +80,12 @@ struct ScannedLine {
         std::string_view text;
     };
     Operand operands[3];
-    std::string_view label; // Label: the name and its colon
+    std::string_view label; // Label: the name and its colon; Data: the name
+    // Data: "name .DB count v1,v2,..." (and .DW, .DD) with plain numbers.
+    static constexpr int kMaxValues = 16;
+    int32_t dataCount;
+    int valueCount;
+    int32_t values[kMaxValues];
     // Where the scanner stands after the line's last token.
     size_t endPos;
     int endLine;
@@ -91,8 +96,9 @@ struct ScannedLine {
 // is blanks and a comment only, a label definition ("name:"), a mnemonic followed by
 // at most three operands separated by blanks (plain numbers, names with or without
 // parentheses, "$number" and "$name"), or a directive keyword without a name before
-// it followed by at most one plain number, and the line then ends (perhaps after a
-// comment) with a line end. Anything else (keywords as operands, suffixes, commas,
+// it followed by at most one plain number, or a data line ("name .DB count v1,v2"
+// and .DW, .DD, with plain numbers: at most kMaxValues of them), and the line then ends
+// (perhaps after a comment) with a line end. Anything else (keywords as operands, suffixes, commas,
 // strings, base-plus-offset, a file's last line without a line end...) is false, and
 // the line is left for yylex.
 bool lexerScanLine(const Lexer& lexer, ScannedLine& line);

@@ -909,6 +909,25 @@ struct Grammar {
         return true;
     }
 
+    // "name .DB count v1,v2,..." (and .DW, .DD) with plain numbers, as dataDirective
+    // reads it; false when the values would overflow the argument area, which the long
+    // way reports.
+    bool dataLine(Statement& st, const ScannedLine& line) {
+        const int32_t first = p.argCollector;
+        if (first < 0 || first > kMaxArgCells - line.valueCount) return false;
+        p.errorCode = Diag::InvalidDirectiveSyntax;
+        lexerSkipScannedLine(lexer, line);
+        for (int i = 0; i < line.valueCount; ++i) appendNumber(st, line.values[i]);
+        st.name.emplace(line.label);
+        st.count = line.dataCount;
+        st.argCount = takeList();
+        st.uninitialised = 0;
+        setFlag(st, kFlagNames, false);
+        completeDirective(st, line.directive);
+        applyUnderscoreRule(st);
+        return true;
+    }
+
     // The short way through the commonest lines (see lexerScanLine): the same statement,
     // scanner state and symbol-table effects as the token-by-token rules above, without
     // a call into the scanner per token. False, with nothing changed, for any line those
@@ -941,6 +960,7 @@ struct Grammar {
             return true;
         }
         if (line.shape == ScannedLine::Directive) return bareDirective(st, line);
+        if (line.shape == ScannedLine::Data) return dataLine(st, line);
         p.errorCode = Diag::UnsupportedDirective;
         lexerSkipScannedLine(lexer, line);
         if (line.shape == ScannedLine::Label) {

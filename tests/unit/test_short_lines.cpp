@@ -86,6 +86,13 @@ TEST_F(ShortLines, CommonLinesTakeTheShortWayAndOthersDecline) {
         {"\tADD8 $ 5 x\n", false}, // a blank after the dollar sign
         {"\tnop\n", false},        // not a mnemonic
         {"x .EQU 5\n", false},
+        {"tbl_1\t.DW 2 0x3457, -2 # table\n", true},
+        {"buf .DB 3 1,2,\n", false},    // a list that ends with a comma
+        {"buf .DB 3 'a','b'\n", false}, // character constants
+        {"buf .DB 2 ?\n", false},
+        {"buf .DB 1 1 2\n", false},
+        {"PORT .DB 1 1\n", false},                                         // a keyword is no name
+        {"buf .DB 17 1,2,3,4,5,6,7,8,9,10,11,12,13,14,15,16,17\n", false}, // longer than the short way takes
         {"\t.LINE5\n", false}, // the keyword run must be the whole word
         {"\t.DB 5\n", true},   // scanned, but the grammar reads data the long way
         {"\tNOP\rx\n", false},
@@ -130,6 +137,7 @@ TEST_F(ShortLines, WholeSourcesReadAlikeBothWays) {
         "\t.LINE 3\n\t.LINE -5\n\t.ORG 0x10\n\t.EVEN\n\t.DATA\n\t.TEXT 5\n\t.LINE\n",
         "\tANDPORT 0x100 $0x7F\n\tORPORT 3 $1\n\tINPORT PORT0 (0x30)\n\tOUTPORT 0x10 $1\n",
         "\t\v\fNOP\f\n\tADD16 0x01 0x02 0x03 0x04\n\tNOP\t# last",
+        "tbl .DW 2 1, 2\nbuf .DB 3 1 ,2,3\n_u .DD 1 -1\nbad .DB 1 1,\nlate .DB 1 5\n",
     };
     for (const std::string& source : sources) expectBothWaysAgree(source);
 }
@@ -138,11 +146,13 @@ TEST_F(ShortLines, GeneratedLinesReadAlikeBothWays) {
     // Lines put together from pieces that each way reads differently: any mix of them
     // must come out the same. The seed is fixed, so a failure can be replayed.
     const char* const starts[] = {"\t", "  ", "", "lbl:", " L1: ", "x ", "\t.", "#"};
-    const char* const words[] = {"NOP",     "ADD8", "ADD16", "JUMP", "CALL", "LD16", "PUSH16", "BTST8",
-                                 "ANDPORT", "LINE", "ORG",   "TEXT", "EVEN", ".EQU", "nop",    "JNZ"};
-    const char* const operands[] = {"0x1F", "12", "-3",   "$5",  "$-7",         "$k",    "name", "(p)",
-                                    "a+1",  "Z",  "PORT", "12u", "'a'",         "\"s\"", ",",    "0x",
-                                    "1e2",  "$",  "@at",  "x:",  "99999999999", "0X7fff"};
+    const char* const words[] = {"NOP",   "ADD8",    "ADD16", "JUMP", "CALL", "LD16", "PUSH16",
+                                 "BTST8", "ANDPORT", "LINE",  "ORG",  "TEXT", "EVEN", ".EQU",
+                                 "nop",   "JNZ",     ".DB",   ".DW",  ".DD"};
+    const char* const operands[] = {"0x1F",   "12",  "-3",  "$5",   "$-7", "$k",  "name",
+                                    "(p)",    "a+1", "Z",   "PORT", "12u", "'a'", "\"s\"",
+                                    ",",      "0x",  "1e2", "$",    "@at", "x:",  "99999999999",
+                                    "0X7fff", "1,2", "3,",  ",-4"};
     const char* const blanks[] = {" ", "\t", " \t ", "  "};
     const char* const ends[] = {"\n", " # c\n", "\r\n", "#\n", "\t\n", "\r"};
     std::mt19937 random(20261207);
