@@ -776,7 +776,8 @@ int scan(Lexer& lx) {
 }
 
 // The rest of a data line after its name (at `p`, past the blanks that follow the
-// name): ".DB count v1,v2,..." with plain numbers, then the line's end.
+// name): ".DB count v1,v2,..." with plain numbers, or ".EQU n" / ".CONST n", then the
+// line's end.
 bool scanDataLine(const char* base, const char* p, const char* end, int64_t column, int line,
                   ScannedLine& out) {
     if (*p != '.') return false;
@@ -786,12 +787,23 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
     const Keyword* kw = nullptr;
     if (length == 0 || length > kMaxDirectiveLength || !endsToken(r, end) ||
         !(kw = keywords().directives.find(std::string_view(p + 1, length), end)) ||
-        (kw->value != DIR_DB && kw->value != DIR_DW && kw->value != DIR_DD))
+        (kw->value != DIR_DB && kw->value != DIR_DW && kw->value != DIR_DD && kw->value != DIR_EQU &&
+         kw->value != DIR_CONST))
         return false;
     out.directive = kw->value;
     p = passBlanks(r, end, column);
     const char* q = signedNumber(p, end, out.dataCount);
     if (!q) return false;
+    if (kw->value == DIR_EQU || kw->value == DIR_CONST) { // the number alone
+        const char* next = lineEnd(passBlanks(q, end, column), end);
+        if (!next) return false;
+        out.shape = ScannedLine::Data;
+        out.valueCount = 0;
+        out.endPos = static_cast<size_t>(next - base);
+        out.endLine = line + 1;
+        out.endColumn = 0;
+        return true;
+    }
     int n = 0;
     for (;;) {
         p = passBlanks(q, end, column);

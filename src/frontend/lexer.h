@@ -81,7 +81,8 @@ struct ScannedLine {
     };
     Operand operands[3];
     std::string_view label; // Label: the name and its colon; Data: the name
-    // Data: "name .DB count v1,v2,..." (and .DW, .DD) with plain numbers.
+    // Data: "name .DB count v1,v2,..." (and .DW, .DD) with plain numbers, or
+    // "name .EQU n" (and .CONST): n in dataCount, no values.
     static constexpr int kMaxValues = 16;
     int32_t dataCount;
     int valueCount;
@@ -96,8 +97,9 @@ struct ScannedLine {
 // is blanks and a comment only, a label definition ("name:"), a mnemonic followed by
 // at most three operands separated by blanks (plain numbers, names with or without
 // parentheses, "$number" and "$name"), or a directive keyword without a name before
-// it followed by at most one plain number, or a data line ("name .DB count v1,v2"
-// and .DW, .DD, with plain numbers: at most kMaxValues of them), and the line then ends
+// it followed by at most one plain number, a data line ("name .DB count v1,v2" and
+// .DW, .DD, with plain numbers: at most kMaxValues of them), or a constant ("name .EQU
+// n", "name .CONST n"), and the line then ends
 // (perhaps after a comment) with a line end. Anything else (keywords as operands, suffixes, commas,
 // strings, base-plus-offset, a file's last line without a line end...) is false, and
 // the line is left for yylex.

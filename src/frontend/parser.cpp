@@ -910,9 +910,19 @@ struct Grammar {
     }
 
     // "name .DB count v1,v2,..." (and .DW, .DD) with plain numbers, as dataDirective
-    // reads it; false when the values would overflow the argument area, which the long
-    // way reports.
+    // reads it, and "name .EQU n" (.CONST n) as namedDirective does; false when the
+    // values would overflow the argument area, which the long way reports.
     bool dataLine(Statement& st, const ScannedLine& line) {
+        if (line.directive == DIR_EQU || line.directive == DIR_CONST) {
+            // "name .EQU n": the error code stays the one of a line of unknown form.
+            p.errorCode = Diag::UnsupportedDirective;
+            lexerSkipScannedLine(lexer, line);
+            st.name.emplace(line.label);
+            setNumber(cellAt(st, 0), line.dataCount);
+            completeDirective(st, line.directive);
+            applyUnderscoreRule(st);
+            return true;
+        }
         const int32_t first = p.argCollector;
         if (first < 0 || first > kMaxArgCells - line.valueCount) return false;
         p.errorCode = Diag::InvalidDirectiveSyntax;

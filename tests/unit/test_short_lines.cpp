@@ -85,7 +85,9 @@ TEST_F(ShortLines, CommonLinesTakeTheShortWayAndOthersDecline) {
         {"\tNOP # no line end", false},
         {"\tADD8 $ 5 x\n", false}, // a blank after the dollar sign
         {"\tnop\n", false},        // not a mnemonic
-        {"x .EQU 5\n", false},
+        {"k_0001\t.EQU 18\n", true},
+        {"k .CONST -0x5\n", false},
+        {"k .EQU 5 6\n", false},
         {"tbl_1\t.DW 2 0x3457, -2 # table\n", true},
         {"buf .DB 3 1,2,\n", false},    // a list that ends with a comma
         {"buf .DB 3 'a','b'\n", false}, // character constants
@@ -138,6 +140,7 @@ TEST_F(ShortLines, WholeSourcesReadAlikeBothWays) {
         "\tANDPORT 0x100 $0x7F\n\tORPORT 3 $1\n\tINPORT PORT0 (0x30)\n\tOUTPORT 0x10 $1\n",
         "\t\v\fNOP\f\n\tADD16 0x01 0x02 0x03 0x04\n\tNOP\t# last",
         "tbl .DW 2 1, 2\nbuf .DB 3 1 ,2,3\n_u .DD 1 -1\nbad .DB 1 1,\nlate .DB 1 5\n",
+        "k .EQU 0x10\nc .CONST -3\n\tLD8 x $k\nk .EQU 4\nd .DATA_DEF 4\n",
     };
     for (const std::string& source : sources) expectBothWaysAgree(source);
 }
