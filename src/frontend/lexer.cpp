@@ -835,6 +835,14 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
     const char* p = base + in.pos;
     int64_t column = lx.scanColumn;
 
+    // A compiler indents with eight spaces: passed in one comparison.
+    if constexpr (std::endian::native == std::endian::little) {
+        uint64_t word;
+        if (end - p >= 8 && (std::memcpy(&word, p, 8), word == kEightBlanks)) {
+            p += 8;
+            column += 8;
+        }
+    }
     p = passBlanks(p, end, column);
     if (p >= end) return false;
     if (const char* next = lineEnd(p, end)) {

@@ -120,6 +120,10 @@ TEST_F(ShortLines, OperandsAndPositionsAreThoseOfTheTokens) {
     EXPECT_EQ(line.endLine, 1);
     EXPECT_EQ(line.endColumn, 0);
 
+    // Eight spaces of indent are passed at once, and the blanks after them still count.
+    ASSERT_TRUE(takesShortWay("          lbl_2: NOP\n", line));
+    EXPECT_EQ(line.endColumn, 16);
+
     // A label leaves the scanner after its colon, on its own line: the tab stop counts.
     ASSERT_TRUE(takesShortWay(" \tfn_1: NOP\n", line));
     EXPECT_EQ(line.shape, ScannedLine::Label);
@@ -148,7 +152,8 @@ TEST_F(ShortLines, WholeSourcesReadAlikeBothWays) {
 TEST_F(ShortLines, GeneratedLinesReadAlikeBothWays) {
     // Lines put together from pieces that each way reads differently: any mix of them
     // must come out the same. The seed is fixed, so a failure can be replayed.
-    const char* const starts[] = {"\t", "  ", "", "lbl:", " L1: ", "x ", "\t.", "#"};
+    const char* const starts[] = {
+        "\t", "  ", "", "lbl:", " L1: ", "x ", "\t.", "#", "        ", "          "};
     const char* const words[] = {"NOP",   "ADD8",    "ADD16", "JUMP", "CALL", "LD16", "PUSH16",
                                  "BTST8", "ANDPORT", "LINE",  "ORG",  "TEXT", "EVEN", ".EQU",
                                  "nop",   "JNZ",     ".DB",   ".DW",  ".DD"};
