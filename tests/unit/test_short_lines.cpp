@@ -154,13 +154,15 @@ TEST_F(ShortLines, GeneratedLinesReadAlikeBothWays) {
     // must come out the same. The seed is fixed, so a failure can be replayed.
     const char* const starts[] = {
         "\t", "  ", "", "lbl:", " L1: ", "x ", "\t.", "#", "        ", "          "};
-    const char* const words[] = {"NOP",   "ADD8",    "ADD16", "JUMP", "CALL", "LD16", "PUSH16",
-                                 "BTST8", "ANDPORT", "LINE",  "ORG",  "TEXT", "EVEN", ".EQU",
-                                 "nop",   "JNZ",     ".DB",   ".DW",  ".DD"};
-    const char* const operands[] = {"0x1F",   "12",  "-3",  "$5",   "$-7", "$k",  "name",
-                                    "(p)",    "a+1", "Z",   "PORT", "12u", "'a'", "\"s\"",
-                                    ",",      "0x",  "1e2", "$",    "@at", "x:",  "99999999999",
-                                    "0X7fff", "1,2", "3,",  ",-4"};
+    const char* const words[] = {"NOP",     "ADD8",    "ADD16", "JUMP",   "CALL",      "LD16",   "PUSH16",
+                                 "BTST8",   "ANDPORT", "LINE",  "ORG",    "TEXT",      "EVEN",   ".EQU",
+                                 "nop",     "JNZ",     ".DB",   ".DW",    ".DD",       ".CONST", ".FUNCTION",
+                                 ".RETURN", ".GLOBAL", ".FILE", ".LOCAL", ".PARAMETER"};
+    const char* const operands[] = {
+        "0x1F", "12",      "-3",      "$5",     "$-7",         "$k",     "name", "(p)",
+        "a+1",  "Z",       "PORT",    "12u",    "'a'",         "\"s\"",  ",",    "0x",
+        "1e2",  "$",       "@at",     "x:",     "99999999999", "0X7fff", "1,2",  "3,",
+        ",-4",  "\"str\"", "\"a,b\"", "EXPORT", "SIGNED",      "signed", "\"x",  "\"t\tab\""};
     const char* const blanks[] = {" ", "\t", " \t ", "  "};
     const char* const ends[] = {"\n", " # c\n", "\r\n", "#\n", "\t\n", "\r"};
     std::mt19937 random(20261207);
