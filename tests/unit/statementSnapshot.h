@@ -2,7 +2,10 @@
 // the tests that check two ways of reading statements against each other.
 #pragma once
 
+#include "core/RunContext.h"
 #include "core/Statement.h"
+#include "frontend/frontEnd.h"
+#include "frontend/parser.h"
 
 #include <string>
 #include <vector>
@@ -66,6 +69,26 @@ inline std::string differences(const Snapshot& a, const Snapshot& b) {
     field("stateLine", a.stateLine == b.stateLine);
     field("pendingErrorCode", a.pendingCode == b.pendingCode);
     field("argCollector", a.collector == b.collector);
+    return out;
+}
+
+// Parses (or replays) statements from the front end's input until its end, as the
+// driver reads a pass (the record is cleared after every statement but an empty one),
+// and keeps what each one left behind.
+inline std::vector<Snapshot> readToEnd(FrontEnd& fe, RunContext& context) {
+    fe.parser.lastLookup = LabelLookup{};
+    context.flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
+    fe.parser.argCollector = 0;
+    Statement& st = fe.statement;
+    st.clear();
+    std::vector<Snapshot> out;
+    for (int guard = 0; guard < 10000; ++guard) {
+        parseStatement(fe);
+        out.push_back({st, fe.lexer.scanLine, fe.lexer.scanColumn, context.lineNumber,
+                       static_cast<int>(context.flags.pendingErrorCode), fe.parser.argCollector});
+        if (st.status == SS_END_OF_INPUT) break;
+        if (st.status != SS_EMPTY) st.clear();
+    }
     return out;
 }
 

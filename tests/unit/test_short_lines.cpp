@@ -18,26 +18,11 @@ using snapshot::Snapshot;
 
 class ShortLines : public FrontEndTest {
   protected:
-    // Parses `source` to its end with the short way on or off, as the driver reads a
-    // pass (the record is cleared after every statement but an empty one).
+    // Reads `source` to its end with the short way on or off.
     std::vector<Snapshot> parseAll(std::string_view source, bool shortLines) {
         loadSource(source);
         frontEnd().parser.shortLines = shortLines;
-        frontEnd().parser.lastLookup = LabelLookup{};
-        context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
-        frontEnd().parser.argCollector = 0;
-        statement().clear();
-        std::vector<Snapshot> out;
-        for (int guard = 0; guard < 10000; ++guard) {
-            parseStatement(frontEnd());
-            Statement& st = statement();
-            out.push_back({st, lexer().scanLine, lexer().scanColumn, context().lineNumber,
-                           static_cast<int>(context().flags.pendingErrorCode),
-                           frontEnd().parser.argCollector});
-            if (st.status == SS_END_OF_INPUT) break;
-            if (st.status != SS_EMPTY) st.clear();
-        }
-        return out;
+        return snapshot::readToEnd(frontEnd(), context());
     }
 
     void expectBothWaysAgree(const std::string& source) {

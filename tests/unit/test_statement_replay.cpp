@@ -18,25 +18,9 @@ using snapshot::Snapshot;
 
 class StatementReplay : public FrontEndTest {
   protected:
-    // Parses (or replays) statements until the end of the input, as the driver does:
-    // the record is cleared after every statement except an empty one.
     std::vector<Snapshot> run(std::string_view source, bool load) {
         if (load) loadSource(source);
-        frontEnd().parser.lastLookup = LabelLookup{};
-        context().flags.pendingErrorCode = Diag::NeitherInstructionNorDirective;
-        frontEnd().parser.argCollector = 0;
-        statement().clear();
-        std::vector<Snapshot> out;
-        for (int guard = 0; guard < 10000; ++guard) {
-            parseStatement(frontEnd());
-            Statement& st = statement();
-            out.push_back({st, lexer().scanLine, lexer().scanColumn, context().lineNumber,
-                           static_cast<int>(context().flags.pendingErrorCode),
-                           frontEnd().parser.argCollector});
-            if (st.status == SS_END_OF_INPUT) break;
-            if (st.status != SS_EMPTY) st.clear();
-        }
-        return out;
+        return snapshot::readToEnd(frontEnd(), context());
     }
 
     void defineLabel(const char* name, int32_t value) {
