@@ -826,6 +826,72 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
     }
 }
 
+// The tokens after a directive keyword for a Words line (see ScannedLine), up to the
+// line's end; false for any other token, or more than kMaxWords.
+[[gnu::noinline]] bool scanWords(int directive, const char* base, const char* p, const char* end, int line,
+                                 ScannedLine& out) {
+    switch (directive) { // the debug descriptions a compiler writes around every function
+        case DIR_FUNCTION:
+        case DIR_FUNC_END:
+        case DIR_RETURN:
+        case DIR_STRUCTMEM:
+        case DIR_UNIONMEM:
+        case DIR_ENUM:
+        case DIR_STRUCT_END:
+        case DIR_UNION_END:
+        case DIR_ENUM_END:
+            break;
+        default:
+            return false;
+    }
+    int64_t column = 0; // a Words line ends at its line end, where the column starts again
+    int n = 0;
+    for (;;) {
+        p = passBlanks(p, end, column);
+        if (const char* next = lineEnd(p, end)) {
+            out.shape = ScannedLine::Words;
+            out.wordCount = n;
+            out.endPos = static_cast<size_t>(next - base);
+            out.endLine = line + 1;
+            out.endColumn = 0;
+            return true;
+        }
+        if (n == ScannedLine::kMaxWords || p >= end) return false;
+        ScannedLine::Word& w = out.words[n++];
+        const char c = *p;
+        const char* q = nullptr;
+        if (c == ',') {
+            w.kind = ',';
+            q = p + 1;
+        } else if (c == '"') {
+            // Printable characters up to the closing quote: no tab, line end or NUL inside.
+            q = p + 1;
+            while (q < end && *q != '"' && static_cast<unsigned char>(*q) >= 0x20) ++q;
+            if (q >= end || *q != '"') return false;
+            ++q;
+            w.kind = TOK_STRING;
+        } else if (isDigit(c) || c == '-') {
+            q = signedNumber(p, end, w.number, true);
+            w.kind = TOK_CONSTANT;
+        } else if (cls(c) & CC_ALPHA) {
+            const char* r = p + 1;
+            uint8_t seen = cls(c);
+            while (r < end && isIdentChar(*r)) seen |= cls(*r++);
+            const size_t length = static_cast<size_t>(r - p);
+            const bool candidate = !(seen & CC_NOT_UPPER) || c == 's' || c == 'u';
+            if ((seen & CC_PAREN) || (candidate && length <= kMaxKeywordLength &&
+                                      keywords().words.find(std::string_view(p, length), end)))
+                return false;
+            w.kind = TOK_IDENTIFIER;
+            q = r;
+        }
+        if (!q || (!endsToken(q, end) && *q != ',')) return false;
+        w.text = p;
+        w.length = static_cast<uint32_t>(q - p);
+        p = q;
+    }
+}
+
 } // namespace
 
 [[gnu::noinline]] bool lexerScanLine(const Lexer& lx, ScannedLine& line) {
@@ -880,7 +946,8 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
             p = passBlanks(q, end, column);
         }
         const char* next = lineEnd(p, end);
-        if (!next) return false;
+        if (!next) [[unlikely]]
+            return scanWords(kw->value, base, r, end, lx.scanLine, line);
         line.endPos = static_cast<size_t>(next - base);
         line.endLine = lx.scanLine + 1;
         line.endColumn = 0;

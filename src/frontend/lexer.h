@@ -66,7 +66,7 @@ int yylex(Lexer& lexer);
 // It is filled by lexerScanLine, which sets every field that its shape uses (and only
 // those: one is scanned per line, so it is left without initialisers).
 struct ScannedLine {
-    enum Shape { Empty, Label, Instruction, Directive, Data };
+    enum Shape { Empty, Label, Instruction, Directive, Data, Words };
     Shape shape;
     int32_t mnemonic;  // Instruction: index into the mnemonic table
     int32_t directive; // Directive: its DirectiveId
@@ -87,6 +87,18 @@ struct ScannedLine {
     int32_t dataCount;
     int valueCount;
     int32_t values[kMaxValues];
+    // Words: a directive keyword followed by plain tokens: string literals of printable
+    // characters, plain numbers, names without parentheses that are no keyword, and
+    // commas (kind ','). A literal's text keeps its quotes.
+    struct Word { // without initialisers, so that an unused ScannedLine costs nothing
+        int kind;
+        int32_t number;
+        const char* text;
+        uint32_t length;
+    };
+    static constexpr int kMaxWords = 12;
+    int wordCount;
+    Word words[kMaxWords];
     // Where the scanner stands after the line's last token.
     size_t endPos;
     int endLine;

@@ -938,6 +938,81 @@ struct Grammar {
         return true;
     }
 
+    // The debug descriptions of a Words line, as keywordDirective and memberDirective read
+    // them: ".FUNC_END "f"" (and .ENUM, .STRUCT_END, .UNION_END, .ENUM_END), ".FUNCTION
+    // "f" [items]", and ".RETURN "type" size attributes" (.STRUCTMEM and .UNIONMEM with
+    // the member's name first). False for any other word sequence, or attribute words
+    // that the rules would reject: the long way reads those.
+    [[gnu::noinline]] bool describedDirective(Statement& st, const ScannedLine& line) {
+        const int id = line.directive;
+        const int n = line.wordCount;
+        const ScannedLine::Word* w = line.words;
+        auto text = [w](int i) { return std::string_view(w[i].text, w[i].length); };
+        auto is = [w, n](int i, int kind) { return i < n && w[i].kind == kind; };
+        if (!is(0, TOK_STRING)) return false;
+        switch (id) {
+            case DIR_ENUM:
+            case DIR_FUNC_END:
+            case DIR_STRUCT_END:
+            case DIR_UNION_END:
+            case DIR_ENUM_END:
+                if (n != 1) return false;
+                p.errorCode = Diag::InvalidDirectiveSyntax;
+                lexerSkipScannedLine(lexer, line);
+                st.clear();
+                st.declName.emplace(text(0));
+                break;
+            case DIR_FUNCTION: {
+                // Items (names or literals) separated by commas, not ending with one.
+                for (int i = 1; i < n; ++i)
+                    if (i % 2 == 1 ? !(is(i, TOK_IDENTIFIER) || is(i, TOK_STRING)) : !is(i, ','))
+                        return false;
+                if ((n > 1 && n % 2 == 1) || p.argCollector < 0 || p.argCollector > kMaxArgCells - n / 2)
+                    return false;
+                p.errorCode = Diag::InvalidDirectiveSyntax;
+                lexerSkipScannedLine(lexer, line);
+                for (int i = 1; i < n; i += 2) appendListItem(st, text(i));
+                st.declName.emplace(text(0));
+                st.count = n > 1 ? takeList() : 0;
+                break;
+            }
+            case DIR_RETURN:
+            case DIR_STRUCTMEM:
+            case DIR_UNIONMEM: {
+                const int type = id == DIR_RETURN ? 0 : 1; // a member's name comes first
+                if (n != type + 8 || !is(type, TOK_STRING) || !is(type + 1, TOK_CONSTANT)) return false;
+                Attributes at;
+                at.words = is(type + 2, TOK_IDENTIFIER);
+                for (int i = 0; i < 6; ++i) {
+                    const bool wordSlot = at.words && (i == 0 || i == 1 || i == 3);
+                    const int k = type + 2 + i;
+                    if (!is(k, wordSlot ? TOK_IDENTIFIER : TOK_CONSTANT)) return false;
+                    if (wordSlot)
+                        at.word[i] = text(k);
+                    else
+                        at.value[i] = w[k].number;
+                }
+                if (at.words && ((at.word[0] != "SIGNED" && at.word[0] != "UNSIGNED") ||
+                                 (at.word[1] != "POINTER" && at.word[1] != "NORMAL") ||
+                                 (at.word[3] != "ARRAY" && at.word[3] != "NORMAL")))
+                    return false;
+                p.errorCode = Diag::InvalidDirectiveSyntax;
+                lexerSkipScannedLine(lexer, line);
+                st.clear();
+                resolveAttributeWords(st, at);
+                if (id != DIR_RETURN) st.declName.emplace(text(0));
+                st.typeName.emplace(text(type));
+                st.size = w[type + 1].number;
+                storeAttributes(st, at);
+                break;
+            }
+            default:
+                return false;
+        }
+        completeDirective(st, id);
+        return true;
+    }
+
     // The short way through the commonest lines (see lexerScanLine): the same statement,
     // scanner state and symbol-table effects as the token-by-token rules above, without
     // a call into the scanner per token. False, with nothing changed, for any line those
@@ -971,6 +1046,7 @@ struct Grammar {
         }
         if (line.shape == ScannedLine::Directive) return bareDirective(st, line);
         if (line.shape == ScannedLine::Data) return dataLine(st, line);
+        if (line.shape == ScannedLine::Words) return describedDirective(st, line);
         p.errorCode = Diag::UnsupportedDirective;
         lexerSkipScannedLine(lexer, line);
         if (line.shape == ScannedLine::Label) {

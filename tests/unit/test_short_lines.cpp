@@ -84,6 +84,14 @@ TEST_F(ShortLines, CommonLinesTakeTheShortWayAndOthersDecline) {
         {"\t.DB 5\n", true},   // scanned, but the grammar reads data the long way
         {"\tNOP\rx\n", false},
         {"\tADD8 x y z w\n", false}, // four operands
+        {"        .RETURN \"int\" 16 SIGNED NORMAL 0 NORMAL 0 0\n", true},
+        {"        .FUNCTION \"drv_1\" extern, \"x\"  # items\n", true},
+        {"        .FUNC_END \"drv_1\"\n", true},
+        {"\t.STRUCTMEM \"m\" \"int\" 16 1 0 0 0 0 0\n", true},
+        {"\t.FUNCTION \"a\tb\"\n", false}, // a tab in the literal
+        {"\t.FUNCTION \"f\" (x)\n", false},
+        {"\t.FUNC_END \"f\" extra\n", true}, // scanned; the grammar reads it the long way
+        {"\t.GLOBAL EXPORT a\n", false},
     };
     for (const Case& c : cases) {
         ScannedLine line;
@@ -127,6 +135,12 @@ TEST_F(ShortLines, WholeSourcesReadAlikeBothWays) {
         "\tPUSH8 $later\n\tPUSH8 $nowhere\nlater:\n\tINC16 457 $4\n\tNOP",
         "\t.LINE 3\n\t.LINE -5\n\t.ORG 0x10\n\t.EVEN\n\t.DATA\n\t.TEXT 5\n\t.LINE\n",
         "\tANDPORT 0x100 $0x7F\n\tORPORT 3 $1\n\tINPORT PORT0 (0x30)\n\tOUTPORT 0x10 $1\n",
+        "\t.FUNCTION \"f\" extern\n\t.FUNCTION \"g\"\n\t.FUNCTION \"h\" a, \"b\", 7\n\t.FUNCTION \"i\" a,\n"
+        "\t.RETURN \"int\" 16 SIGNED NORMAL 0 NORMAL 0 0\n\t.RETURN \"int\" 16 3 1 2 1 4 5\n"
+        "\t.RETURN \"int\" 16 MAYBE NORMAL 0 NORMAL 0 0\n\t.RETURN \"int\" 16 SIGNED POINTER 0 ARRAY 0\n"
+        "\t.STRUCT \"s\" 4\n\t.STRUCTMEM \"m\" \"int\" 16 UNSIGNED POINTER 2 ARRAY 3 1\n"
+        "\t.UNIONMEM \"u\" \"char\" 8 0 0 0 0 0 0\n\t.STRUCT_END \"s\"\n\t.ENUM \"e\"\n\t.ENUM_END \"e\"\n"
+        "\t.UNION_END \"u\"\n\t.FUNC_END \"f\" extra\n\t.FUNC_END\n",
         "\t\v\fNOP\f\n\tADD16 0x01 0x02 0x03 0x04\n\tNOP\t# last",
         "tbl .DW 2 1, 2\nbuf .DB 3 1 ,2,3\n_u .DD 1 -1\nbad .DB 1 1,\nlate .DB 1 5\n",
         "k .EQU 0x10\nc .CONST -3\n\tLD8 x $k\nk .EQU 4\nd .DATA_DEF 4\n",
@@ -139,15 +153,17 @@ TEST_F(ShortLines, GeneratedLinesReadAlikeBothWays) {
     // must come out the same. The seed is fixed, so a failure can be replayed.
     const char* const starts[] = {
         "\t", "  ", "", "lbl:", " L1: ", "x ", "\t.", "#", "        ", "          "};
-    const char* const words[] = {"NOP",     "ADD8",    "ADD16", "JUMP",   "CALL",      "LD16",   "PUSH16",
-                                 "BTST8",   "ANDPORT", "LINE",  "ORG",    "TEXT",      "EVEN",   ".EQU",
-                                 "nop",     "JNZ",     ".DB",   ".DW",    ".DD",       ".CONST", ".FUNCTION",
-                                 ".RETURN", ".GLOBAL", ".FILE", ".LOCAL", ".PARAMETER"};
+    const char* const words[] = {"NOP",    "ADD8",       "ADD16",     "JUMP",       "CALL",    "LD16",
+                                 "PUSH16", "BTST8",      "ANDPORT",   "LINE",       "ORG",     "TEXT",
+                                 "EVEN",   ".EQU",       "nop",       "JNZ",        ".DB",     ".DW",
+                                 ".DD",    ".CONST",     ".FUNCTION", ".RETURN",    ".GLOBAL", ".FILE",
+                                 ".LOCAL", ".PARAMETER", ".FUNC_END", ".STRUCTMEM", ".ENUM"};
     const char* const operands[] = {
-        "0x1F", "12",      "-3",      "$5",     "$-7",         "$k",     "name", "(p)",
-        "a+1",  "Z",       "PORT",    "12u",    "'a'",         "\"s\"",  ",",    "0x",
-        "1e2",  "$",       "@at",     "x:",     "99999999999", "0X7fff", "1,2",  "3,",
-        ",-4",  "\"str\"", "\"a,b\"", "EXPORT", "SIGNED",      "signed", "\"x",  "\"t\tab\""};
+        "0x1F",   "12",       "-3",      "$5",     "$-7",         "$k",     "name", "(p)",
+        "a+1",    "Z",        "PORT",    "12u",    "'a'",         "\"s\"",  ",",    "0x",
+        "1e2",    "$",        "@at",     "x:",     "99999999999", "0X7fff", "1,2",  "3,",
+        ",-4",    "\"str\"",  "\"a,b\"", "EXPORT", "SIGNED",      "signed", "\"x",  "\"t\tab\"",
+        "NORMAL", "UNSIGNED", "POINTER", "ARRAY",  "0",           "16"};
     const char* const blanks[] = {" ", "\t", " \t ", "  "};
     const char* const ends[] = {"\n", " # c\n", "\r\n", "#\n", "\t\n", "\r"};
     std::mt19937 random(20261207);
