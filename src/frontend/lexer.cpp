@@ -766,6 +766,17 @@ int scan(Lexer& lx) {
     return r;
 }
 
+// Ends a scanned line of `shape` at `next`, the start of the following line, where
+// reading its END leaves the scanner: one line further on, at column 0. Always true.
+inline bool endAtNextLine(ScannedLine& out, ScannedLine::Shape shape, const char* base, const char* next,
+                          int line) {
+    out.shape = shape;
+    out.endPos = static_cast<size_t>(next - base);
+    out.endLine = line + 1;
+    out.endColumn = 0;
+    return true;
+}
+
 // A plain number with its sign, as the scanner reads "-12" as one constant.
 [[gnu::always_inline]] inline const char* signedNumber(const char* p, const char* end, int32_t& value,
                                                        bool inList = false) {
@@ -797,12 +808,8 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
     if (kw->value == DIR_EQU || kw->value == DIR_CONST) { // the number alone
         const char* next = lineEnd(passBlanks(q, end, column), end);
         if (!next) return false;
-        out.shape = ScannedLine::Data;
         out.valueCount = 0;
-        out.endPos = static_cast<size_t>(next - base);
-        out.endLine = line + 1;
-        out.endColumn = 0;
-        return true;
+        return endAtNextLine(out, ScannedLine::Data, base, next, line);
     }
     int n = 0;
     for (;;) {
@@ -817,12 +824,8 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
         }
         const char* next = lineEnd(p, end);
         if (!next) return false;
-        out.shape = ScannedLine::Data;
         out.valueCount = n;
-        out.endPos = static_cast<size_t>(next - base);
-        out.endLine = line + 1;
-        out.endColumn = 0;
-        return true;
+        return endAtNextLine(out, ScannedLine::Data, base, next, line);
     }
 }
 
@@ -849,12 +852,8 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
     for (;;) {
         p = passBlanks(p, end, column);
         if (const char* next = lineEnd(p, end)) {
-            out.shape = ScannedLine::Words;
             out.wordCount = n;
-            out.endPos = static_cast<size_t>(next - base);
-            out.endLine = line + 1;
-            out.endColumn = 0;
-            return true;
+            return endAtNextLine(out, ScannedLine::Words, base, next, line);
         }
         if (n == ScannedLine::kMaxWords || p >= end) return false;
         ScannedLine::Word& w = out.words[n++];
@@ -912,11 +911,7 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
     p = passBlanks(p, end, column);
     if (p >= end) return false;
     if (const char* next = lineEnd(p, end)) {
-        line.shape = ScannedLine::Empty;
-        line.endPos = static_cast<size_t>(next - base);
-        line.endLine = lx.scanLine + 1;
-        line.endColumn = 0;
-        return true;
+        return endAtNextLine(line, ScannedLine::Empty, base, next, lx.scanLine);
     }
     if (*p == '.') {
         // A directive keyword: the whole run of upper-case letters must be one, as the
@@ -928,7 +923,6 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
         if (length == 0 || length > kMaxDirectiveLength || !endsToken(r, end) ||
             !(kw = keywords().directives.find(std::string_view(p + 1, length), end)))
             return false;
-        line.shape = ScannedLine::Directive;
         line.directive = kw->value;
         column += static_cast<int64_t>(length) + 1;
         p = passBlanks(r, end, column);
@@ -948,10 +942,7 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
         const char* next = lineEnd(p, end);
         if (!next) [[unlikely]]
             return scanWords(kw->value, base, r, end, lx.scanLine, line);
-        line.endPos = static_cast<size_t>(next - base);
-        line.endLine = lx.scanLine + 1;
-        line.endColumn = 0;
-        return true;
+        return endAtNextLine(line, ScannedLine::Directive, base, next, lx.scanLine);
     }
     if (!(cls(*p) & CC_ALPHA)) return false;
 
@@ -982,7 +973,6 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
         return next < end && scanDataLine(base, next, end, column, lx.scanLine, line);
     }
     if (kw->token != TOK_MNEMONIC) return false;
-    line.shape = ScannedLine::Instruction;
     line.mnemonic = kw->value;
     p = r;
 
@@ -991,10 +981,7 @@ bool scanDataLine(const char* base, const char* p, const char* end, int64_t colu
         p = passBlanks(p, end, column);
         if (const char* next = lineEnd(p, end)) {
             line.count = n;
-            line.endPos = static_cast<size_t>(next - base);
-            line.endLine = lx.scanLine + 1;
-            line.endColumn = 0;
-            return true;
+            return endAtNextLine(line, ScannedLine::Instruction, base, next, lx.scanLine);
         }
         if (n == 3 || p >= end) return false;
         ScannedLine::Operand& op = line.operands[n++];
