@@ -283,8 +283,21 @@ def print_counts(zorlan, cases):
 
 
 # The shapes measured: the generated program (with and without the debug directives) and
-# the compiler's shape (the same source with and without -d 1).
+# the compiler's shape (the same source with and without -d 1). The peer comparison's own
+# workload joins them when its generator is at hand (see --peer-generator).
 SHAPES = (("program", False), ("program", True), ("compiler", False), ("compiler", True))
+PEER_SHAPE = ("peer workload", False)
+
+
+def generate_peer_workload(generator, lines, tmp):
+    """The program that the side-by-side comparison with the peer assembler times, from its
+    own generator (seed 1, as the comparison uses): the source its ratio is measured on."""
+    source = os.path.join(tmp, f"peer{lines}.asm")
+    subprocess.run([sys.executable, generator, "--lines", str(lines), "--seed", "1", "--out-zorlan", source,
+                    "--out-avr", os.path.join(tmp, f"peer{lines}.s")],
+                   check=True, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    with open(source) as f:
+        return f.read()
 
 
 def main():
@@ -297,6 +310,8 @@ def main():
                         help="print instructions and page faults per case instead of times")
     parser.add_argument("--growth", action="store_true",
                         help="instructions per line of one-kind stress programs at each --lines size")
+    parser.add_argument("--peer-generator", default=os.path.join(here, "..", "..", "shared", "bench", "gen_workload.py"),
+                        help="the peer comparison's workload generator; its program is measured too when it exists")
     options = parser.parse_args()
     if not os.access(options.zorlan, os.X_OK):
         sys.exit(f"{options.zorlan} not found: build it first (cmake --workflow --preset release)")
@@ -311,15 +326,20 @@ def main():
         open(empty, "w").close()
         cases = {"empty": (empty, [])}
         functions = {}
-        for shape, debug in SHAPES:
+        written = {}  # the lines each case's source really has
+        shapes = SHAPES + ((PEER_SHAPE,) if os.path.isfile(options.peer_generator) else ())
+        for shape, debug in shapes:
             for lines in options.lines:
                 if shape == "program":
                     text, functions[(shape, debug, lines)] = generate(lines, debug)
-                else:
+                elif shape == "compiler":
                     text, functions[(shape, debug, lines)] = generate_compiler_style(lines)
-                path = os.path.join(tmp, f"{shape}{lines}{'d' if debug else ''}.asm")
+                else:
+                    text, functions[(shape, debug, lines)] = generate_peer_workload(options.peer_generator, lines, tmp), "?"
+                path = os.path.join(tmp, f"{shape.replace(' ', '_')}{lines}{'d' if debug else ''}.asm")
                 with open(path, "w") as f:
                     f.write(text)
+                written[(shape, debug, lines)] = text.count("\n")
                 cases[(shape, debug, lines)] = (path, ["-d", "1"] if debug else [])
         if options.counts:
             print_counts(options.zorlan, cases)
@@ -328,7 +348,7 @@ def main():
 
         wall, cpu, peak = results["empty"]
         print(f"{'empty source':>26}: {wall * 1000:8.2f} ms wall {cpu * 1000:8.2f} ms cpu  peak {peak / 1024:6.1f} MB")
-        for shape, debug in SHAPES:
+        for shape, debug in shapes:
             for lines in options.lines:
                 wall, cpu, peak = results[(shape, debug, lines)]
                 label = f"{shape} {lines}{' -d 1' if debug else ''}"
@@ -337,7 +357,7 @@ def main():
                       f"peak {peak / 1024:6.1f} MB  ({functions[(shape, debug, lines)]} functions)")
         if len(options.lines) >= 2:
             small, large = min(options.lines), max(options.lines)
-            for shape, debug in SHAPES:
+            for shape, debug in shapes:
                 ratios = [results[(shape, debug, large)][k] / results[(shape, debug, small)][k] for k in (0, 1)]
                 label = f"{shape} {large}/{small}{' -d 1' if debug else ''}"
                 print(f"{label:>26}: {ratios[0]:.2f} wall {ratios[1]:.2f} cpu (time ratio)")
@@ -345,6 +365,14 @@ def main():
             for lines in options.lines:
                 costs = [results[(shape, True, lines)][k] / results[(shape, False, lines)][k] for k in (0, 1)]
                 print(f"{'-d 1 cost, ' + shape + ' ' + str(lines):>26}: {costs[0]:.2f}x wall {costs[1]:.2f}x cpu")
+        # Lines per second of the compiler's shape against the other programs: at least 1
+        # means a compiler's output runs as fast as they do.
+        for other in ("program",) + ((PEER_SHAPE[0],) if PEER_SHAPE in shapes else ()):
+            for lines in options.lines:
+                mine, theirs = ("compiler", False, lines), (other, False, lines)
+                speeds = [(written[mine] / results[mine][k]) / (written[theirs] / results[theirs][k]) for k in (0, 1)]
+                label = f"compiler/{other.split()[0]} {lines}"
+                print(f"{label:>26}: {speeds[0]:.2f}x wall {speeds[1]:.2f}x cpu (lines per second)")
 
 
 if __name__ == "__main__":
