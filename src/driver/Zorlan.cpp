@@ -16,6 +16,7 @@
 #include "frontend/lexer.h"
 #include "frontend/parser.h"
 #include "frontend/sourceText.h"
+#include "isa/encoder.h"
 #include "isa/opcodeTable.h"
 #include "objfile/fileIO.h"
 #include "symbols/nameTable.h"
@@ -301,7 +302,11 @@ int runPassOne(Run& run) {
     // A statement's record is smaller than its text, and names, labels and symbols are
     // fewer than the text has lines: room for these up front means no copying as they
     // grow (untouched room costs nothing).
-    parserRecordStatements(frontEnd, run.mainSource.size());
+    // Pass two reads an instruction that no symbol can change only to encode it, unless
+    // a listing or the trace log follows it statement by statement: then its words are
+    // worked out here, once.
+    const bool encodeAhead = !run.listing && !run.context.logFile;
+    parserRecordStatements(frontEnd, run.mainSource.size(), encodeAhead);
     reserveSymbolsForSource(state, run.mainSource.size());
     if (run.context.switches.debugInfo) reserveDebugForSource(run.debug, run.mainSource.size());
     prefaultHeapTop(run.mainSource.size() / (run.context.switches.debugInfo ? 2 : 4));
@@ -426,6 +431,22 @@ HandleResult handlePassTwo(Run& run, Statement& st) {
     return HANDLED;
 }
 
+// An instruction that pass one recorded with its words (see Parser::encodeAhead): what
+// handlePassTwo does with it, less what its words already settle.
+HandleResult layDownRecorded(Run& run, const Statement& st, const InstructionWords& words) {
+    AssemblerState* state = run.state.get();
+    const OpcodeEntry* entry = lookupOpcodeTable(st.id);
+    if (!entry) { // not recorded so: an id without an entry is never encoded
+        reportAt(state, Diag::UnsupportedInstruction);
+        return FAILED;
+    }
+    const bool failed = layDownWords(state, *entry, words) < 0;
+    const int64_t bytes = 2 * static_cast<int64_t>(words.count);
+    state->textLoc() += bytes;
+    state->orgRelativeLoc += bytes;
+    return failed ? FAILED : HANDLED;
+}
+
 // Resets the counters for pass two and records the main file for the line program.
 int preparePassTwo(Run& run) {
     AssemblerState* state = run.state.get();
@@ -511,7 +532,9 @@ bool runPassTwo(Run& run) {
         if (st.status == SS_EMPTY) continue;
         if (listing) [[unlikely]]
             listingBeforeStatement(*listing, *run.state);
-        const HandleResult result = handlePassTwo(run, st);
+        InstructionWords& recorded = frontEnd.parser.replayedWords;
+        const HandleResult result =
+            recorded.count ? layDownRecorded(run, st, recorded) : handlePassTwo(run, st);
         if (listing) [[unlikely]]
             listStatement(run, *listing, result);
         if (result != HANDLED) return false;

@@ -19,6 +19,7 @@
 #include "frontend/operands.h"
 #include "frontend/statementRecord.h"
 #include "frontend/token.h"
+#include "isa/encoder.h"
 #include "isa/keywordTable.h"
 #include "isa/mnemonics.h"
 #include "isa/opcodeTable.h"
@@ -1065,7 +1066,7 @@ struct Grammar {
         ParseEffects effects;
         unsigned names = 0;
         int32_t replayedNames[3] = {-1, -1, -1};
-        if (!p.recording.next(st, effects, names, replayedNames, state.names)) {
+        if (!p.recording.next(st, effects, names, replayedNames, state.names, p.replayedWords)) {
             // Pass two never asks for more statements than pass one read.
             st.clear();
             st.status = SS_END_OF_INPUT;
@@ -1082,6 +1083,21 @@ struct Grammar {
                 classifyLabelImmediate(state, p.lastLookup, replayedNames[i], st.operands[i]);
     }
 };
+
+// The code words of a complete instruction whose words no symbol can change: every
+// operand a number (none a name, none written "$name"), so that pass two, which resolves
+// nothing in it, encodes exactly these words. False for anything else, and for a form
+// the encoder refuses or has no words for: that statement is handled as usual, and
+// reports as usual.
+bool encodeFixedInstruction(const Statement& st, unsigned labelOperands, InstructionWords& words) {
+    if (st.kind != SK_INSTRUCTION || st.status != SS_COMPLETE || st.id == kLabelStatementId || labelOperands)
+        return false;
+    if (st.operandCount < 0 || st.operandCount > 3) return false;
+    for (int i = 0; i < st.operandCount; ++i)
+        if (st.operands[i].kind == OPK_SYMBOL) return false;
+    const OpcodeEntry* entry = lookupOpcodeTable(st.id);
+    return entry && encodeWords(*entry, st, words) == 0 && words.count > 0;
+}
 
 } // namespace
 
@@ -1103,7 +1119,9 @@ int parseStatement(FrontEnd& fe) {
             effects.pendingCodeSet = fe.run.flags.pendingErrorCode != pendingBefore;
             effects.pendingErrorCode = static_cast<int32_t>(fe.run.flags.pendingErrorCode);
             effects.argCollector = p.argCollector;
-            p.recording.append(st, effects, p.labelOperands, p.labelOperandNames);
+            InstructionWords words;
+            const bool encoded = p.encodeAhead && encodeFixedInstruction(st, p.labelOperands, words);
+            p.recording.append(st, effects, p.labelOperands, p.labelOperandNames, encoded ? &words : nullptr);
         }
     }
     p.la = ParserToken{}; // a look-ahead left over is dropped
@@ -1112,10 +1130,12 @@ int parseStatement(FrontEnd& fe) {
     return 1;
 }
 
-void parserRecordStatements(FrontEnd& fe, size_t expectedBytes) {
+void parserRecordStatements(FrontEnd& fe, size_t expectedBytes, bool encodeAhead) {
     fe.parser.recording.clear();
     fe.parser.recording.reserve(expectedBytes);
     fe.parser.mode = ParseMode::Recording;
+    fe.parser.encodeAhead = encodeAhead;
+    fe.parser.replayedWords = InstructionWords{};
 }
 
 bool parserReplayStatements(FrontEnd& fe) {
@@ -1128,4 +1148,5 @@ bool parserReplayStatements(FrontEnd& fe) {
 void parserReadSource(FrontEnd& fe) {
     fe.parser.recording.clear();
     fe.parser.mode = ParseMode::Reading;
+    fe.parser.replayedWords = InstructionWords{};
 }

@@ -45,6 +45,15 @@ struct Parser {
     // Whether the commonest lines take the short way (see lexerScanLine). Off, every line
     // is read token by token; both ways give the same statements.
     bool shortLines = true;
+    // Whether pass one records instructions that no symbol can change (every operand a
+    // number, none written "$name") with their code words: pass two then lays the words
+    // down without rebuilding and encoding the statement again. The driver turns it on
+    // when nothing in pass two reads such a statement but the encoder: no listing, no
+    // trace log.
+    bool encodeAhead = false;
+    // The code words the statement just replayed was recorded with; count 0 when it has
+    // to be handled as usual.
+    InstructionWords replayedWords;
 };
 
 // Parses one statement from the scanner's input into fe.statement; always 1. The
@@ -56,7 +65,8 @@ int parseStatement(FrontEnd& fe);
 // Pass one records every statement it parses and pass two replays the recording
 // instead of scanning and parsing the source again (see statementRecord.h); only the
 // "$name" operands are looked up afresh. Reading the scanner is the normal mode.
-void parserRecordStatements(FrontEnd& fe, size_t expectedBytes = 0); // room for about this much recording
+// room for about this much recording; `encodeAhead` as Parser::encodeAhead
+void parserRecordStatements(FrontEnd& fe, size_t expectedBytes = 0, bool encodeAhead = false);
 // Replays from the first recorded statement; true when it does, false when the
 // recording was abandoned and the scanner is read again.
 bool parserReplayStatements(FrontEnd& fe);

@@ -73,6 +73,11 @@ constexpr unsigned kHasLabelOperands = 1u << 6;
 // short form: the position as above, the id and, when bit 4 says so, the number.
 constexpr unsigned kBareDirective = 1u << 7;
 constexpr unsigned kHasNumber = 1u << 4;
+// An instruction recorded with its code words (see Parser::encodeAhead) is an instruction
+// record with this bit: bits 4-5 hold the word count less one, and the words follow the
+// position, two bytes each, low byte first.
+constexpr unsigned kEncoded = 1u << 7;
+static_assert(kMaxInstructionWords <= 4, "the word count of an encoded record takes two bits");
 
 // Operand byte of the instruction form: kind in the low two bits, then flags.
 enum ShortOperandBit : uint8_t {
@@ -231,9 +236,10 @@ char* StatementRecording::room(size_t bytes) {
 }
 
 void StatementRecording::append(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                                const int32_t* names) {
+                                const int32_t* names, const InstructionWords* encoded) {
     if (abandoned_) return;
-    if (!appendShort(st, effects, labelOperands, names)) appendGeneric(st, effects, labelOperands, names);
+    if (!appendShort(st, effects, labelOperands, names, encoded))
+        appendGeneric(st, effects, labelOperands, names);
     lastLine_ = effects.scanLine;
 }
 
@@ -257,7 +263,7 @@ void writePosition(Writer& out, PositionForm form, int64_t lineDelta, int32_t co
 } // namespace
 
 bool StatementRecording::appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                                     const int32_t* names) {
+                                     const int32_t* names, const InstructionWords* encoded) {
     if (effects.pendingCodeSet || effects.argCollector != 0) return false;
     const int64_t lineDelta = int64_t{effects.scanLine} - lastLine_;
     const PositionForm position = positionForm(lineDelta, effects.scanColumn);
@@ -302,6 +308,21 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
     }
     const int n = st.operandCount;
     if (n < 0 || n > 3 || st.id < 0 || st.id > 0xFF) return false;
+    if (encoded && !labelOperands && encoded->count >= 1 && encoded->count <= kMaxInstructionWords) {
+        char* at = room(2 + 2 * kVarintRoom + 2 * kMaxInstructionWords);
+        if (!at) return true;
+        Writer out(at);
+        out.byte(T_INSTRUCTION | kEncoded | position |
+                 static_cast<unsigned>(encoded->count - 1) << kCountShift);
+        out.byte(static_cast<unsigned>(st.id));
+        writePosition(out, position, lineDelta, effects.scanColumn);
+        for (int k = 0; k < encoded->count; ++k) {
+            out.byte(encoded->word[k] & 0xFFu);
+            out.byte(encoded->word[k] >> 8);
+        }
+        size_ = static_cast<size_t>(out.position() - bytes_.get());
+        return true;
+    }
     size_t needed = 3 + 2 * kVarintRoom;
     for (int i = 0; i < n; ++i) {
         const Operand& op = st.operands[i];
@@ -447,7 +468,8 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
 }
 
 bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& labelOperands,
-                              int32_t* labelNames, const NameTable& names) {
+                              int32_t* labelNames, const NameTable& names, InstructionWords& encoded) {
+    encoded.count = 0;
     if (abandoned_ || atEnd()) return false;
     const char* at = bytes_.get() + read_;
     labelOperands = 0;
@@ -460,7 +482,7 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
         Reader in(at);
         unsigned id = 0;
         if (tag == T_INSTRUCTION || tag == T_GENERIC) id = in.byte();
-        if (tag == T_INSTRUCTION) {
+        if (tag == T_INSTRUCTION && !(head & kEncoded)) {
             if (head & kHasLabelOperands) labelOperands = in.byte();
         }
         switch (head & kPositionMask) {
@@ -476,7 +498,16 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
                 effects.scanColumn = in.int32();
                 break;
         }
-        if (tag == T_INSTRUCTION) {
+        if (tag == T_INSTRUCTION && (head & kEncoded)) {
+            st.kind = SK_INSTRUCTION;
+            st.status = SS_COMPLETE;
+            st.id = static_cast<int32_t>(id);
+            encoded.count = static_cast<int>((head >> kCountShift) & 3) + 1;
+            for (int k = 0; k < encoded.count; ++k) {
+                const unsigned lo = in.byte();
+                encoded.word[k] = static_cast<uint16_t>(lo | in.byte() << 8);
+            }
+        } else if (tag == T_INSTRUCTION) {
             st.kind = SK_INSTRUCTION;
             st.status = SS_COMPLETE;
             st.id = static_cast<int32_t>(id);

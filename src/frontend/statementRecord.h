@@ -8,7 +8,9 @@
 // statement, with the names of its "$name" operands, and pass two replays the recording
 // and looks only those names up again, instead of scanning and parsing the source a
 // second time. Names are kept as their numbers in the run's name table, which outlasts
-// the recording.
+// the recording. An instruction that no symbol can change may be recorded as its code
+// words instead of its operands (see Parser::encodeAhead), so that pass two neither
+// rebuilds nor encodes it again.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +20,8 @@
 
 struct NameTable;
 struct Statement;
+
+#include "isa/encoder.h"
 
 // Everything one parse leaves behind besides the Statement.
 struct ParseEffects {
@@ -41,9 +45,11 @@ class StatementRecording {
     void reserve(size_t bytes);
 
     // Appends one statement. `labelOperands` has bit i set when operand i was written
-    // "$name", `names[i]` holding the name's number.
+    // "$name", `names[i]` holding the name's number. `encoded`, when given, holds the code
+    // words of an instruction that no symbol can change (see Parser::encodeAhead): the
+    // recording keeps its id and words in place of its operands.
     void append(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                const int32_t* names);
+                const int32_t* names, const InstructionWords* encoded = nullptr);
 
     // Restarts reading from the first statement.
     void rewind();
@@ -51,15 +57,17 @@ class StatementRecording {
     // Rebuilds the next statement into `st`, which arrives cleared; operand texts view
     // the name table `names`. An operand written "$name" comes back cleared, with its bit
     // set in `labelOperands` and the name's number in `labelNames[i]`: the caller
-    // classifies it again. False when none is left.
+    // classifies it again. An instruction recorded with its words comes back as its id
+    // alone, without operands, and its words in `encoded`; `encoded.count` is 0 for every
+    // other statement. False when none is left.
     bool next(Statement& st, ParseEffects& effects, unsigned& labelOperands, int32_t* labelNames,
-              const NameTable& names);
+              const NameTable& names, InstructionWords& encoded);
 
   private:
     // Room for `bytes` more bytes at the end, or null when the recording gives up.
     char* room(size_t bytes);
     bool appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
-                     const int32_t* names);
+                     const int32_t* names, const InstructionWords* encoded);
     void appendGeneric(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
                        const int32_t* names);
     void nextGeneric(Statement& st, ParseEffects& effects, unsigned& labelOperands, int32_t* labelNames,

@@ -43,8 +43,12 @@ int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement
     InstructionWords words;
     const int failure = encodeWords(*entry, *statement, words);
     if (failure != 0) reportAt(state, static_cast<Diag>(failure));
+    return layDownWords(state, *entry, words, failure);
+}
 
-    DataBlock* block = blockFor(state, *entry, words.count);
+int layDownWords(AssemblerState* state, const OpcodeEntry& entry, const InstructionWords& words,
+                 int failure) {
+    DataBlock* block = blockFor(state, entry, words.count);
     if (!block) return -1;
     // Every instruction starts at an even byte address; the pad byte stays zero. It is
     // added even when a check failed.

@@ -9,6 +9,7 @@ struct AssemblerState;
 struct DataBlock;
 struct Statement;
 struct OpcodeEntry;
+struct InstructionWords;
 
 // ---- Sections ----
 
@@ -42,6 +43,11 @@ int setCurrentSection(AssemblerState* state, const char* name);
 // Appends an instruction's words to the text section (pass two, after resolution); 0,
 // or -1 after reporting.
 int encodeInstruction(const OpcodeEntry* entry, AssemblerState* state, Statement* statement);
+// The second half of encodeInstruction, for words computed already: the pad byte that
+// puts the instruction on an even address, then the words (none when `failure`, the
+// encoder's code, is not 0). 0, or -1 after a failure or after reporting.
+int layDownWords(AssemblerState* state, const OpcodeEntry& entry, const InstructionWords& words,
+                 int failure = 0);
 
 // ---- Resolution and relocation ----
 

@@ -20,6 +20,7 @@ struct Snapshot {
     int stateLine = 0;
     int pendingCode = 0;
     int collector = 0;
+    InstructionWords words; // the words a replayed statement came back with, if any
 };
 
 inline bool sameOperand(const Operand& a, const Operand& b) {
@@ -85,7 +86,8 @@ inline std::vector<Snapshot> readToEnd(FrontEnd& fe, RunContext& context) {
     for (int guard = 0; guard < 10000; ++guard) {
         parseStatement(fe);
         out.push_back({st, fe.lexer.scanLine, fe.lexer.scanColumn, context.lineNumber,
-                       static_cast<int>(context.flags.pendingErrorCode), fe.parser.argCollector});
+                       static_cast<int>(context.flags.pendingErrorCode), fe.parser.argCollector,
+                       fe.parser.replayedWords});
         if (st.status == SS_END_OF_INPUT) break;
         if (st.status != SS_EMPTY) st.clear();
     }

@@ -117,3 +117,21 @@ TEST_F(Runs, InTurnAndOnTwoThreadsAsSeparateProcessesDo) {
     // Nothing but the objects is left behind: no temporary file of any run.
     for (const std::string& name : dir.entries()) EXPECT_EQ(name.substr(name.size() - 4), ".obj") << name;
 }
+
+TEST_F(Runs, AListingChangesNeitherTheObjectNorTheDiagnostics) {
+    // With a listing or a trace log, pass two handles every instruction from its
+    // statement; without, it lays down the words pass one worked out for instructions
+    // that no symbol can change. Both ways must give the same run.
+    const std::vector<Job> jobs = goldenJobs(goldenDir);
+    ASSERT_GT(jobs.size(), 100u);
+    for (size_t i = 0; i < jobs.size(); ++i) {
+        SCOPED_TRACE(jobs[i].source);
+        const Outcome plain = runInProcess(jobs[i], dir.file("plain" + std::to_string(i) + ".obj"));
+        Job listed = jobs[i];
+        listed.args.insert(listed.args.begin(), {"-a", dir.file("l" + std::to_string(i) + ".lst")});
+        const Outcome withListing = runInProcess(listed, dir.file("listed" + std::to_string(i) + ".obj"));
+        EXPECT_EQ(withListing.status, plain.status);
+        EXPECT_EQ(withListing.listing, plain.listing);
+        EXPECT_EQ(withListing.object, plain.object);
+    }
+}

@@ -3,6 +3,8 @@
 // are looked up against the symbol tables as they are when the statement is replayed.
 #include "frontend/operands.h"
 #include "frontend/statementRecord.h"
+#include "isa/encoder.h"
+#include "isa/opcodeTable.h"
 #include "statementSnapshot.h"
 #include "symbols/nameTable.h"
 #include "symbols/stHashTable.h"
@@ -141,6 +143,59 @@ TEST_F(StatementReplay, LabelImmediatesAreLookedUpAgain) {
     parserReadSource(frontEnd());
 }
 
+TEST_F(StatementReplay, InstructionsNoSymbolCanChangeComeBackAsTheirWords) {
+    // Recorded with their words, the instructions whose operands are all numbers come
+    // back as those words; everything else, including what the encoder refuses, comes
+    // back as parsed, so that pass two handles and reports it as before.
+    const std::string source = "start:  NOP\n"
+                               "        ADD8 0x01E0 $36\n"
+                               "        ADD8 0x100 $300\n" // out of range: refused, reported in pass two
+                               "        CPY16 (0x20) 0x30\n"
+                               "\tLD32\t0x40\t$-2147483648\r\n"
+                               "        JUMP 100\n"
+                               "        JUMP start\n" // a symbol: resolved in pass two
+                               "        ADD8 x $5\n"
+                               "        PUSH8 $later\n" // "$name": looked up again
+                               "        SP_LOAD $4\n"
+                               "        BTST8 0x21 $3\n"
+                               "        CPY8 0x10 0x11   # a comment\n"
+                               "later:\n"
+                               "        INC16 0x200 $1\n";
+    parserRecordStatements(frontEnd(), 0, true);
+    run(source, true);
+    defineLabel("later", 0x40);
+    parserReplayStatements(frontEnd());
+    const std::vector<Snapshot> replayed = run(source, false);
+    parserReadSource(frontEnd());
+    const std::vector<Snapshot> fresh = run(source, true);
+
+    ASSERT_EQ(replayed.size(), fresh.size());
+    int encoded = 0;
+    for (size_t i = 0; i < fresh.size(); ++i) {
+        SCOPED_TRACE("statement " + std::to_string(i));
+        const Snapshot& r = replayed[i];
+        const Snapshot& f = fresh[i];
+        if (r.words.count == 0) {
+            EXPECT_EQ(differences(r, f), "");
+            continue;
+        }
+        ++encoded;
+        EXPECT_EQ(r.st.kind, SK_INSTRUCTION);
+        EXPECT_EQ(r.st.status, SS_COMPLETE);
+        EXPECT_EQ(r.st.id, f.st.id);
+        EXPECT_EQ(r.line, f.line);
+        EXPECT_EQ(r.column, f.column);
+        EXPECT_EQ(r.stateLine, f.stateLine);
+        for (int k = 0; k < f.st.operandCount; ++k) EXPECT_NE(f.st.operands[k].kind, OPK_SYMBOL);
+        InstructionWords expected;
+        ASSERT_EQ(encodeWords(*lookupOpcodeTable(f.st.id), f.st, expected), 0);
+        ASSERT_EQ(r.words.count, expected.count);
+        for (int k = 0; k < expected.count; ++k) EXPECT_EQ(r.words.word[k], expected.word[k]);
+    }
+    // NOP, the first ADD8, CPY16, LD32, JUMP 100, SP_LOAD, BTST8, CPY8 and INC16.
+    EXPECT_EQ(encoded, 9);
+}
+
 TEST(StatementRecordingLimit, AnOversizedRecordingIsAbandoned) {
     // Past its size limit the recording gives up, and pass two reads the source again.
     StatementRecording recording;
@@ -156,5 +211,6 @@ TEST(StatementRecordingLimit, AnOversizedRecordingIsAbandoned) {
     unsigned labels = 0;
     int32_t labelNames[3];
     NameTable names;
-    EXPECT_FALSE(recording.next(st, effects, labels, labelNames, names));
+    InstructionWords words;
+    EXPECT_FALSE(recording.next(st, effects, labels, labelNames, names, words));
 }
