@@ -22,8 +22,12 @@ struct FamilyIndex {
 constexpr FamilyIndex buildFamilyIndex() {
     FamilyIndex index;
     for (const FamilyRow& row : kFamilyTable) {
-        for (const InstructionLayout& layout : row.layouts)
+        for (const InstructionLayout& layout : row.layouts) {
             index.valid &= readOperandPattern(layout.operands).count >= 0;
+            for (const LayoutField& field : layout.fields)
+                index.valid &=
+                    field.mask == 0 || (field.source < kFieldSourceCount && field.word < kMaxLayoutWords);
+        }
         for (const AlternateOpcode& alternate : row.alternates)
             if (alternate.id >= 0)
                 index.valid &= familyOfId(alternate.id) == row.family && alternate.opcode != 0;
@@ -49,7 +53,8 @@ constexpr FamilyIndex buildFamilyIndex() {
 }
 
 constexpr FamilyIndex kFamilyIndex = buildFamilyIndex();
-static_assert(kFamilyIndex.valid, "a layout pattern or an alternate opcode of the family table is malformed");
+static_assert(kFamilyIndex.valid,
+              "a layout pattern, a field or an alternate opcode of the family table is malformed");
 
 // The concrete operand pattern of a statement (see patternIndex); -1 for more than three
 // operands. Several readers look it up for every instruction.

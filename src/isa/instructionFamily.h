@@ -196,41 +196,36 @@ struct LayoutInputs {
     bool indirect[3];
 };
 
-// The value of a field's source. All arithmetic is unsigned, so that negative operands
-// wrap the way the target's two's-complement fields expect.
-constexpr uint32_t sourceValue(uint8_t source, const LayoutInputs& in) {
-    switch (source) {
-        case SRC_A:
-        case SRC_B:
-        case SRC_C:
-            return static_cast<uint32_t>(in.value[source - SRC_A]);
-        case SRC_IA:
-        case SRC_IB:
-        case SRC_IC:
-            return in.indirect[source - SRC_IA] ? 1u : 0u;
-        case SRC_SIZE:
-            return in.entry.sizeClass >= 0 ? static_cast<uint32_t>(in.entry.sizeClass) : 0u;
-        case SRC_OPCODE:
-            return static_cast<uint32_t>(in.entry.opcode);
-        case SRC_ALT_OPCODE:
-            return in.alternate;
-        case SRC_C_MAGNITUDE: // modulo 2^32, so -2^31 keeps bit 31 alone
-            return in.value[2] < 0 ? 0u - static_cast<uint32_t>(in.value[2])
-                                   : static_cast<uint32_t>(in.value[2]);
-        case SRC_C_NOT_NEGATIVE:
-            return in.value[2] >= 0 ? 1u : 0u;
+// The values of every field source, indexed by FieldSource. All arithmetic is unsigned,
+// so that negative operands wrap the way the target's two's-complement fields expect.
+// They are all worked out up front, a handful of plain stores, so that filling a layout
+// indexes them instead of branching on each field's source.
+constexpr int kFieldSourceCount = SRC_C_NOT_NEGATIVE + 1;
+
+constexpr void sourceValues(const LayoutInputs& in, uint32_t (&values)[kFieldSourceCount]) {
+    for (int k = 0; k < 3; ++k) {
+        values[SRC_A + k] = static_cast<uint32_t>(in.value[k]);
+        values[SRC_IA + k] = in.indirect[k] ? 1u : 0u;
     }
-    return 0;
+    values[SRC_SIZE] = in.entry.sizeClass >= 0 ? static_cast<uint32_t>(in.entry.sizeClass) : 0u;
+    values[SRC_OPCODE] = static_cast<uint32_t>(in.entry.opcode);
+    values[SRC_ALT_OPCODE] = in.alternate;
+    // Modulo 2^32, so -2^31 keeps bit 31 alone.
+    const auto c = static_cast<uint32_t>(in.value[2]);
+    values[SRC_C_MAGNITUDE] = in.value[2] < 0 ? 0u - c : c;
+    values[SRC_C_NOT_NEGATIVE] = in.value[2] >= 0 ? 1u : 0u;
 }
 
 // The words of a layout: its fixed bits and the bits of every field.
 constexpr void fillLayoutWords(const InstructionLayout& layout, const LayoutInputs& in,
                                uint32_t (&words)[kMaxLayoutWords]) {
+    uint32_t values[kFieldSourceCount]; // every entry set below
+    sourceValues(in, values);
     for (uint32_t& word : words) word = 0;
     words[0] = layout.fixedBits;
     for (const LayoutField& field : layout.fields) {
         if (field.mask == 0) break;
-        words[field.word] |= fieldBits(field, sourceValue(field.source, in));
+        words[field.word] |= fieldBits(field, values[field.source]); // sources checked with the table
     }
 }
 
