@@ -230,7 +230,9 @@ HandleResult handlePassOne(Run& run, Statement& st) {
                 return END_RUN;
             }
             if (state->currentSection == SEC_TEXT) {
-                int64_t bytes = 2 * static_cast<int64_t>(instructionSize(st));
+                // Words worked out for the recording give the length without another look.
+                const int words = run.frontEnd->parser.recordedWords.count;
+                int64_t bytes = 2 * static_cast<int64_t>(words ? words : instructionSize(st));
                 state->textLoc() += bytes;
                 state->orgRelativeLoc += bytes;
             } else {
@@ -532,7 +534,7 @@ bool runPassTwo(Run& run) {
         if (st.status == SS_EMPTY) continue;
         if (listing) [[unlikely]]
             listingBeforeStatement(*listing, *run.state);
-        InstructionWords& recorded = frontEnd.parser.replayedWords;
+        InstructionWords& recorded = frontEnd.parser.recordedWords;
         const HandleResult result =
             recorded.count ? layDownRecorded(run, st, recorded) : handlePassTwo(run, st);
         if (listing) [[unlikely]]

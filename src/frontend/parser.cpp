@@ -1066,7 +1066,7 @@ struct Grammar {
         ParseEffects effects;
         unsigned names = 0;
         int32_t replayedNames[3] = {-1, -1, -1};
-        if (!p.recording.next(st, effects, names, replayedNames, state.names, p.replayedWords)) {
+        if (!p.recording.next(st, effects, names, replayedNames, state.names, p.recordedWords)) {
             // Pass two never asks for more statements than pass one read.
             st.clear();
             st.status = SS_END_OF_INPUT;
@@ -1119,9 +1119,12 @@ int parseStatement(FrontEnd& fe) {
             effects.pendingCodeSet = fe.run.flags.pendingErrorCode != pendingBefore;
             effects.pendingErrorCode = static_cast<int32_t>(fe.run.flags.pendingErrorCode);
             effects.argCollector = p.argCollector;
-            InstructionWords words;
-            const bool encoded = p.encodeAhead && encodeFixedInstruction(st, p.labelOperands, words);
-            p.recording.append(st, effects, p.labelOperands, p.labelOperandNames, encoded ? &words : nullptr);
+            InstructionWords& words = p.recordedWords;
+            if (!(p.encodeAhead && encodeFixedInstruction(st, p.labelOperands, words))) words.count = 0;
+            p.recording.append(st, effects, p.labelOperands, p.labelOperandNames,
+                               words.count ? &words : nullptr);
+        } else {
+            p.recordedWords.count = 0; // read, not recorded
         }
     }
     p.la = ParserToken{}; // a look-ahead left over is dropped
@@ -1135,7 +1138,7 @@ void parserRecordStatements(FrontEnd& fe, size_t expectedBytes, bool encodeAhead
     fe.parser.recording.reserve(expectedBytes);
     fe.parser.mode = ParseMode::Recording;
     fe.parser.encodeAhead = encodeAhead;
-    fe.parser.replayedWords = InstructionWords{};
+    fe.parser.recordedWords = InstructionWords{};
 }
 
 bool parserReplayStatements(FrontEnd& fe) {
@@ -1148,5 +1151,5 @@ bool parserReplayStatements(FrontEnd& fe) {
 void parserReadSource(FrontEnd& fe) {
     fe.parser.recording.clear();
     fe.parser.mode = ParseMode::Reading;
-    fe.parser.replayedWords = InstructionWords{};
+    fe.parser.recordedWords = InstructionWords{};
 }

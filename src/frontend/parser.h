@@ -51,9 +51,10 @@ struct Parser {
     // when nothing in pass two reads such a statement but the encoder: no listing, no
     // trace log.
     bool encodeAhead = false;
-    // The code words the statement just replayed was recorded with; count 0 when it has
-    // to be handled as usual.
-    InstructionWords replayedWords;
+    // The code words the statement just read is recorded with, whether it was just
+    // recorded or just replayed; count 0 when it is recorded without them and has to be
+    // handled as usual.
+    InstructionWords recordedWords;
 };
 
 // Parses one statement from the scanner's input into fe.statement; always 1. The

@@ -87,7 +87,7 @@ inline std::vector<Snapshot> readToEnd(FrontEnd& fe, RunContext& context) {
         parseStatement(fe);
         out.push_back({st, fe.lexer.scanLine, fe.lexer.scanColumn, context.lineNumber,
                        static_cast<int>(context.flags.pendingErrorCode), fe.parser.argCollector,
-                       fe.parser.replayedWords});
+                       fe.parser.recordedWords});
         if (st.status == SS_END_OF_INPUT) break;
         if (st.status != SS_EMPTY) st.clear();
     }
