@@ -11,11 +11,12 @@ static_assert(kMaxLayoutWords == kMaxInstructionWords);
 
 int encodeWords(const OpcodeEntry& entry, const Statement& statement, InstructionWords& out) {
     out = InstructionWords{};
-    const InstructionLayout* layout = instructionLayout(entry, statement);
-    if (!layout) return 0; // a form the family does not have: nothing to write
+    // The layout comes prepared for the id: what the id alone decides is set already.
+    const PreparedLayout* prepared = preparedLayout(entry, statement);
+    if (!prepared) return 0; // a form the family does not have: nothing to write
 
     // The first failing check gives the code: 3015 for a range, 3014 for indirection.
-    for (const LayoutCheck& check : layout->checks) {
+    for (const LayoutCheck& check : prepared->layout->checks) {
         if (check.kind == CHECK_NONE) break;
         const Operand& op = statement.operands[check.operand];
         if (!passesCheck(check.kind, op.value, op.indirect != 0))
@@ -25,12 +26,18 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
 
     const Operand* op = statement.operands;
     const LayoutInputs inputs{entry,
-                              alternateOpcode(entry),
+                              0, // the alternate opcode is part of the prepared bits
                               {op[0].value, op[1].value, op[2].value},
                               {op[0].indirect != 0, op[1].indirect != 0, op[2].indirect != 0}};
+    uint32_t values[kFieldSourceCount];
+    sourceValues(inputs, values);
     uint32_t words[kMaxLayoutWords];
-    fillLayoutWords(*layout, inputs, words);
-    out.count = layoutLength(*layout, entry);
+    for (int k = 0; k < kMaxLayoutWords; ++k) words[k] = prepared->fixed[k];
+    for (const LayoutField& field : prepared->operandFields) {
+        if (field.mask == 0) break;
+        words[field.word] |= fieldBits(field, values[field.source]);
+    }
+    out.count = prepared->length;
     for (int k = 0; k < out.count; ++k) out.word[k] = static_cast<uint16_t>(words[k]);
     return 0;
 }

@@ -53,6 +53,55 @@ constexpr FamilyIndex buildFamilyIndex() {
 }
 
 constexpr FamilyIndex kFamilyIndex = buildFamilyIndex();
+
+// Every id's layouts prepared for it, the layouts of each id's family in the family's
+// order, one id after the other.
+constexpr size_t countPrepared() {
+    size_t n = 0;
+    for (int id = 0; id < kInstructionCount; ++id) n += kFamilyTable[familyOfId(id)].layouts.size();
+    return n;
+}
+constexpr size_t kPreparedCount = countPrepared();
+
+struct PreparedIndex {
+    PreparedLayout layouts[kPreparedCount] = {};
+    uint16_t firstOf[kInstructionCount] = {}; // where each id's layouts start
+    bool valid = true;
+};
+
+constexpr PreparedIndex buildPreparedIndex() {
+    PreparedIndex index;
+    size_t next = 0;
+    for (int id = 0; id < kInstructionCount; ++id) {
+        const OpcodeEntry& entry = kOpcodeTable[id];
+        index.firstOf[id] = static_cast<uint16_t>(next);
+        // The inputs a layout's constant fields read; operand fields are left out below.
+        const LayoutInputs constants{entry, kFamilyIndex.opcodeOf[id], {0, 0, 0}, {false, false, false}};
+        uint32_t values[kFieldSourceCount] = {};
+        sourceValues(constants, values);
+        for (const InstructionLayout& layout : kFamilyTable[familyOfId(id)].layouts) {
+            PreparedLayout& prepared = index.layouts[next++];
+            prepared.layout = &layout;
+            prepared.length =
+                static_cast<uint8_t>(layout.length != kTableLength ? layout.length : entry.words);
+            prepared.fixed[0] = layout.fixedBits;
+            int kept = 0;
+            for (const LayoutField& field : layout.fields) {
+                if (field.mask == 0) break;
+                if (readsOperands(field.source))
+                    prepared.operandFields[kept++] = field;
+                else
+                    prepared.fixed[field.word] |= fieldBits(field, values[field.source]);
+            }
+            index.valid &= prepared.length <= kMaxLayoutWords;
+        }
+    }
+    index.valid &= next == kPreparedCount && next <= 0xFFFF;
+    return index;
+}
+
+constexpr PreparedIndex kPreparedIndex = buildPreparedIndex();
+static_assert(kPreparedIndex.valid, "a layout of the family table cannot be prepared");
 static_assert(kFamilyIndex.valid,
               "a layout pattern, a field or an alternate opcode of the family table is malformed");
 
@@ -85,6 +134,13 @@ const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const State
     if (pattern < 0 || static_cast<unsigned>(entry.id) >= kInstructionCount) return nullptr;
     const uint8_t n = kFamilyIndex.layoutOf[entry.id][pattern];
     return n == kNoLayout ? nullptr : kFamilyIndex.layouts[entry.id] + n;
+}
+
+const PreparedLayout* preparedLayout(const OpcodeEntry& entry, const Statement& statement) {
+    const int pattern = operandPattern(statement);
+    if (pattern < 0 || static_cast<unsigned>(entry.id) >= kInstructionCount) return nullptr;
+    const uint8_t n = kFamilyIndex.layoutOf[entry.id][pattern];
+    return n == kNoLayout ? nullptr : &kPreparedIndex.layouts[kPreparedIndex.firstOf[entry.id] + n];
 }
 
 int instructionLength(const OpcodeEntry& entry, const Statement& statement) {

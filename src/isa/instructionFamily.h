@@ -167,6 +167,20 @@ const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const State
 // The length in words of a layout for the entry's id.
 int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry);
 
+// A layout made ready for one id, at compile time: the bits that do not depend on the
+// operands (the fixed bits and the fields of the id's size class and opcodes) already
+// set, and the fields that read operands left to fill, in the layout's order.
+struct PreparedLayout {
+    const InstructionLayout* layout = nullptr;
+    uint32_t fixed[kMaxLayoutWords] = {};
+    uint8_t length = 0;                               // in words, as layoutLength gives it
+    LayoutField operandFields[kMaxLayoutFields] = {}; // mask 0 ends the list
+};
+
+// The prepared layout the statement's operands select for the entry's id, or null when
+// its family has no such form (as instructionLayout).
+const PreparedLayout* preparedLayout(const OpcodeEntry& entry, const Statement& statement);
+
 // The length in words of the layout the statement's operands select; -1 when there is
 // none. The same as layoutLength of instructionLayout, from a table of its own.
 int instructionLength(const OpcodeEntry& entry, const Statement& statement);
@@ -214,6 +228,11 @@ constexpr void sourceValues(const LayoutInputs& in, uint32_t (&values)[kFieldSou
     const auto c = static_cast<uint32_t>(in.value[2]);
     values[SRC_C_MAGNITUDE] = in.value[2] < 0 ? 0u - c : c;
     values[SRC_C_NOT_NEGATIVE] = in.value[2] >= 0 ? 1u : 0u;
+}
+
+// Whether a field reads the operands, rather than the id.
+constexpr bool readsOperands(uint8_t source) {
+    return source <= SRC_IC || source == SRC_C_MAGNITUDE || source == SRC_C_NOT_NEGATIVE;
 }
 
 // The words of a layout: its fixed bits and the bits of every field.
