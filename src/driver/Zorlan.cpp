@@ -435,9 +435,9 @@ HandleResult handlePassTwo(Run& run, Statement& st) {
 
 // An instruction that pass one recorded with its words (see Parser::encodeAhead): what
 // handlePassTwo does with it, less what its words already settle.
-HandleResult layDownRecorded(Run& run, const Statement& st, const InstructionWords& words) {
+HandleResult layDownRecorded(Run& run, int32_t id, const InstructionWords& words) {
     AssemblerState* state = run.state.get();
-    const OpcodeEntry* entry = lookupOpcodeTable(st.id);
+    const OpcodeEntry* entry = lookupOpcodeTable(id);
     if (!entry) { // not recorded so: an id without an entry is never encoded
         reportAt(state, Diag::UnsupportedInstruction);
         return FAILED;
@@ -536,11 +536,19 @@ bool runPassTwo(Run& run) {
             listingBeforeStatement(*listing, *run.state);
         InstructionWords& recorded = frontEnd.parser.recordedWords;
         const HandleResult result =
-            recorded.count ? layDownRecorded(run, st, recorded) : handlePassTwo(run, st);
+            recorded.count ? layDownRecorded(run, st.id, recorded) : handlePassTwo(run, st);
         if (listing) [[unlikely]]
             listStatement(run, *listing, result);
         if (result != HANDLED) return false;
         clearHandled(st);
+        // The instructions that follow recorded with their words are laid down as they
+        // come, without a statement: nothing else in this loop would look at them. (After
+        // .ENDP the next statement is read but not handled, so they wait for the loop.)
+        if (!listing && !run.context.flags.endOfSource) {
+            int32_t id = 0;
+            while (parserReplayWords(frontEnd, id))
+                if (layDownRecorded(run, id, recorded) != HANDLED) return false;
+        }
     }
 }
 

@@ -1148,6 +1148,25 @@ bool parserReplayStatements(FrontEnd& fe) {
     return p.mode == ParseMode::Replaying;
 }
 
+bool parserReplayWords(FrontEnd& fe, int32_t& id) {
+    Parser& p = fe.parser;
+    if (p.mode != ParseMode::Replaying) return false;
+    ParseEffects effects;
+    if (!p.recording.nextEncoded(effects, id, p.recordedWords)) return false;
+    // The scanner, the run and the grammar as parseStatement leaves them after replaying
+    // such an instruction; only the statement is not written.
+    fe.lexer.rejectedString = false;
+    fe.lexer.scanLine = effects.scanLine;
+    fe.lexer.scanColumn = effects.scanColumn;
+    fe.run.lineNumber = effects.scanLine;
+    fe.run.columnNumber = effects.scanColumn;
+    p.argCollector = effects.argCollector;
+    p.la = ParserToken{};
+    fe.lexer.escapeMode = 0;
+    fe.lexer.stringDataLength = 0;
+    return true;
+}
+
 void parserReadSource(FrontEnd& fe) {
     fe.parser.recording.clear();
     fe.parser.mode = ParseMode::Reading;

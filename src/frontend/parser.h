@@ -72,3 +72,8 @@ void parserRecordStatements(FrontEnd& fe, size_t expectedBytes = 0, bool encodeA
 // recording was abandoned and the scanner is read again.
 bool parserReplayStatements(FrontEnd& fe);
 void parserReadSource(FrontEnd& fe); // back to the scanner; the recording is released
+// While replaying: when the next statement is an instruction recorded with its words,
+// replays it without writing the statement (which stays as it is), its id into `id` and
+// its words into Parser::recordedWords, and is true; false, replaying nothing, for any
+// other statement.
+bool parserReplayWords(FrontEnd& fe, int32_t& id);

@@ -467,6 +467,51 @@ void StatementRecording::appendGeneric(const Statement& st, const ParseEffects& 
     size_ = static_cast<size_t>(out.position() - bytes_.get());
 }
 
+namespace {
+
+// The scanner's position after a short-form record, from the previous record's line.
+void readPosition(unsigned head, Reader& in, int32_t lastLine, ParseEffects& effects) {
+    switch (head & kPositionMask) {
+        case P_NEXT_LINE:
+            effects.scanLine = lastLine + 1;
+            break;
+        case P_SAME_LINE:
+            effects.scanLine = lastLine;
+            effects.scanColumn = static_cast<int32_t>(in.varint());
+            break;
+        default:
+            effects.scanLine = static_cast<int32_t>(lastLine + int64_t{in.int32()});
+            effects.scanColumn = in.int32();
+            break;
+    }
+}
+
+// The code words of an instruction recorded with them.
+void readWords(unsigned head, Reader& in, InstructionWords& encoded) {
+    encoded.count = static_cast<int>((head >> kCountShift) & 3) + 1;
+    for (int k = 0; k < encoded.count; ++k) {
+        const unsigned lo = in.byte();
+        encoded.word[k] = static_cast<uint16_t>(lo | in.byte() << 8);
+    }
+}
+
+} // namespace
+
+bool StatementRecording::nextEncoded(ParseEffects& effects, int32_t& id, InstructionWords& encoded) {
+    if (abandoned_ || atEnd()) return false;
+    const char* at = bytes_.get() + read_;
+    const unsigned head = static_cast<unsigned char>(*at++);
+    if ((head & kTagMask) != T_INSTRUCTION || !(head & kEncoded)) return false;
+    Reader in(at);
+    id = static_cast<int32_t>(in.byte());
+    effects = ParseEffects{};
+    readPosition(head, in, lastLine_, effects);
+    readWords(head, in, encoded);
+    read_ = static_cast<size_t>(in.position() - bytes_.get());
+    lastLine_ = effects.scanLine;
+    return true;
+}
+
 bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& labelOperands,
                               int32_t* labelNames, const NameTable& names, InstructionWords& encoded) {
     encoded.count = 0;
@@ -485,28 +530,12 @@ bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& la
         if (tag == T_INSTRUCTION && !(head & kEncoded)) {
             if (head & kHasLabelOperands) labelOperands = in.byte();
         }
-        switch (head & kPositionMask) {
-            case P_NEXT_LINE:
-                effects.scanLine = lastLine_ + 1;
-                break;
-            case P_SAME_LINE:
-                effects.scanLine = lastLine_;
-                effects.scanColumn = static_cast<int32_t>(in.varint());
-                break;
-            default:
-                effects.scanLine = static_cast<int32_t>(lastLine_ + int64_t{in.int32()});
-                effects.scanColumn = in.int32();
-                break;
-        }
+        readPosition(head, in, lastLine_, effects);
         if (tag == T_INSTRUCTION && (head & kEncoded)) {
             st.kind = SK_INSTRUCTION;
             st.status = SS_COMPLETE;
             st.id = static_cast<int32_t>(id);
-            encoded.count = static_cast<int>((head >> kCountShift) & 3) + 1;
-            for (int k = 0; k < encoded.count; ++k) {
-                const unsigned lo = in.byte();
-                encoded.word[k] = static_cast<uint16_t>(lo | in.byte() << 8);
-            }
+            readWords(head, in, encoded);
         } else if (tag == T_INSTRUCTION) {
             st.kind = SK_INSTRUCTION;
             st.status = SS_COMPLETE;

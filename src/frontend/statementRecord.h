@@ -62,6 +62,10 @@ class StatementRecording {
     // other statement. False when none is left.
     bool next(Statement& st, ParseEffects& effects, unsigned& labelOperands, int32_t* labelNames,
               const NameTable& names, InstructionWords& encoded);
+    // When the next statement is an instruction recorded with its words, reads it as
+    // next does, its id into `id` and no statement at all; false, reading nothing, for
+    // any other statement and at the end.
+    bool nextEncoded(ParseEffects& effects, int32_t& id, InstructionWords& encoded);
 
   private:
     // Room for `bytes` more bytes at the end, or null when the recording gives up.
