@@ -6,6 +6,7 @@
 #include "symbols/nameTable.h"
 
 #include <atomic>
+#include <bit>
 #include <cstring>
 
 // Each statement is a mask of the fields that differ from a cleared record, then those
@@ -103,6 +104,18 @@ class Writer {
     }
     void int32(int64_t v) { varint((static_cast<uint64_t>(v) << 1) ^ static_cast<uint64_t>(v >> 63)); }
     void byte(unsigned b) { *at_++ = static_cast<char>(b); }
+    // 16-bit words, low byte first: on a little-endian host, as they lie in memory.
+    void words(const uint16_t* w, int count) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(at_, w, 2 * static_cast<size_t>(count));
+            at_ += 2 * count;
+        } else {
+            for (int k = 0; k < count; ++k) {
+                byte(w[k] & 0xFFu);
+                byte(w[k] >> 8);
+            }
+        }
+    }
     void text(std::string_view t) {
         varint(t.size());
         std::memcpy(at_, t.data(), t.size());
@@ -139,6 +152,17 @@ class Reader {
         return static_cast<int32_t>(static_cast<int64_t>(z >> 1) ^ -static_cast<int64_t>(z & 1));
     }
     unsigned byte() { return static_cast<unsigned char>(*at_++); }
+    void words(uint16_t* w, int count) {
+        if constexpr (std::endian::native == std::endian::little) {
+            std::memcpy(w, at_, 2 * static_cast<size_t>(count));
+            at_ += 2 * count;
+        } else {
+            for (int k = 0; k < count; ++k) {
+                const unsigned lo = byte();
+                w[k] = static_cast<uint16_t>(lo | byte() << 8);
+            }
+        }
+    }
     void text(std::string& out) {
         const auto n = static_cast<size_t>(varint());
         out.assign(at_, n);
@@ -316,10 +340,7 @@ bool StatementRecording::appendShort(const Statement& st, const ParseEffects& ef
                  static_cast<unsigned>(encoded->count - 1) << kCountShift);
         out.byte(static_cast<unsigned>(st.id));
         writePosition(out, position, lineDelta, effects.scanColumn);
-        for (int k = 0; k < encoded->count; ++k) {
-            out.byte(encoded->word[k] & 0xFFu);
-            out.byte(encoded->word[k] >> 8);
-        }
+        out.words(encoded->word, encoded->count);
         size_ = static_cast<size_t>(out.position() - bytes_.get());
         return true;
     }
@@ -489,10 +510,7 @@ void readPosition(unsigned head, Reader& in, int32_t lastLine, ParseEffects& eff
 // The code words of an instruction recorded with them.
 void readWords(unsigned head, Reader& in, InstructionWords& encoded) {
     encoded.count = static_cast<int>((head >> kCountShift) & 3) + 1;
-    for (int k = 0; k < encoded.count; ++k) {
-        const unsigned lo = in.byte();
-        encoded.word[k] = static_cast<uint16_t>(lo | in.byte() << 8);
-    }
+    in.words(encoded.word, encoded.count);
 }
 
 } // namespace
