@@ -16,7 +16,8 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
     if (!prepared) return 0; // a form the family does not have: nothing to write
 
     // The first failing check gives the code: 3015 for a range, 3014 for indirection.
-    for (const LayoutCheck& check : prepared->layout->checks) {
+    const OperandFields& operands = *prepared->operands;
+    for (const LayoutCheck& check : operands.layout->checks) {
         if (check.kind == CHECK_NONE) break;
         const Operand& op = statement.operands[check.operand];
         if (!passesCheck(check.kind, op.value, op.indirect != 0))
@@ -33,7 +34,7 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
     sourceValues(inputs, values);
     uint32_t words[kMaxLayoutWords];
     for (int k = 0; k < kMaxLayoutWords; ++k) words[k] = prepared->fixed[k];
-    for (const LayoutField& field : prepared->operandFields) {
+    for (const LayoutField& field : operands.fields) {
         if (field.mask == 0) break;
         words[field.word] |= fieldBits(field, values[field.source]);
     }

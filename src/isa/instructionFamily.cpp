@@ -54,14 +54,46 @@ constexpr FamilyIndex buildFamilyIndex() {
 
 constexpr FamilyIndex kFamilyIndex = buildFamilyIndex();
 
-// Every id's layouts prepared for it, the layouts of each id's family in the family's
+// Every layout's operand fields, the families' layouts one family after the other; and
+// every id's layouts prepared for it, the layouts of each id's family in the family's
 // order, one id after the other.
+constexpr size_t countLayouts() {
+    size_t n = 0;
+    for (const FamilyRow& row : kFamilyTable) n += row.layouts.size();
+    return n;
+}
 constexpr size_t countPrepared() {
     size_t n = 0;
     for (int id = 0; id < kInstructionCount; ++id) n += kFamilyTable[familyOfId(id)].layouts.size();
     return n;
 }
+constexpr size_t kLayoutCount = countLayouts();
 constexpr size_t kPreparedCount = countPrepared();
+
+struct OperandFieldsIndex {
+    OperandFields layouts[kLayoutCount] = {};
+    uint16_t firstOf[FAM_COUNT] = {}; // where each family's layouts start
+};
+
+constexpr OperandFieldsIndex buildOperandFields() {
+    OperandFieldsIndex index;
+    size_t next = 0;
+    for (const FamilyRow& row : kFamilyTable) {
+        index.firstOf[row.family] = static_cast<uint16_t>(next);
+        for (const InstructionLayout& layout : row.layouts) {
+            OperandFields& fields = index.layouts[next++];
+            fields.layout = &layout;
+            int kept = 0;
+            for (const LayoutField& field : layout.fields) {
+                if (field.mask == 0) break;
+                if (readsOperands(field.source)) fields.fields[kept++] = field;
+            }
+        }
+    }
+    return index;
+}
+
+constexpr OperandFieldsIndex kOperandFields = buildOperandFields();
 
 struct PreparedIndex {
     PreparedLayout layouts[kPreparedCount] = {};
@@ -74,26 +106,25 @@ constexpr PreparedIndex buildPreparedIndex() {
     size_t next = 0;
     for (int id = 0; id < kInstructionCount; ++id) {
         const OpcodeEntry& entry = kOpcodeTable[id];
+        const FamilyRow& row = kFamilyTable[familyOfId(id)];
         index.firstOf[id] = static_cast<uint16_t>(next);
         // The inputs a layout's constant fields read; operand fields are left out below.
         const LayoutInputs constants{entry, kFamilyIndex.opcodeOf[id], {0, 0, 0}, {false, false, false}};
         uint32_t values[kFieldSourceCount] = {};
         sourceValues(constants, values);
-        for (const InstructionLayout& layout : kFamilyTable[familyOfId(id)].layouts) {
+        for (size_t n = 0; n < row.layouts.size(); ++n) {
+            const InstructionLayout& layout = row.layouts[n];
             PreparedLayout& prepared = index.layouts[next++];
-            prepared.layout = &layout;
+            prepared.operands = &kOperandFields.layouts[kOperandFields.firstOf[row.family] + n];
             prepared.length =
                 static_cast<uint8_t>(layout.length != kTableLength ? layout.length : entry.words);
-            prepared.fixed[0] = layout.fixedBits;
-            int kept = 0;
+            uint32_t fixed[kMaxLayoutWords] = {layout.fixedBits};
             for (const LayoutField& field : layout.fields) {
                 if (field.mask == 0) break;
-                if (readsOperands(field.source))
-                    prepared.operandFields[kept++] = field;
-                else
-                    prepared.fixed[field.word] |= fieldBits(field, values[field.source]);
+                if (!readsOperands(field.source)) fixed[field.word] |= fieldBits(field, values[field.source]);
             }
-            index.valid &= prepared.length <= kMaxLayoutWords;
+            for (int w = 0; w < kMaxLayoutWords; ++w) prepared.fixed[w] = static_cast<uint16_t>(fixed[w]);
+            index.valid &= prepared.length <= kMaxLayoutWords && prepared.operands->layout == &layout;
         }
     }
     index.valid &= next == kPreparedCount && next <= 0xFFFF;

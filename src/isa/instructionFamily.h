@@ -167,14 +167,19 @@ const InstructionLayout* instructionLayout(const OpcodeEntry& entry, const State
 // The length in words of a layout for the entry's id.
 int layoutLength(const InstructionLayout& layout, const OpcodeEntry& entry);
 
+// A layout's fields that read the operands, in the layout's order (mask 0 ends them).
+struct OperandFields {
+    const InstructionLayout* layout = nullptr;
+    LayoutField fields[kMaxLayoutFields] = {};
+};
+
 // A layout made ready for one id, at compile time: the bits that do not depend on the
 // operands (the fixed bits and the fields of the id's size class and opcodes) already
-// set, and the fields that read operands left to fill, in the layout's order.
+// set, and the layout's fields that read operands left to fill.
 struct PreparedLayout {
-    const InstructionLayout* layout = nullptr;
-    uint32_t fixed[kMaxLayoutWords] = {};
-    uint8_t length = 0;                               // in words, as layoutLength gives it
-    LayoutField operandFields[kMaxLayoutFields] = {}; // mask 0 ends the list
+    const OperandFields* operands = nullptr;
+    uint16_t fixed[kMaxLayoutWords] = {}; // words are 16 bits: bits a field puts above them are cut off
+    uint8_t length = 0;                   // in words, as layoutLength gives it
 };
 
 // The prepared layout the statement's operands select for the entry's id, or null when
