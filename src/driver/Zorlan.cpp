@@ -546,7 +546,7 @@ bool runPassTwo(Run& run) {
         // .ENDP the next statement is read but not handled, so they wait for the loop.)
         if (!listing && !run.context.flags.endOfSource) {
             int32_t id = 0;
-            while (parserReplayWords(frontEnd, id))
+            while (parserWordsNext(frontEnd.parser) && parserReplayWords(frontEnd, id))
                 if (layDownRecorded(run, id, recorded) != HANDLED) return false;
         }
     }

@@ -34,6 +34,21 @@ namespace {
 constexpr int32_t kQuestionMarkCode = '?';
 
 // One parse call: the grammar's rules over the front end's state.
+// The code words of a complete instruction whose words no symbol can change: every
+// operand a number (none a name, none written "$name"), so that pass two, which resolves
+// nothing in it, encodes exactly these words. False, with `words.count` left as it is, for
+// any other instruction, and false with `words.count` 0 for a form the encoder refuses or
+// has no words for: that statement is recorded with its operands and handled as usual,
+// and reports as usual.
+[[gnu::noinline]] bool encodeFixedInstruction(const Statement& st, unsigned labelOperands,
+                                              InstructionWords& words) {
+    if (labelOperands || st.operandCount < 0 || st.operandCount > 3) return false;
+    for (int i = 0; i < st.operandCount; ++i)
+        if (st.operands[i].kind == OPK_SYMBOL) return false;
+    const OpcodeEntry* entry = lookupOpcodeTable(st.id);
+    return entry && encodeWords(*entry, st, words) == 0 && words.count > 0;
+}
+
 struct Grammar {
     FrontEnd& fe;
     Parser& p;
@@ -1018,7 +1033,7 @@ struct Grammar {
     // scanner state and symbol-table effects as the token-by-token rules above, without
     // a call into the scanner per token. False, with nothing changed, for any line those
     // rules would read differently or reject; the long way then reads it.
-    bool scannedLine(Statement& st) {
+    [[gnu::always_inline]] bool scannedLine(Statement& st) {
         ScannedLine line;
         if (!lexerScanLine(lexer, line)) return false;
         if (line.shape == ScannedLine::Instruction) {
@@ -1043,6 +1058,10 @@ struct Grammar {
             p.errorCode = Diag::UnsupportedDirective;
             lexerSkipScannedLine(lexer, line);
             buildInstruction(st, m, written, line.count);
+            // Instructions come this way nearly always; one that comes the long way is
+            // recorded with its operands, which is as good, only slower.
+            if (p.mode == ParseMode::Recording && p.encodeAhead)
+                encodeFixedInstruction(st, p.labelOperands, p.recordedWords);
             return true;
         }
         if (line.shape == ScannedLine::Directive) return bareDirective(st, line);
@@ -1084,21 +1103,6 @@ struct Grammar {
     }
 };
 
-// The code words of a complete instruction whose words no symbol can change: every
-// operand a number (none a name, none written "$name"), so that pass two, which resolves
-// nothing in it, encodes exactly these words. False for anything else, and for a form
-// the encoder refuses or has no words for: that statement is handled as usual, and
-// reports as usual.
-bool encodeFixedInstruction(const Statement& st, unsigned labelOperands, InstructionWords& words) {
-    if (st.kind != SK_INSTRUCTION || st.status != SS_COMPLETE || st.id == kLabelStatementId || labelOperands)
-        return false;
-    if (st.operandCount < 0 || st.operandCount > 3) return false;
-    for (int i = 0; i < st.operandCount; ++i)
-        if (st.operands[i].kind == OPK_SYMBOL) return false;
-    const OpcodeEntry* entry = lookupOpcodeTable(st.id);
-    return entry && encodeWords(*entry, st, words) == 0 && words.count > 0;
-}
-
 } // namespace
 
 int parseStatement(FrontEnd& fe) {
@@ -1111,6 +1115,7 @@ int parseStatement(FrontEnd& fe) {
     } else {
         const Diag pendingBefore = fe.run.flags.pendingErrorCode;
         p.labelOperands = 0;
+        p.recordedWords.count = 0; // until an instruction line is recorded with its words
         if (!p.shortLines || !g.scannedLine(st)) g.statement(st);
         if (p.mode == ParseMode::Recording) {
             ParseEffects effects;
@@ -1119,12 +1124,9 @@ int parseStatement(FrontEnd& fe) {
             effects.pendingCodeSet = fe.run.flags.pendingErrorCode != pendingBefore;
             effects.pendingErrorCode = static_cast<int32_t>(fe.run.flags.pendingErrorCode);
             effects.argCollector = p.argCollector;
-            InstructionWords& words = p.recordedWords;
-            if (!(p.encodeAhead && encodeFixedInstruction(st, p.labelOperands, words))) words.count = 0;
+            const InstructionWords& words = p.recordedWords;
             p.recording.append(st, effects, p.labelOperands, p.labelOperandNames,
                                words.count ? &words : nullptr);
-        } else {
-            p.recordedWords.count = 0; // read, not recorded
         }
     }
     p.la = ParserToken{}; // a look-ahead left over is dropped

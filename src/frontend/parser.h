@@ -77,3 +77,7 @@ void parserReadSource(FrontEnd& fe); // back to the scanner; the recording is re
 // its words into Parser::recordedWords, and is true; false, replaying nothing, for any
 // other statement.
 bool parserReplayWords(FrontEnd& fe, int32_t& id);
+// Whether parserReplayWords would replay a statement, in a glance.
+inline bool parserWordsNext(const Parser& p) {
+    return p.mode == ParseMode::Replaying && p.recording.encodedNext();
+}

@@ -516,10 +516,10 @@ void readWords(unsigned head, Reader& in, InstructionWords& encoded) {
 } // namespace
 
 bool StatementRecording::nextEncoded(ParseEffects& effects, int32_t& id, InstructionWords& encoded) {
-    if (abandoned_ || atEnd()) return false;
+    static_assert(kEncodedFormMask == (kTagMask | kEncoded) && kEncodedForm == (T_INSTRUCTION | kEncoded));
+    if (abandoned_ || !encodedNext()) return false;
     const char* at = bytes_.get() + read_;
     const unsigned head = static_cast<unsigned char>(*at++);
-    if ((head & kTagMask) != T_INSTRUCTION || !(head & kEncoded)) return false;
     Reader in(at);
     id = static_cast<int32_t>(in.byte());
     effects = ParseEffects{};

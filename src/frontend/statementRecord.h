@@ -66,8 +66,16 @@ class StatementRecording {
     // next does, its id into `id` and no statement at all; false, reading nothing, for
     // any other statement and at the end.
     bool nextEncoded(ParseEffects& effects, int32_t& id, InstructionWords& encoded);
+    // Whether nextEncoded would read a statement, in a glance at the next record's form.
+    bool encodedNext() const {
+        return read_ < size_ &&
+               (static_cast<unsigned char>(bytes_[read_]) & kEncodedFormMask) == kEncodedForm;
+    }
 
   private:
+    // The bits of a record's first byte that tell an instruction recorded with its words,
+    // and their value then (see the record forms in statementRecord.cpp).
+    static constexpr unsigned kEncodedFormMask = 0x83, kEncodedForm = 0x81;
     // Room for `bytes` more bytes at the end, or null when the recording gives up.
     char* room(size_t bytes);
     bool appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,
