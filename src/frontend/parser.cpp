@@ -1042,9 +1042,12 @@ struct Grammar {
             WrittenOperand written[3];
             int prefix = 0;
             int weight = 1;
+            bool names = false; // an operand that is a name for certain
             for (int i = 0; i < line.count; ++i) {
                 const ScannedLine::Operand& op = line.operands[i];
                 const bool number = op.kind == TOK_CONSTANT;
+                // A word in parentheses may still turn out a number ("(0x20)").
+                names |= !number && op.text[0] != '(';
                 const OperandShape shape =
                     op.dollar ? (number ? SHAPE_IMM_C : SHAPE_IMM_L) : (number ? SHAPE_C : SHAPE_I);
                 if (!forms.prefix.test(static_cast<size_t>(prefix + shape * weight))) return false;
@@ -1060,7 +1063,7 @@ struct Grammar {
             buildInstruction(st, m, written, line.count);
             // Instructions come this way nearly always; one that comes the long way is
             // recorded with its operands, which is as good, only slower.
-            if (p.mode == ParseMode::Recording && p.encodeAhead)
+            if (!names && p.mode == ParseMode::Recording && p.encodeAhead)
                 encodeFixedInstruction(st, p.labelOperands, p.recordedWords);
             return true;
         }
