@@ -25,13 +25,16 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
                                                                : Diag::ValueTooLarge);
     }
 
+    // The values of the sources operand fields read; the others are in the prepared bits.
     const Operand* op = statement.operands;
-    const LayoutInputs inputs{entry,
-                              0, // the alternate opcode is part of the prepared bits
-                              {op[0].value, op[1].value, op[2].value},
-                              {op[0].indirect != 0, op[1].indirect != 0, op[2].indirect != 0}};
     uint32_t values[kFieldSourceCount];
-    sourceValues(inputs, values);
+    for (int k = 0; k < 3; ++k) {
+        values[SRC_A + k] = static_cast<uint32_t>(op[k].value);
+        values[SRC_IA + k] = op[k].indirect != 0 ? 1u : 0u;
+    }
+    const auto c = static_cast<uint32_t>(op[2].value);
+    values[SRC_C_MAGNITUDE] = op[2].value < 0 ? 0u - c : c; // as sourceValues
+    values[SRC_C_NOT_NEGATIVE] = op[2].value >= 0 ? 1u : 0u;
     uint32_t words[kMaxLayoutWords];
     for (int k = 0; k < kMaxLayoutWords; ++k) words[k] = prepared->fixed[k];
     for (const LayoutField& field : operands.fields) {
