@@ -541,13 +541,16 @@ bool runPassTwo(Run& run) {
             listStatement(run, *listing, result);
         if (result != HANDLED) return false;
         clearHandled(st);
-        // The instructions that follow recorded with their words are laid down as they
-        // come, without a statement: nothing else in this loop would look at them. (After
-        // .ENDP the next statement is read but not handled, so they wait for the loop.)
+        // What follows and needs nothing of this loop but its words laid down (empty
+        // lines, labels, instructions recorded with their words) is passed as it comes,
+        // without a statement. (After .ENDP the next statement is read but not handled,
+        // so it waits for the loop.)
         if (!listing && !run.context.flags.endOfSource) {
             int32_t id = 0;
-            while (parserWordsNext(frontEnd.parser) && parserReplayWords(frontEnd, id))
-                if (layDownRecorded(run, id, recorded) != HANDLED) return false;
+            while (parserPlainNext(frontEnd.parser))
+                if (parserReplayPlain(frontEnd, id) == StatementRecording::P_WORDS &&
+                    layDownRecorded(run, id, recorded) != HANDLED)
+                    return false;
         }
     }
 }

@@ -1153,13 +1153,14 @@ bool parserReplayStatements(FrontEnd& fe) {
     return p.mode == ParseMode::Replaying;
 }
 
-bool parserReplayWords(FrontEnd& fe, int32_t& id) {
+StatementRecording::Plain parserReplayPlain(FrontEnd& fe, int32_t& id) {
     Parser& p = fe.parser;
-    if (p.mode != ParseMode::Replaying) return false;
+    if (p.mode != ParseMode::Replaying) return StatementRecording::P_NONE;
     ParseEffects effects;
-    if (!p.recording.nextEncoded(effects, id, p.recordedWords)) return false;
+    const StatementRecording::Plain read = p.recording.nextPlain(effects, id, p.recordedWords);
+    if (read == StatementRecording::P_NONE) return read;
     // The scanner, the run and the grammar as parseStatement leaves them after replaying
-    // such an instruction; only the statement is not written.
+    // such a statement; only the statement is not written.
     fe.lexer.rejectedString = false;
     fe.lexer.scanLine = effects.scanLine;
     fe.lexer.scanColumn = effects.scanColumn;
@@ -1169,7 +1170,7 @@ bool parserReplayWords(FrontEnd& fe, int32_t& id) {
     p.la = ParserToken{};
     fe.lexer.escapeMode = 0;
     fe.lexer.stringDataLength = 0;
-    return true;
+    return read;
 }
 
 void parserReadSource(FrontEnd& fe) {

@@ -72,12 +72,13 @@ void parserRecordStatements(FrontEnd& fe, size_t expectedBytes = 0, bool encodeA
 // recording was abandoned and the scanner is read again.
 bool parserReplayStatements(FrontEnd& fe);
 void parserReadSource(FrontEnd& fe); // back to the scanner; the recording is released
-// While replaying: when the next statement is an instruction recorded with its words,
-// replays it without writing the statement (which stays as it is), its id into `id` and
-// its words into Parser::recordedWords, and is true; false, replaying nothing, for any
-// other statement.
-bool parserReplayWords(FrontEnd& fe, int32_t& id);
-// Whether parserReplayWords would replay a statement, in a glance.
-inline bool parserWordsNext(const Parser& p) {
-    return p.mode == ParseMode::Replaying && p.recording.encodedNext();
+// While replaying: when the next statement is one that pass two has nothing to do with
+// but lay down its words (see StatementRecording::nextPlain), replays it without
+// writing the statement (which stays as it is): P_WORDS for an instruction, its id in
+// `id` and its words in Parser::recordedWords, P_PASSED for an empty line or a label.
+// P_NONE, replaying nothing, for any other statement.
+StatementRecording::Plain parserReplayPlain(FrontEnd& fe, int32_t& id);
+// Whether parserReplayPlain would replay a statement, in a glance.
+inline bool parserPlainNext(const Parser& p) {
+    return p.mode == ParseMode::Replaying && p.recording.plainNext();
 }

@@ -515,19 +515,28 @@ void readWords(unsigned head, Reader& in, InstructionWords& encoded) {
 
 } // namespace
 
-bool StatementRecording::nextEncoded(ParseEffects& effects, int32_t& id, InstructionWords& encoded) {
+StatementRecording::Plain StatementRecording::nextPlain(ParseEffects& effects, int32_t& id,
+                                                        InstructionWords& encoded) {
     static_assert(kEncodedFormMask == (kTagMask | kEncoded) && kEncodedForm == (T_INSTRUCTION | kEncoded));
-    if (abandoned_ || !encodedNext()) return false;
+    static_assert(kFormTagMask == kTagMask && kLabelForm == T_LABEL && T_EMPTY == T_LABEL + 1);
+    if (abandoned_ || !plainNext()) return P_NONE;
     const char* at = bytes_.get() + read_;
     const unsigned head = static_cast<unsigned char>(*at++);
+    const unsigned tag = head & kTagMask;
     Reader in(at);
-    id = static_cast<int32_t>(in.byte());
+    if (tag == T_INSTRUCTION) id = static_cast<int32_t>(in.byte());
     effects = ParseEffects{};
     readPosition(head, in, lastLine_, effects);
-    readWords(head, in, encoded);
+    Plain read = P_PASSED;
+    if (tag == T_INSTRUCTION) {
+        readWords(head, in, encoded);
+        read = P_WORDS;
+    } else if (tag == T_LABEL) {
+        in.varint(); // the label's name, which pass two has no use for
+    }
     read_ = static_cast<size_t>(in.position() - bytes_.get());
     lastLine_ = effects.scanLine;
-    return true;
+    return read;
 }
 
 bool StatementRecording::next(Statement& st, ParseEffects& effects, unsigned& labelOperands,

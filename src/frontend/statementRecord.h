@@ -62,20 +62,27 @@ class StatementRecording {
     // other statement. False when none is left.
     bool next(Statement& st, ParseEffects& effects, unsigned& labelOperands, int32_t* labelNames,
               const NameTable& names, InstructionWords& encoded);
-    // When the next statement is an instruction recorded with its words, reads it as
-    // next does, its id into `id` and no statement at all; false, reading nothing, for
-    // any other statement and at the end.
-    bool nextEncoded(ParseEffects& effects, int32_t& id, InstructionWords& encoded);
-    // Whether nextEncoded would read a statement, in a glance at the next record's form.
-    bool encodedNext() const {
-        return read_ < size_ &&
-               (static_cast<unsigned char>(bytes_[read_]) & kEncodedFormMask) == kEncodedForm;
+    // What nextPlain read.
+    enum Plain { P_NONE, P_PASSED, P_WORDS };
+    // When the next statement is one that pass two has nothing to do with but lay down
+    // its words (an empty line, a label, an instruction recorded with its words), reads
+    // it as next does without writing any statement: P_WORDS for an instruction, its id
+    // in `id` and its words in `encoded`, P_PASSED for the others. P_NONE, reading
+    // nothing, for any other statement and at the end.
+    Plain nextPlain(ParseEffects& effects, int32_t& id, InstructionWords& encoded);
+    // Whether nextPlain would read a statement, in a glance at the next record's form.
+    bool plainNext() const {
+        if (read_ >= size_) return false;
+        const unsigned head = static_cast<unsigned char>(bytes_[read_]);
+        return (head & kEncodedFormMask) == kEncodedForm || (head & kFormTagMask) >= kLabelForm;
     }
 
   private:
     // The bits of a record's first byte that tell an instruction recorded with its words,
-    // and their value then (see the record forms in statementRecord.cpp).
+    // and their value then; and the form bits of a label's and an empty line's records,
+    // the two highest (see the record forms in statementRecord.cpp).
     static constexpr unsigned kEncodedFormMask = 0x83, kEncodedForm = 0x81;
+    static constexpr unsigned kFormTagMask = 0x03, kLabelForm = 0x02;
     // Room for `bytes` more bytes at the end, or null when the recording gives up.
     char* room(size_t bytes);
     bool appendShort(const Statement& st, const ParseEffects& effects, unsigned labelOperands,

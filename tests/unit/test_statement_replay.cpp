@@ -196,6 +196,76 @@ TEST_F(StatementReplay, InstructionsNoSymbolCanChangeComeBackAsTheirWords) {
     EXPECT_EQ(encoded, 9);
 }
 
+TEST_F(StatementReplay, PlainStatementsReplayWithoutAStatement) {
+    // Pass two passes empty lines, labels and instructions recorded with their words
+    // without a statement: each must leave the scanner and the run where replaying it
+    // as a statement does, and give the same words.
+    const std::string source = "        .TEXT\n"
+                               "start:  NOP\n"
+                               "\n"
+                               "# a comment\n"
+                               "        ADD8 0x01E0 $36\n"
+                               "next:\n"
+                               "        JUMP start\n"
+                               "   \tCPY16 (0x20) 0x30   # words, then a comment\n"
+                               "a: b:   INC16 0x200 $1\n"
+                               "        ADD8 x $5\n"
+                               "\r\n"
+                               "        LD32 0x40 $-2147483648\n";
+    struct Step {
+        int line, column, stateLine;
+        bool words;
+        int32_t id;
+        InstructionWords encoded;
+    };
+    auto replay = [&](bool plain) {
+        parserRecordStatements(frontEnd(), 0, true);
+        run(source, true);
+        parserReplayStatements(frontEnd());
+        std::vector<Step> steps;
+        for (int guard = 0; guard < 1000; ++guard) {
+            int32_t id = -1;
+            if (plain && parserPlainNext(frontEnd().parser)) {
+                const auto read = parserReplayPlain(frontEnd(), id);
+                EXPECT_NE(read, StatementRecording::P_NONE);
+                const bool words = read == StatementRecording::P_WORDS;
+                steps.push_back({frontEnd().lexer.scanLine, frontEnd().lexer.scanColumn, context().lineNumber,
+                                 words, words ? id : -1,
+                                 words ? frontEnd().parser.recordedWords : InstructionWords{}});
+                continue;
+            }
+            statement().clear();
+            parseStatement(frontEnd());
+            const Statement& st = statement();
+            if (st.status == SS_END_OF_INPUT) break;
+            const bool words = frontEnd().parser.recordedWords.count > 0;
+            const bool passed = st.status == SS_EMPTY || st.id == kLabelStatementId;
+            steps.push_back({frontEnd().lexer.scanLine, frontEnd().lexer.scanColumn, context().lineNumber,
+                             words, words ? st.id : (passed ? -1 : st.id),
+                             words ? frontEnd().parser.recordedWords : InstructionWords{}});
+        }
+        parserReadSource(frontEnd());
+        return steps;
+    };
+    const std::vector<Step> asStatements = replay(false);
+    const std::vector<Step> passed = replay(true);
+    ASSERT_EQ(passed.size(), asStatements.size());
+    int words = 0;
+    for (size_t i = 0; i < passed.size(); ++i) {
+        SCOPED_TRACE("statement " + std::to_string(i));
+        EXPECT_EQ(passed[i].line, asStatements[i].line);
+        EXPECT_EQ(passed[i].column, asStatements[i].column);
+        EXPECT_EQ(passed[i].stateLine, asStatements[i].stateLine);
+        EXPECT_EQ(passed[i].words, asStatements[i].words);
+        EXPECT_EQ(passed[i].id, asStatements[i].id);
+        ASSERT_EQ(passed[i].encoded.count, asStatements[i].encoded.count);
+        for (int k = 0; k < passed[i].encoded.count; ++k)
+            EXPECT_EQ(passed[i].encoded.word[k], asStatements[i].encoded.word[k]);
+        words += passed[i].words ? 1 : 0;
+    }
+    EXPECT_EQ(words, 5); // NOP, ADD8, CPY16, INC16, LD32
+}
+
 TEST(StatementRecordingLimit, AnOversizedRecordingIsAbandoned) {
     // Past its size limit the recording gives up, and pass two reads the source again.
     StatementRecording recording;
