@@ -32,9 +32,8 @@ int encodeWords(const OpcodeEntry& entry, const Statement& statement, Instructio
         values[SRC_A + k] = static_cast<uint32_t>(op[k].value);
         values[SRC_IA + k] = op[k].indirect != 0 ? 1u : 0u;
     }
-    const auto c = static_cast<uint32_t>(op[2].value);
-    values[SRC_C_MAGNITUDE] = op[2].value < 0 ? 0u - c : c; // as sourceValues
-    values[SRC_C_NOT_NEGATIVE] = op[2].value >= 0 ? 1u : 0u;
+    values[SRC_C_MAGNITUDE] = magnitudeOf(op[2].value);
+    values[SRC_C_NOT_NEGATIVE] = notNegative(op[2].value);
     uint32_t words[kMaxLayoutWords];
     for (int k = 0; k < kMaxLayoutWords; ++k) words[k] = prepared->fixed[k];
     for (const LayoutField& field : operands.fields) {

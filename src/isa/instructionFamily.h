@@ -215,12 +215,20 @@ struct LayoutInputs {
     bool indirect[3];
 };
 
+// The values of SRC_C_MAGNITUDE and SRC_C_NOT_NEGATIVE for a value of c. The magnitude
+// is modulo 2^32, so -2^31 keeps bit 31 alone.
+constexpr uint32_t magnitudeOf(int32_t c) {
+    return c < 0 ? 0u - static_cast<uint32_t>(c) : static_cast<uint32_t>(c);
+}
+constexpr uint32_t notNegative(int32_t c) {
+    return c >= 0 ? 1u : 0u;
+}
+
 // The values of every field source, indexed by FieldSource. All arithmetic is unsigned,
 // so that negative operands wrap the way the target's two's-complement fields expect.
 // They are all worked out up front, a handful of plain stores, so that filling a layout
 // indexes them instead of branching on each field's source.
 constexpr int kFieldSourceCount = SRC_C_NOT_NEGATIVE + 1;
-
 constexpr void sourceValues(const LayoutInputs& in, uint32_t (&values)[kFieldSourceCount]) {
     for (int k = 0; k < 3; ++k) {
         values[SRC_A + k] = static_cast<uint32_t>(in.value[k]);
@@ -229,10 +237,8 @@ constexpr void sourceValues(const LayoutInputs& in, uint32_t (&values)[kFieldSou
     values[SRC_SIZE] = in.entry.sizeClass >= 0 ? static_cast<uint32_t>(in.entry.sizeClass) : 0u;
     values[SRC_OPCODE] = static_cast<uint32_t>(in.entry.opcode);
     values[SRC_ALT_OPCODE] = in.alternate;
-    // Modulo 2^32, so -2^31 keeps bit 31 alone.
-    const auto c = static_cast<uint32_t>(in.value[2]);
-    values[SRC_C_MAGNITUDE] = in.value[2] < 0 ? 0u - c : c;
-    values[SRC_C_NOT_NEGATIVE] = in.value[2] >= 0 ? 1u : 0u;
+    values[SRC_C_MAGNITUDE] = magnitudeOf(in.value[2]);
+    values[SRC_C_NOT_NEGATIVE] = notNegative(in.value[2]);
 }
 
 // Whether a field reads the operands, rather than the id.
