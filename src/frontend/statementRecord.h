@@ -13,6 +13,8 @@
 // rebuilds nor encodes it again.
 #pragma once
 
+#include "isa/encoder.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,8 +22,6 @@
 
 struct NameTable;
 struct Statement;
-
-#include "isa/encoder.h"
 
 // Everything one parse leaves behind besides the Statement.
 struct ParseEffects {
