@@ -32,6 +32,10 @@ void destroyScanBuffer(ScanBuffer* buffer) {
 
 namespace {
 
+// A stream of unknown length (a pipe, a device, an empty file) is read in chunks that
+// start small and double up to the largest: an empty or short input zero-fills one
+// page rather than sixteen.
+constexpr size_t kFirstReadChunk = size_t{4} << 10;
 constexpr size_t kReadChunk = size_t{64} << 10;
 constexpr size_t kMaxKeywordLength = 13;   // DO_NOT_EXPORT
 constexpr size_t kMaxDirectiveLength = 12; // DATA_DEF_END, without the full stop
@@ -1031,10 +1035,13 @@ SourceRead readSource(FILE* stream, std::string& bytes) {
     if (!stream) return SourceRead::Failed;
     // A regular file is read in one request of its size; anything else (a pipe, a
     // device) in chunks. One byte beyond the limit tells a file that is too long.
-    size_t chunk = kReadChunk;
+    size_t chunk = kFirstReadChunk;
+    bool sized = false;
     struct stat info;
-    if (fstat(fileno(stream), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    if (fstat(fileno(stream), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
         chunk = std::min(static_cast<size_t>(info.st_size), kMaxSourceBytes) + 1;
+        sized = true;
+    }
     for (;;) {
         size_t old = bytes.size();
         size_t want = std::min(chunk, kMaxSourceBytes + 1 - old);
@@ -1046,6 +1053,7 @@ SourceRead readSource(FILE* stream, std::string& bytes) {
             return SourceRead::TooLarge;
         }
         if (got < want) break;
+        if (!sized) chunk = std::min(2 * chunk, kReadChunk);
     }
     if (std::ferror(stream)) {
         bytes.clear();

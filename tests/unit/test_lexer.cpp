@@ -203,6 +203,24 @@ TEST_F(Scanner, InputIsReadWholeAndCanBeSetAside) {
     EXPECT_EQ(yylex(lexer()), TOK_EOF) << "the end stays the end";
 }
 
+TEST(ReadSource, StreamsOfUnknownLengthAreReadWhole) {
+    // A memory stream has no file behind it, so it is read in growing chunks: every
+    // length around the chunk sizes must come back byte for byte.
+    for (size_t length : {size_t{0}, size_t{1}, size_t{4095}, size_t{4096}, size_t{4097}, size_t{12289},
+                          size_t{65536}, size_t{300001}}) {
+        std::string text(length, '\0');
+        for (size_t i = 0; i < length; ++i) text[i] = static_cast<char>('a' + (i * 7 + i / 4096) % 26);
+        FILE* stream = fmemopen(length ? text.data() : nullptr, length ? length : 1, "rb");
+        ASSERT_NE(stream, nullptr);
+        if (length == 0) std::fgetc(stream); // an empty stream: at its end already
+        std::string read;
+        EXPECT_EQ(readSource(stream, read), SourceRead::Ok) << length;
+        std::fclose(stream);
+        EXPECT_EQ(read.size(), length);
+        EXPECT_TRUE(read == text) << "bytes differ at length " << length;
+    }
+}
+
 TEST_F(Scanner, EndlessDeviceInputIsCapped) {
     FILE* zero = std::fopen("/dev/zero", "rb");
     if (!zero) GTEST_SKIP() << "no /dev/zero";
