@@ -11,12 +11,21 @@ median of several rounds in which every case runs once, plus the time of an empt
     python3 bench/bench.py [--zorlan build/release/zorlan] [--lines 6000 60000] [--runs 7]
     python3 bench/bench.py --counts [--zorlan ...] [--lines ...]
     python3 bench/bench.py --growth [--zorlan ...] [--lines ...]
+    python3 bench/bench.py --peer [--zorlan ...] [--lines ...] [--runs ...]
 
 With --counts it prints, instead of times, the figures that do not change with the
 machine's load: the instructions each case executes (valgrind's callgrind) and its page
 faults (perf stat), per case and per line. With --growth it assembles programs made of
 one statement kind each (long label names, "$name" constants, comments) at each size and
 prints their instructions per line, which should stay level from size to size.
+
+With --peer it times zorlan against the peer assembler (avr-as, Debian package
+binutils-avr) on the peer comparison's own workload, both tools also on an empty
+source, in interleaved rounds, and splits each ratio into what start-up and what the
+lines cost: the ratio itself (the median of the rounds' ratios), its ceiling (the
+peer's time over zorlan's time for an empty source: the ratio a zorlan whose lines
+cost nothing would reach) and the ratio of the time the lines take, net of each
+tool's empty source.
 """
 import argparse
 import os
@@ -289,6 +298,48 @@ SHAPES = (("program", False), ("program", True), ("compiler", False), ("compiler
 PEER_SHAPE = ("peer workload", False)
 
 
+def wall_time(command):
+    """Wall time of one run of `command`, timed as the peer comparison times it: around the
+    interpreter's own start of the process."""
+    start = time.perf_counter()
+    code = subprocess.run(command, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL).returncode
+    if code != 0:
+        sys.exit(f"{' '.join(command)} failed with status {code}")
+    return time.perf_counter() - start
+
+
+def print_peer(zorlan, generator, sizes, runs, tmp):
+    avr = shutil.which("avr-as")
+    if not avr:
+        sys.exit("avr-as not found: install the Debian package binutils-avr")
+    if not os.path.isfile(generator):
+        sys.exit(f"{generator} not found: give the peer comparison's generator with --peer-generator")
+    empty = os.path.join(tmp, "empty")
+    for suffix in (".asm", ".s"):
+        open(empty + suffix, "w").close()
+    # Every command runs once per round, so that a change in the machine's load reaches all alike.
+    commands = {"true": [shutil.which("true")]}
+    for lines in [0] + sizes:
+        base = empty if lines == 0 else os.path.join(tmp, f"peer{lines}")
+        if lines:
+            generate_peer_workload(generator, lines, tmp)
+        commands[("zorlan", lines)] = [zorlan, "-q", "-o", base + ".obj", base + ".asm"]
+        commands[("avr-as", lines)] = [avr, "-mmcu=atmega2560", "-o", base + ".o", base + ".s"]
+    walls = {key: [] for key in commands}
+    for _ in range(runs):
+        for key, command in commands.items():
+            walls[key].append(wall_time(command))
+    ms = lambda key: statistics.median(walls[key]) * 1000
+    print(f"start-up (empty source): zorlan {ms(('zorlan', 0)):.2f} ms, avr-as {ms(('avr-as', 0)):.2f} ms, "
+          f"/bin/true {ms('true'):.2f} ms")
+    for lines in sizes:
+        ratio = statistics.median(a / z for a, z in zip(walls[("avr-as", lines)], walls[("zorlan", lines)]))
+        ceiling = ms(("avr-as", lines)) / ms(("zorlan", 0))
+        work = (ms(("avr-as", lines)) - ms(("avr-as", 0))) / (ms(("zorlan", lines)) - ms(("zorlan", 0)))
+        print(f"{lines:>7} lines: zorlan {ms(('zorlan', lines)):7.2f} ms, avr-as {ms(('avr-as', lines)):7.2f} ms: "
+              f"ratio {ratio:.2f}x, ceiling {ceiling:.2f}x, lines alone {work:.2f}x")
+
+
 def generate_peer_workload(generator, lines, tmp):
     """The program that the side-by-side comparison with the peer assembler times, from its
     own generator (seed 1, as the comparison uses): the source its ratio is measured on."""
@@ -310,6 +361,8 @@ def main():
                         help="print instructions and page faults per case instead of times")
     parser.add_argument("--growth", action="store_true",
                         help="instructions per line of one-kind stress programs at each --lines size")
+    parser.add_argument("--peer", action="store_true",
+                        help="zorlan against avr-as on the peer comparison's workload, split into start-up and lines")
     parser.add_argument("--peer-generator", default=os.path.join(here, "..", "..", "shared", "bench", "gen_workload.py"),
                         help="the peer comparison's workload generator; its program is measured too when it exists")
     options = parser.parse_args()
@@ -321,6 +374,9 @@ def main():
     with tempfile.TemporaryDirectory() as tmp:
         if options.growth:
             print_growth(options.zorlan, tmp, options.lines)
+            return
+        if options.peer:
+            print_peer(options.zorlan, options.peer_generator, options.lines, options.runs, tmp)
             return
         empty = os.path.join(tmp, "empty.asm")
         open(empty, "w").close()
