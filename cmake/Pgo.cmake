@@ -42,11 +42,13 @@ if(ZORLAN_PGO STREQUAL "ON")
         BUILD_ALWAYS ON
         INSTALL_COMMAND ""
         BUILD_BYPRODUCTS ${trainingBuild}/zorlan)
-    # A profile adds up every run that wrote it: each training starts from none.
+    # A profile adds up every run that wrote it: each training starts from none, and from
+    # no objects of an earlier training (replacing an object runs other code than writing
+    # a new one), so that the same sources always give the same profile and executable.
     set(trained ${CMAKE_BINARY_DIR}/pgo/trained.stamp)
     add_custom_command(
         OUTPUT ${trained}
-        COMMAND ${CMAKE_COMMAND} -E rm -rf ${ZORLAN_PGO_DATA}
+        COMMAND ${CMAKE_COMMAND} -E rm -rf ${ZORLAN_PGO_DATA} ${CMAKE_BINARY_DIR}/pgo/programs
         COMMAND ${Python3_EXECUTABLE} ${PROJECT_SOURCE_DIR}/bench/pgo_train.py ${trainingBuild}/zorlan
                 ${CMAKE_BINARY_DIR}/pgo/programs
         COMMAND ${CMAKE_COMMAND} -E touch ${trained}
