@@ -104,10 +104,13 @@ class Writer {
     }
     void int32(int64_t v) { varint((static_cast<uint64_t>(v) << 1) ^ static_cast<uint64_t>(v >> 63)); }
     void byte(unsigned b) { *at_++ = static_cast<char>(b); }
-    // 16-bit words, low byte first: on a little-endian host, as they lie in memory.
+    // 16-bit words, low byte first: on a little-endian host, as they lie in memory. The
+    // room of a record with words always holds kMaxInstructionWords of them, so all of
+    // `w` is copied (a copy of fixed size is two moves, one of `count` words a call);
+    // only `count` of them are kept.
     void words(const uint16_t* w, int count) {
         if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(at_, w, 2 * static_cast<size_t>(count));
+            std::memcpy(at_, w, 2 * kMaxInstructionWords);
             at_ += 2 * count;
         } else {
             for (int k = 0; k < count; ++k) {
@@ -152,9 +155,12 @@ class Reader {
         return static_cast<int32_t>(static_cast<int64_t>(z >> 1) ^ -static_cast<int64_t>(z & 1));
     }
     unsigned byte() { return static_cast<unsigned char>(*at_++); }
+    // Reads `count` words into `w`, which has room for kMaxInstructionWords: as the
+    // writer copied them, all of them are copied (the record's room holds them all; the
+    // words past `count` mean nothing).
     void words(uint16_t* w, int count) {
         if constexpr (std::endian::native == std::endian::little) {
-            std::memcpy(w, at_, 2 * static_cast<size_t>(count));
+            std::memcpy(w, at_, 2 * kMaxInstructionWords);
             at_ += 2 * count;
         } else {
             for (int k = 0; k < count; ++k) {
