@@ -11,6 +11,15 @@
 // pages to be filled on first touch, as usual.
 void prefaultForWriting(void* begin, size_t bytes);
 
+// A batch of fewer pages than this costs more in the call than it spares in faults.
+constexpr size_t kMinPrefaultBatch = size_t{16} << 10;
+
+// The same for a buffer about to be filled through: only when it is large enough to
+// be worth a call.
+inline void prefaultIfLarge(void* begin, size_t bytes) {
+    if (bytes >= kMinPrefaultBatch) prefaultForWriting(begin, bytes);
+}
+
 // How far ahead a growing buffer asks for its pages: large enough to turn sixteen
 // trips into one, small enough that the room it touches and then leaves unused stays
 // small.

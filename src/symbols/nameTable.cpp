@@ -24,7 +24,11 @@ bool crowded(size_t names, size_t slots) {
 }
 
 void rehash(NameTable& table, size_t size) {
-    std::vector<uint32_t> slots(size, 0);
+    // The slots are zeroed through, so their pages are asked for at once.
+    std::vector<uint32_t> slots;
+    slots.reserve(size);
+    prefaultIfLarge(slots.data(), size * sizeof(uint32_t));
+    slots.assign(size, 0);
     const size_t mask = size - 1;
     for (size_t id = 0; id < table.records.size(); ++id) {
         size_t i = table.records[id].hash & mask;

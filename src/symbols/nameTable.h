@@ -68,9 +68,19 @@ inline size_t nameCount(const NameTable& table) {
     return table.records.size();
 }
 
+// Tables indexed by name number grow by whole steps rather than one entry per name: a
+// first step of one page, all that most programs need, and then steps of four pages.
+constexpr size_t kNameIndexFirstStep = 1024;
+constexpr size_t kNameIndexStep = 4096;
+
 // Makes room in a table indexed by name number for the name numbered `slot`, new entries
-// holding -1 (unbound). New names come one at a time, in order: the table grows by
-// whole steps of 1,024 entries rather than one entry per name.
+// holding -1 (unbound). New names come one at a time, in order. Where the table's room
+// was reserved (it then stays where it is), a step's pages are asked for in one batch.
 inline void growForName(std::vector<int32_t>& table, size_t slot) {
-    if (slot >= table.size()) table.resize((slot | 1023) + 1, -1);
+    if (slot < table.size()) return;
+    size_t size = table.empty() ? kNameIndexFirstStep : table.size() + kNameIndexStep;
+    if (size <= slot) size = (slot | (kNameIndexFirstStep - 1)) + 1;
+    if (size <= table.capacity())
+        prefaultIfLarge(table.data() + table.size(), (size - table.size()) * sizeof(int32_t));
+    table.resize(size, -1);
 }

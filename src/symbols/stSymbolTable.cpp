@@ -34,6 +34,17 @@ void reserveSymbolsForSource(AssemblerState* state, size_t sourceBytes) {
     state->names.records.reserve(std::min(sourceBytes / 32, kMaxReserve));
     state->functionSizes.reserve(std::min(sourceBytes / 16, kMaxReserve));
     state->symtab.reserve(std::min(sourceBytes / 16, kMaxReserve));
+    // The tables by name number of a source that promises more names than their first
+    // step holds get room for as many as the name table, so that they never move. (A
+    // smaller program's tables stay within the step; room it leaves untouched still
+    // costs it a page where the next block begins.)
+    if (sourceBytes / 128 > kNameIndexFirstStep) {
+        const size_t names = state->names.records.capacity();
+        for (std::vector<int32_t>* table : {&state->symtabByName, &state->symtabBySpelling})
+            table->reserve(names);
+        for (SymbolTable* table : {state->labelTable.get(), state->constTable.get()})
+            if (table) table->byName.reserve(names);
+    }
 }
 
 int32_t stSymbolValue(const AssemblerState* state, const char* name, int* isLabel) {
@@ -138,7 +149,10 @@ void reserveElfSymbols(AssemblerState* state, size_t count, size_t nameBytes) {
     state->symtab.reserve(state->symtab.size() + count);
     // Each name ends with a zero byte; the buffer grows by whole blocks.
     const size_t strtab = static_cast<size_t>(state->strtabSize) + nameBytes + count + 1 + kBlockCapacity;
-    state->strtabBuffer.reserve(std::max(strtab, state->strtabBuffer.size()));
+    std::vector<uint8_t>& buffer = state->strtabBuffer;
+    buffer.reserve(std::max(strtab, buffer.size()));
+    // The names that follow fill that room: its pages are asked for at once.
+    prefaultIfLarge(buffer.data() + buffer.size(), strtab > buffer.size() ? strtab - buffer.size() : 0);
 }
 
 int32_t findSymtabIndex(const AssemblerState* state, const char* name, bool exact) {
