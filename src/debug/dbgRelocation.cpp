@@ -19,10 +19,10 @@ int addDebugRelocation(AssemblerState* state, int32_t offset, int needsSymbol, i
     if (refersToCode(type) && state->sections[SEC_TEXT].head == nullptr) return 0;
 
     if (!state->debugRelocCreated) {
-        DataBlock* block =
-            appendBlock(state, SEC_DEBUG_INFO_RELOC,
-                        createDataBlock(static_cast<int32_t>(state->locationCounters[SEC_DEBUG_INFO_RELOC]),
-                                        state->blockCapacity));
+        DataBlock* block = appendBlock(
+            state, SEC_DEBUG_INFO_RELOC,
+            createDataBlock(state, static_cast<int32_t>(state->locationCounters[SEC_DEBUG_INFO_RELOC]),
+                            state->blockCapacity));
         if (!block) {
             logTrace(state, "[ERR] Failed to create .debug_info_reloc section.\n");
             return -1;

@@ -95,7 +95,7 @@ int executeAlignment(AssemblerState* state, int pass, bool wantOdd) {
         DataBlock* tail = state->sections[section].tail;
         if (!tail || tail->capacity - tail->used < 2) {
             tail = appendBlock(state, section,
-                               createDataBlock(static_cast<int32_t>(before), state->blockCapacity));
+                               createDataBlock(state, static_cast<int32_t>(before), state->blockCapacity));
             if (!tail) return failWith(state, Diag::OutOfMemory);
         }
         tail->used += static_cast<int32_t>(counter - before);
@@ -289,10 +289,10 @@ int executeCONST(Statement* st, DirectiveContext& dc, int pass) {
     counter += 2;
     int32_t address = static_cast<int32_t>(counter - 2);
     DataBlock* tail = state->sections[SEC_DATA].tail;
-    if (!tail) tail = appendBlock(state, SEC_DATA, createDataBlock(address, state->blockCapacity));
+    if (!tail) tail = appendBlock(state, SEC_DATA, createDataBlock(state, address, state->blockCapacity));
     if (tail &&
         (tail->capacity - tail->used < 3 || tail->used + 2 > static_cast<int32_t>(tail->bytes.size())))
-        tail = appendBlock(state, SEC_DATA, createDataBlock(address, state->blockCapacity));
+        tail = appendBlock(state, SEC_DATA, createDataBlock(state, address, state->blockCapacity));
     if (!tail) return failWith(state, Diag::OutOfMemory);
     uint32_t value = static_cast<uint32_t>(firstNumber(st));
     tail->bytes[static_cast<size_t>(tail->used)] = static_cast<uint8_t>(value >> 8);
@@ -474,7 +474,7 @@ int appendSectionBytes(AssemblerState* state, int section, const uint8_t* bytes,
         // A zero pad byte puts the data on a word boundary.
         if (tail->used >= tail->capacity) {
             tail = appendBlock(state, section,
-                               createDataBlock(static_cast<int32_t>(counter), state->blockCapacity));
+                               createDataBlock(state, static_cast<int32_t>(counter), state->blockCapacity));
             if (!tail) return failWith(state, Diag::OutOfMemory);
         }
         tail->used += 1;
@@ -492,7 +492,8 @@ int appendSectionBytes(AssemblerState* state, int section, const uint8_t* bytes,
     for (int64_t written = 0; written < size;) {
         int64_t chunk = std::min(perBlock, size - written);
         DataBlock* block = appendBlock(
-            state, section, createDataBlock(static_cast<int32_t>(counter + written), state->blockCapacity));
+            state, section,
+            createDataBlock(state, static_cast<int32_t>(counter + written), state->blockCapacity));
         if (!block) return failWith(state, Diag::OutOfMemory);
         if (bytes) std::memcpy(block->bytes.data(), bytes + written, static_cast<size_t>(chunk));
         block->used = static_cast<int32_t>(chunk);
@@ -568,7 +569,7 @@ int executeORG(Statement* statement, DirectiveContext& dc, int pass) {
         logTrace(state, "DATA loc: %lld\n", static_cast<long long>(state->dataLoc()));
     bool hadBlocks = state->sections[section].tail != nullptr;
     auto block =
-        createDataBlock(static_cast<int32_t>(state->locationCounters[section]), state->blockCapacity);
+        createDataBlock(state, static_cast<int32_t>(state->locationCounters[section]), state->blockCapacity);
     if (!appendBlock(state, section, std::move(block))) return failWith(state, Diag::OutOfMemory);
     if (section == SEC_TEXT) {
         if (hadBlocks)

@@ -41,7 +41,7 @@ DataBlock* ensureMarkerBlock(DirectiveContext& dc, int ordinal) {
     if (chain.head) return chain.head.get();
     return appendBlock(
         state, ordinal,
-        createDataBlock(static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity));
+        createDataBlock(state, static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity));
 }
 
 // The opening directives create the .debug_abbrev / .debug_info section data that the

@@ -64,7 +64,7 @@ int sectionPassTwo(Statement* st, AssemblerState* state) {
         return failWith(state, Diag::UnknownSection, name);
 
     auto block =
-        createDataBlock(static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity);
+        createDataBlock(state, static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity);
     if (st->number < 0 || st->number > kHighestSectionTypeCode)
         return failWith(state, Diag::InvalidSectionType);
     block->sectionType = sectionTypeFromNumber(st->number);
@@ -121,7 +121,7 @@ int executeBSS(Statement* st, DirectiveContext& dc, int pass) {
             return -1;
     } else {
         // The block's bytes beyond its buffer are zeros; the writer fills them in.
-        auto block = createDataBlock(static_cast<int32_t>(counter), state->blockCapacity);
+        auto block = createDataBlock(state, static_cast<int32_t>(counter), state->blockCapacity);
         block->used = size;
         if (!appendBlock(state, SEC_BSS, std::move(block))) return failWith(state, Diag::OutOfMemory);
     }

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -34,12 +35,26 @@ struct DataBlock {
     int32_t capacity = kBlockCapacity;
     int32_t used = 0; // bytes written (may exceed `bytes.size()` for .bss, whose bytes are all zero)
     int32_t kind = BLOCK_PLAIN;
-    std::vector<uint8_t> bytes; // `capacity` zeroed bytes for plain blocks; empty for entry blocks
-    int32_t sectionType = -1;   // set by .SECTION on a user section's first block
+    // `capacity` zeroed bytes for plain blocks, empty for entry blocks: the block's own
+    // (`ownBytes`) or carved from the state's block arena.
+    std::span<uint8_t> bytes;
+    std::unique_ptr<uint8_t[]> ownBytes;
+    int32_t sectionType = -1; // set by .SECTION on a user section's first block
     int32_t sectionFlags = -1;
     std::unique_ptr<DataBlock> next;
     DataBlock* prev = nullptr;
     ~DataBlock(); // unlinks the chain iteratively
+};
+
+// Where the blocks' bytes come from: chunks that grow from a few blocks to many, so that
+// a small program touches a page or two and a large one has the pages of each chunk
+// asked for in one batch instead of faulted in one by one. Blocks never give their bytes
+// back; the chunks go with the state.
+struct BlockArena {
+    std::vector<std::unique_ptr<uint8_t[]>> chunks;
+    uint8_t* next = nullptr; // the current chunk's first free byte
+    size_t left = 0;         // free bytes from `next` to the chunk's end
+    size_t nextChunk = 0;    // the size of the next chunk (0: the first chunk's)
 };
 
 // The first block of a section's chain and the block currently appended to.
@@ -128,6 +143,8 @@ struct AssemblerState {
     int64_t& dataLoc() { return locationCounters[SEC_DATA]; }
     int64_t& bssLoc() { return locationCounters[SEC_BSS]; }
 
+    // The bytes of the blocks (declared before the chains, so that it outlives them).
+    BlockArena blockArena;
     // Block chains, indexed by section number (the slot pairs of the section table: slotA holds the
     // head, slotB the tail).
     std::array<SectionChain, kMaxSections> sections;

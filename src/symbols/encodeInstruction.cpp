@@ -9,7 +9,7 @@
 namespace {
 
 DataBlock* newTextBlock(AssemblerState* state) {
-    auto block = createDataBlock(static_cast<int32_t>(state->textLoc()), state->blockCapacity);
+    auto block = createDataBlock(state, static_cast<int32_t>(state->textLoc()), state->blockCapacity);
     DataBlock* added = block ? appendBlock(state, SEC_TEXT, std::move(block)) : nullptr;
     if (!added) reportAt(state, Diag::InstructionNotAssembled);
     return added;

@@ -1,13 +1,20 @@
 #include "symbols/sectionHandler.h"
 
 #include "core/messages.h"
+#include "core/prefault.h"
 #include "format/objectFormat.h"
 #include "symbols/assemblerState.h"
 
+#include <algorithm>
 #include <cstring>
 #include <strings.h>
 
 namespace {
+
+// The block arena's chunks: the first holds four blocks, and each next one twice as
+// many, up to 32.
+constexpr size_t kFirstBlockChunk = size_t{8} << 10;
+constexpr size_t kLargestBlockChunk = size_t{64} << 10;
 
 // The section type table's codes, by predefined section: the five debug sections share one.
 constexpr int32_t kPredefinedTypeCodes[kPredefinedSections] = {0, 1, 2, 3, 4, 5, 6, 7, 7, 7, 7, 7, 8};
@@ -36,7 +43,31 @@ std::unique_ptr<DataBlock> createDataBlock(int32_t start, int32_t capacity) {
     auto block = std::make_unique<DataBlock>();
     block->start = start;
     block->capacity = capacity;
-    block->bytes.assign(static_cast<size_t>(capacity > 0 ? capacity : 0), 0);
+    const size_t size = static_cast<size_t>(capacity > 0 ? capacity : 0);
+    block->ownBytes = std::make_unique<uint8_t[]>(size);
+    block->bytes = std::span<uint8_t>(block->ownBytes.get(), size);
+    return block;
+}
+
+std::unique_ptr<DataBlock> createDataBlock(AssemblerState* state, int32_t start, int32_t capacity) {
+    const size_t size = static_cast<size_t>(capacity > 0 ? capacity : 0);
+    BlockArena& arena = state->blockArena;
+    if (size > arena.left) {
+        // A new chunk; what is left of the last one stays unused.
+        const size_t chunk = std::max(arena.nextChunk ? arena.nextChunk : kFirstBlockChunk, size);
+        arena.chunks.push_back(std::make_unique_for_overwrite<uint8_t[]>(chunk));
+        arena.next = arena.chunks.back().get();
+        arena.left = chunk;
+        prefaultIfLarge(arena.next, chunk);
+        arena.nextChunk = std::min(2 * chunk, kLargestBlockChunk);
+    }
+    auto block = std::make_unique<DataBlock>();
+    block->start = start;
+    block->capacity = capacity;
+    std::memset(arena.next, 0, size);
+    block->bytes = std::span<uint8_t>(arena.next, size);
+    arena.next += size;
+    arena.left -= size;
     return block;
 }
 
@@ -59,7 +90,7 @@ DataBlock* ensureTailBlock(AssemblerState* state, int ordinal) {
     if (state->sections[ordinal].tail) return state->sections[ordinal].tail;
     return appendBlock(
         state, ordinal,
-        createDataBlock(static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity));
+        createDataBlock(state, static_cast<int32_t>(state->locationCounters[ordinal]), state->blockCapacity));
 }
 
 int setupPredefinedSections(AssemblerState* state) {

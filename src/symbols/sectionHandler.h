@@ -17,8 +17,11 @@ struct InstructionWords;
 // the section type table. 0 or -1.
 int setupPredefinedSections(AssemblerState* state);
 
-// A new zeroed plain block (2,046 bytes of contents).
+// A new zeroed plain block of `capacity` bytes (2,046 for sections), owning its bytes.
 std::unique_ptr<DataBlock> createDataBlock(int32_t start, int32_t capacity);
+// The same with its bytes taken from the state's block arena: the way the assembler makes
+// its blocks.
+std::unique_ptr<DataBlock> createDataBlock(AssemblerState* state, int32_t start, int32_t capacity);
 // Appends a block at the tail of a section's chain (it becomes head and tail of an empty chain).
 DataBlock* appendBlock(AssemblerState* state, int ordinal, std::unique_ptr<DataBlock> block);
 // The section's tail block, creating the first one at the section's counter when the chain is empty.

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -70,4 +71,25 @@ TEST_F(Sections, DataThatOverflowsTheTailGoesIntoNewBlocksOfWholeElements) {
     EXPECT_EQ(third->used, 2400 - 2044);
     EXPECT_EQ(third->bytes[0], 0xFF); // element 511
     EXPECT_EQ(state->sections[SEC_DATA].tail, third);
+}
+
+// Blocks share the arena's chunks: each must come zeroed, hold its full capacity, and
+// keep its bytes while later blocks (in later, larger chunks) are written through.
+TEST_F(Sections, ArenaBlocksAreZeroedAndKeepTheirBytes) {
+    std::vector<std::unique_ptr<DataBlock>> blocks;
+    for (int i = 0; i < 200; ++i) {
+        blocks.push_back(createDataBlock(state.get(), i * kBlockCapacity, kBlockCapacity));
+        DataBlock& block = *blocks.back();
+        ASSERT_EQ(block.bytes.size(), static_cast<size_t>(kBlockCapacity));
+        for (uint8_t byte : block.bytes) ASSERT_EQ(byte, 0) << "block " << i;
+        std::fill(block.bytes.begin(), block.bytes.end(), static_cast<uint8_t>(i + 1));
+    }
+    for (int i = 0; i < 200; ++i)
+        for (uint8_t byte : blocks[static_cast<size_t>(i)]->bytes)
+            ASSERT_EQ(byte, static_cast<uint8_t>(i + 1)) << "block " << i;
+    // A block larger than any chunk gets a chunk of its own.
+    auto large = createDataBlock(state.get(), 0, 200000);
+    ASSERT_EQ(large->bytes.size(), 200000u);
+    EXPECT_EQ(large->bytes[199999], 0);
+    EXPECT_EQ(createDataBlock(state.get(), 0, 0)->bytes.size(), 0u);
 }
