@@ -23,11 +23,13 @@ namespace {
 // that failed (the section loop), so that the listing does not move with the source.
 constexpr int kUnknownSectionSite = 4;
 
-// Where a section's bytes come from.
+// Where a section's bytes come from: one buffer, or (`blocks` set, `bytes` null) the
+// used bytes of a chain of blocks, block after block.
 struct SectionBytes {
     const void* bytes = nullptr;
     int64_t size = 0;
     int32_t dataType = ELF_T_BYTE;
+    const DataBlock* blocks = nullptr;
 };
 
 struct WriterRun {
@@ -123,9 +125,23 @@ int collectRelocations(WriterRun& run, int ordinal, const char* name, SectionByt
     return 0;
 }
 
-// Joins a code, data, bss or user section's blocks into one buffer. `.text` gets the
-// origin of its first block as leading zeros when it is not a single-origin program
-// (one .ORG moves the origin into e_entry instead).
+// Whether a chain's blocks lie back to back from the first one's start, each holding
+// all the bytes it used: the section's bytes are then the blocks' own, in order.
+bool backToBack(const DataBlock* head) {
+    int64_t position = 0;
+    for (const DataBlock* block = head; block; block = block->next.get()) {
+        if (int64_t{block->start} - head->start != position || block->used < 0 ||
+            static_cast<size_t>(block->used) > block->bytes.size())
+            return false;
+        position += block->used;
+    }
+    return true;
+}
+
+// A code, data, bss or user section's blocks. Blocks that lie back to back are written
+// as they are; any others (gaps, overlaps, a .bss block's zeros) are joined into one
+// buffer. `.text` gets the origin of its first block as leading zeros when it is not a
+// single-origin program (one .ORG moves the origin into e_entry instead).
 int collectBlocks(WriterRun& run, int ordinal, const char* name, SectionBytes& out) {
     AssemblerState* state = run.state;
     logTrace(state, "None of the special sections\n");
@@ -139,6 +155,10 @@ int collectBlocks(WriterRun& run, int ordinal, const char* name, SectionBytes& o
     int64_t padding = (ordinal == SEC_TEXT && state->orgCount != 1) ? state->firstTextOrigin : 0;
     padding = std::max<int64_t>(padding, 0);
     int64_t total = span + padding;
+    if (padding == 0 && backToBack(head)) {
+        out = SectionBytes{nullptr, total, ELF_T_BYTE, head};
+        return 0;
+    }
     std::unique_ptr<uint8_t[]> buffer;
     if (total <= UINT32_MAX) buffer.reset(new (std::nothrow) uint8_t[static_cast<size_t>(total)]);
     if (!buffer) {
@@ -214,17 +234,22 @@ int keepSection(WriterRun& run, int ordinal, const char* name, const SectionByte
         logTrace(state, "Failed to create new section for %s", name);
         return -1;
     }
-    ElfData* data = elfNewData(section);
-    if (!data) {
-        logTrace(state, "Failed to create new section data for %s", name);
-        return -1;
-    }
-    data->buffer = bytes.bytes;
-    data->size = static_cast<uint32_t>(bytes.size);
-    data->type = bytes.dataType;
+    // One data descriptor for a buffer, one per block for blocks written as they are.
+    const DataBlock* block = bytes.blocks;
+    do {
+        if (block && block->used == 0) continue;
+        ElfData* data = elfNewData(section);
+        if (!data) {
+            logTrace(state, "Failed to create new section data for %s", name);
+            return -1;
+        }
+        data->buffer = block ? block->bytes.data() : bytes.bytes;
+        data->size = static_cast<uint32_t>(block ? block->used : bytes.size);
+        data->type = bytes.dataType;
+    } while (block && (block = block->next.get()));
     logTrace(state, "data_sp data for [%s]\n", name);
-    logTrace(state, "data_sp->d_size: %d\n", static_cast<int>(data->size));
-    logTrace(state, "data_sp->d_type: %d\n", data->type);
+    logTrace(state, "data_sp->d_size: %d\n", static_cast<int>(bytes.size));
+    logTrace(state, "data_sp->d_type: %d\n", bytes.dataType);
 
     ElfSectionHeader* sh = elfGetShdr(section);
     if (!sh) {
