@@ -49,7 +49,7 @@ int32_t beginEntry(DebugInfoBuilder& b, int32_t tag, bool hasChildren) {
     int32_t offset = here(b);
     appendUleb128(b.info, static_cast<uint32_t>(b.dbgCtr));
     b.currentEntry = offset;
-    b.entryName.reset();
+    b.entryName = -1;
     return offset;
 }
 
@@ -76,8 +76,14 @@ int32_t addStringAttribute(DebugInfoBuilder& b, int32_t attribute, const std::st
     addPair(b, attribute, DW_FORM_string);
     int32_t offset = here(b);
     appendCString(b.info, text);
-    if (attribute == DW_AT_name && !b.entryName) b.entryName = text;
+    if (attribute == DW_AT_name && b.entryName < 0) b.entryName = nameIntern(b.state->names, text);
     return offset;
+}
+
+int32_t entryNamed(const DebugInfoBuilder& b, std::string_view name) {
+    const int32_t spelling = nameFind(b.state->names, name);
+    if (spelling < 0 || static_cast<size_t>(spelling) >= b.entryByName.size()) return -1;
+    return b.entryByName[static_cast<size_t>(spelling)];
 }
 
 void endEntry(DebugInfoBuilder& b) {
@@ -85,9 +91,11 @@ void endEntry(DebugInfoBuilder& b) {
     b.abbrev.push_back(0);
     // Type look-ups find the first completed entry of a name, so a later entry of the
     // same name never shadows it.
-    if (b.entryName) {
-        b.entryByName.try_emplace(std::move(*b.entryName), b.currentEntry);
-        b.entryName.reset();
+    if (b.entryName >= 0) {
+        const auto name = static_cast<size_t>(b.entryName);
+        if (name >= b.entryByName.size()) b.entryByName.resize(name + 1, -1);
+        if (b.entryByName[name] < 0) b.entryByName[name] = b.currentEntry;
+        b.entryName = -1;
     }
     b.abbrevCtr++;
     b.dbgCtr++;

@@ -82,9 +82,8 @@ void addTypeOfNextEntry(DebugInfoBuilder& b) {
 // The type attribute naming `typeName`: the first entry built under that name, else a
 // placeholder resolved at the end (or 4003 where the reference may not wait).
 int addTypeByName(DebugInfoBuilder& b, const std::string& typeName, int32_t line, bool mayDefer) {
-    auto it = b.entryByName.find(typeName);
-    if (it != b.entryByName.end()) {
-        addAttribute(b, DW_AT_type, typeRef(it->second));
+    if (const int32_t entry = entryNamed(b, typeName); entry >= 0) {
+        addAttribute(b, DW_AT_type, typeRef(entry));
         return 0;
     }
     if (!mayDefer) {
@@ -192,13 +191,13 @@ int buildTypedef(DebugInfoBuilder& b, const TypedefDecl& t) {
             break;
         }
     }
-    auto it = b.entryByName.find(target);
-    if (it == b.entryByName.end()) {
+    const int32_t entry = entryNamed(b, target);
+    if (entry < 0) {
         logTrace(b.state, "[ERR] Failed to add datatype resolution entry.\n");
         reportAt(b.state, Diag::UnresolvedDatatype, target.c_str());
         return -1;
     }
-    addAttribute(b, DW_AT_type, typeRef(it->second));
+    addAttribute(b, DW_AT_type, typeRef(entry));
     endEntry(b);
     return 0;
 }
@@ -330,13 +329,13 @@ int resolveDebugInfo(DebugInfoBuilder& b) {
                  ref.abbrevCtr, ref.dbgCtr, ref.attrCtr, ref.value);
         uint32_t value = static_cast<uint32_t>(ref.value);
         if (ref.typeName) {
-            auto it = b.entryByName.find(*ref.typeName);
-            if (it == b.entryByName.end()) {
+            const int32_t entry = entryNamed(b, *ref.typeName);
+            if (entry < 0) {
                 report(b.state->run.diagnostics, Diag::UnknownDatatype, ref.sourceLine, 0,
                        currentFileName(b.state), ref.typeName->c_str());
                 return -1;
             }
-            value = static_cast<uint32_t>(it->second);
+            value = static_cast<uint32_t>(entry);
         }
         if (ref.size == 2) {
             patchU16(b.info, static_cast<size_t>(ref.position), value & 0xFFFF);
@@ -385,9 +384,8 @@ int buildAll(DebugInfoBuilder& b) {
 int buildDebugInfo(AssemblerState* state, const DebugDirectives& declarations) {
     if (!state) return -1;
     DebugInfoBuilder b{state, declarations};
-    // Most declarations name an entry or two; sizing the name table up front saves
-    // rehashing on large descriptions.
-    b.entryByName.reserve(64 + 2 * declarations.declList.size());
+    // Most declarations name an entry or two, mostly names the program already has.
+    b.entryByName.reserve(nameCount(state->names) + 2 * declarations.declList.size());
     // And the entries' bytes: a declaration takes a few dozen bytes of each section and
     // two or three values to patch.
     reserveBacked(b.abbrev, 64 + 32 * declarations.declList.size());

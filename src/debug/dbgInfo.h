@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <unordered_map>
+#include <string_view>
 #include <vector>
 
 struct AssemblerState;
@@ -41,11 +41,15 @@ struct DebugInfoBuilder {
     std::vector<uint8_t> abbrev;
     std::vector<uint8_t> info; // starts with the 11-byte compile-unit header
     std::vector<PendingRef> pendingRefs;
-    // Offset of the first completed entry carrying each name.
-    std::unordered_map<std::string, int32_t> entryByName;
-    int32_t currentEntry = 0;             // offset of the entry being built
-    std::optional<std::string> entryName; // its name, once given
+    // Offset of the first completed entry carrying each name, by the name's spelling
+    // number in the run's name table; -1 for none.
+    std::vector<int32_t> entryByName;
+    int32_t currentEntry = 0; // offset of the entry being built
+    int32_t entryName = -1;   // its name's spelling number, once given
 };
+
+// The offset of the first completed entry named `name` (compared exactly), or -1.
+int32_t entryNamed(const DebugInfoBuilder& b, std::string_view name);
 
 // Builds .debug_abbrev, .debug_info and the debug relocations; negative on failure,
 // which leaves the three empty.
