@@ -101,6 +101,47 @@ TEST_F(SymbolTables, SymbolTablesFindEveryNameAfterGrowing) {
     }
 }
 
+// The same with the room a megabyte of source reserves: every name is found, and the
+// tables by name number hold a binding for each.
+TEST_F(SymbolTables, SymbolTablesWithReservedRoomFindEveryName) {
+    ASSERT_EQ(createSymbolTables(state.get()), 0);
+    reserveSymbolsForSource(state.get(), size_t{1} << 20);
+    for (int i = 0; i < 20000; ++i) {
+        Symbol s;
+        s.value = i;
+        ASSERT_EQ(stInsertSymbol(state->labelTable.get(), "r" + std::to_string(i), s), 0);
+    }
+    for (int i = 0; i < 20000; ++i) {
+        const Symbol* found = stLookupSymbol(("R" + std::to_string(i)).c_str(), state->labelTable.get());
+        ASSERT_NE(found, nullptr) << i;
+        EXPECT_EQ(found->value, i);
+    }
+}
+
+// A table indexed by name number grows to every slot asked for, in steps, whether its
+// room was reserved or not: what was bound stays bound and every new entry is unbound.
+// Room reserved for the size it grows to keeps the table where it is.
+TEST(NameTable, TablesByNameNumberGrowToEverySlotKeepingTheirBindings) {
+    for (size_t reserved : {size_t{0}, size_t{50000}}) {
+        std::vector<int32_t> table;
+        table.reserve(reserved);
+        const int32_t* storage = table.data();
+        std::vector<size_t> bound;
+        for (size_t slot : {0u, 5u, 1023u, 1024u, 5119u, 5120u, 9000u, 20000u, 20001u, 49999u, 70000u}) {
+            const size_t before = table.size();
+            growForName(table, slot);
+            ASSERT_GT(table.size(), slot) << "slot " << slot;
+            for (size_t i = before; i < table.size(); ++i) ASSERT_EQ(table[i], -1) << "slot " << slot;
+            if (table.size() <= reserved) {
+                EXPECT_EQ(table.data(), storage) << "slot " << slot;
+            }
+            table[slot] = static_cast<int32_t>(slot);
+            bound.push_back(slot);
+            for (size_t b : bound) ASSERT_EQ(table[b], static_cast<int32_t>(b));
+        }
+    }
+}
+
 TEST(NameTable, SpellingsKeepTheirNumbersAndTextsAndShareTheirCanonicalName) {
     for (bool fold : {true, false}) {
         NameTable table;
