@@ -120,6 +120,11 @@ SplitPath splitPath(const char* path) {
     return parts;
 }
 
+void appendDeclaration(DebugDirectives& debug, DebugDeclNode&& node) {
+    prefaultVectorAhead(debug.declList, debug.declPages);
+    debug.declList.push_back(std::move(node));
+}
+
 void reserveDebugForSource(DebugDirectives& debug, size_t sourceBytes) {
     constexpr size_t kMaxReserve = size_t{1} << 20;
     debug.lineList.reserve(std::min(sourceBytes / 16, kMaxReserve));

@@ -150,6 +150,7 @@ struct LineEntry {
 // line-program builders. One per run.
 struct DebugDirectives {
     std::vector<DebugDeclNode> declList; // completed declarations in directive order
+    PrefaultCursor declPages;            // the list's room is reserved from the source's size
     std::vector<LineEntry> lineList;
     PrefaultCursor linePages;   // the list's room is reserved from the source's size
     int64_t modifierLevels = 0; // modifier codes of all declarations so far
@@ -169,6 +170,8 @@ struct DebugDirectives {
 // are not copied as they grow (untouched room costs nothing): a .LINE line takes at
 // least eight bytes, a declaration far more.
 void reserveDebugForSource(DebugDirectives& debug, size_t sourceBytes);
+// Appends a completed declaration to `debug.declList`, asking for its pages ahead.
+void appendDeclaration(DebugDirectives& debug, DebugDeclNode&& node);
 
 // ---- Byte helpers (little-endian, as every debug table is) ----
 

@@ -218,7 +218,7 @@ void placeByScope(DirectiveContext& dc, DebugDeclNode node) {
         if (!d.openFunction) d.openFunction = std::make_unique<FunctionDecl>();
         d.openFunction->locals.push_back(std::move(node));
     } else {
-        d.declList.push_back(std::move(node));
+        appendDeclaration(d, std::move(node));
     }
 }
 
@@ -348,7 +348,7 @@ int doTypedef(Statement& st, DirectiveContext& dc, int pass) {
     node.kind = DECL_TYPEDEF;
     node.typedefDecl =
         std::make_unique<TypedefDecl>(TypedefDecl{operandText(st.declName), operandText(st.typeName)});
-    dc.debug.declList.push_back(std::move(node));
+    appendDeclaration(dc.debug, std::move(node));
     return 0;
 }
 
@@ -510,7 +510,7 @@ int doFunctionEnd(Statement& st, DirectiveContext& dc, int pass) {
     DebugDeclNode node;
     node.kind = DECL_FUNCTION;
     node.function = std::move(d.openFunction);
-    d.declList.push_back(std::move(node));
+    appendDeclaration(d, std::move(node));
     return 0;
 }
 
