@@ -39,18 +39,32 @@ DataBlock::~DataBlock() {
     while (rest) rest = std::move(rest->next);
 }
 
-std::unique_ptr<DataBlock> createDataBlock(int32_t start, int32_t capacity) {
+namespace {
+
+// A block of `capacity` bytes at `start` over `bytes`, which are zeroed already.
+std::unique_ptr<DataBlock> blockOver(int32_t start, int32_t capacity, std::span<uint8_t> bytes) {
     auto block = std::make_unique<DataBlock>();
     block->start = start;
     block->capacity = capacity;
-    const size_t size = static_cast<size_t>(capacity > 0 ? capacity : 0);
-    block->ownBytes = std::make_unique<uint8_t[]>(size);
-    block->bytes = std::span<uint8_t>(block->ownBytes.get(), size);
+    block->bytes = bytes;
+    return block;
+}
+
+size_t blockBytes(int32_t capacity) {
+    return static_cast<size_t>(capacity > 0 ? capacity : 0);
+}
+
+} // namespace
+
+std::unique_ptr<DataBlock> createDataBlock(int32_t start, int32_t capacity) {
+    auto own = std::make_unique<uint8_t[]>(blockBytes(capacity));
+    auto block = blockOver(start, capacity, std::span<uint8_t>(own.get(), blockBytes(capacity)));
+    block->ownBytes = std::move(own);
     return block;
 }
 
 std::unique_ptr<DataBlock> createDataBlock(AssemblerState* state, int32_t start, int32_t capacity) {
-    const size_t size = static_cast<size_t>(capacity > 0 ? capacity : 0);
+    const size_t size = blockBytes(capacity);
     BlockArena& arena = state->blockArena;
     if (size > arena.left) {
         // A new chunk; what is left of the last one stays unused.
@@ -61,14 +75,11 @@ std::unique_ptr<DataBlock> createDataBlock(AssemblerState* state, int32_t start,
         prefaultIfLarge(arena.next, chunk);
         arena.nextChunk = std::min(2 * chunk, kLargestBlockChunk);
     }
-    auto block = std::make_unique<DataBlock>();
-    block->start = start;
-    block->capacity = capacity;
     std::memset(arena.next, 0, size);
-    block->bytes = std::span<uint8_t>(arena.next, size);
+    const std::span<uint8_t> bytes(arena.next, size);
     arena.next += size;
     arena.left -= size;
-    return block;
+    return blockOver(start, capacity, bytes);
 }
 
 DataBlock* appendBlock(AssemblerState* state, int ordinal, std::unique_ptr<DataBlock> block) {
