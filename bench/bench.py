@@ -3,8 +3,10 @@
 
 Generates realistic Merrow programs of N lines (functions with labels, loops, jumps,
 calls, data tables, .EQU constants and .GLOBALs, optionally the debug directives a
-compiler emits) and programs of a compiler's shape (.FUNCTION/.FUNC_END and .LINE
-around every function, port input and output, bit tests, string tables), and times
+compiler emits), programs of a compiler's shape (.FUNCTION/.FUNC_END and .LINE around
+every function, port input and output, bit tests, string tables) and programs of a
+hand-written shape (tab-indented, memory named by hexadecimal address, comments after
+instructions, tables of numbers and texts), and times
 their assembly: wall time, processor time, lines per second and peak memory, each the
 median of several rounds in which every case runs once, plus the time of an empty source.
 
@@ -29,6 +31,7 @@ tool's empty source.
 """
 import argparse
 import os
+import random
 import re
 import shutil
 import statistics
@@ -185,6 +188,69 @@ def generate_compiler_style(lines):
     return "\n".join(out) + "\n", fn
 
 
+def generate_handwritten(lines):
+    """The shape of hand-written firmware: tab-indented lines, constants by .EQU, data tables
+    of hexadecimal and decimal numbers (.DB, .DW, .DD) and message texts (.ASCIIZ), then
+    routines whose instructions name data memory by hexadecimal address, take "$number"
+    and "$name" immediates, jump to local labels and call other routines, with a comment
+    after some instructions and comment lines between blocks. The numbers come from a
+    seeded generator, so every run writes the same program."""
+    rng = random.Random(7)
+    out = []
+    emit = out.append
+    emit("# generated hand-written style")
+    constants = [f"C_{k}" for k in range(24)]
+    for name in constants:
+        emit(f"{name}\t.EQU {rng.randrange(0, 200)}")
+    emit("\t.DATA")
+    for t in range(max(8, lines // 40)):
+        kind = t % 4
+        if kind == 0:
+            values = ",".join(str(rng.randrange(0, 256)) for _ in range(rng.randrange(1, 9)))
+            emit(f"bytes_{t}\t.DB {values.count(',') + 1} {values}")
+        elif kind == 1:
+            values = ",".join(f"0x{rng.randrange(0, 0x10000):04X}" for _ in range(rng.randrange(1, 5)))
+            emit(f"words_{t}\t.DW {values.count(',') + 1} {values}")
+        elif kind == 2:
+            emit(f"long_{t}\t.DD 1 0x{rng.randrange(0, 1 << 32):08X}")
+        else:
+            emit(f'text_{t}\t.ASCIIZ "{rng.choice(("ready", "overrun", "link down", "checksum"))}"')
+    emit("\t.TEXT")
+    two = ("ADD8", "SUB8", "AND8", "OR8", "XOR8", "CMP8", "ADD16", "SUB16", "AND16", "CMP16", "CPY8", "CPY16")
+    immediate = ("LD8", "LD16", "ADD8", "AND8", "OR8", "CMP8", "ADD16", "CMP16", "INC8", "DEC8", "INC16", "SHL8")
+    comments = ("# next entry", "# clear the flag", "# scale", "# wrap around", "# keep the low byte")
+    address = lambda: f"0x{rng.randrange(0x100, 0x3F00):04X}"
+    routine = 0
+    while len(out) < lines - 30:
+        emit(f"# routine {routine}")
+        emit(f"r_{routine}:")
+        for block in range(4):
+            for _ in range(5):
+                choice = rng.randrange(10)
+                if choice < 4:
+                    line = f"\t{rng.choice(two)} {address()} {address()}"
+                elif choice < 7:
+                    line = f"\t{rng.choice(immediate)} {address()} ${rng.randrange(0, 128)}"
+                elif choice < 8:
+                    line = f"\tLD8 {address()} ${rng.choice(constants)}"
+                elif choice < 9:
+                    line = f"\tLD16 {address()} $0x{rng.randrange(0, 0x10000):04X}"
+                else:
+                    line = f"\tPUSH16 {address()}"
+                if rng.randrange(4) == 0:
+                    line += f"\t{rng.choice(comments)}"
+                emit(line)
+            emit(f"\tJNZ r_{routine}_{block}")
+            if routine > 0 and block == 1:
+                emit(f"\tCALL r_{rng.randrange(routine)}")
+            emit(f"r_{routine}_{block}:")
+        emit("\tRTS")
+        routine += 1
+    while len(out) < lines:
+        emit("\tNOP")
+    return "\n".join(out) + "\n", routine
+
+
 def generate_stress(shape, lines):
     """Programs of one statement kind each, for checking that the work per line does not
     grow with the program: long label names each jumped to from the line before them,
@@ -291,10 +357,11 @@ def print_counts(zorlan, cases):
         print(f"{label:>26}  {shown(instructions):>14} {per_line} {shown(faults):>12}")
 
 
-# The shapes measured: the generated program (with and without the debug directives) and
-# the compiler's shape (the same source with and without -d 1). The peer comparison's own
-# workload joins them when its generator is at hand (see --peer-generator).
-SHAPES = (("program", False), ("program", True), ("compiler", False), ("compiler", True))
+# The shapes measured: the generated program (with and without the debug directives), the
+# compiler's shape (the same source with and without -d 1) and the hand-written shape. The
+# peer comparison's own workload joins them when its generator is at hand (see
+# --peer-generator).
+SHAPES = (("program", False), ("program", True), ("compiler", False), ("compiler", True), ("hand-written", False))
 PEER_SHAPE = ("peer workload", False)
 
 
@@ -390,6 +457,8 @@ def main():
                     text, functions[(shape, debug, lines)] = generate(lines, debug)
                 elif shape == "compiler":
                     text, functions[(shape, debug, lines)] = generate_compiler_style(lines)
+                elif shape == "hand-written":
+                    text, functions[(shape, debug, lines)] = generate_handwritten(lines)
                 else:
                     text, functions[(shape, debug, lines)] = generate_peer_workload(options.peer_generator, lines, tmp), "?"
                 path = os.path.join(tmp, f"{shape.replace(' ', '_')}{lines}{'d' if debug else ''}.asm")
@@ -423,7 +492,7 @@ def main():
                 print(f"{'-d 1 cost, ' + shape + ' ' + str(lines):>26}: {costs[0]:.2f}x wall {costs[1]:.2f}x cpu")
         # Lines per second of the compiler's shape against the other programs: at least 1
         # means a compiler's output runs as fast as they do.
-        for other in ("program",) + ((PEER_SHAPE[0],) if PEER_SHAPE in shapes else ()):
+        for other in ("program", "hand-written") + ((PEER_SHAPE[0],) if PEER_SHAPE in shapes else ()):
             for lines in options.lines:
                 mine, theirs = ("compiler", False, lines), (other, False, lines)
                 speeds = [(written[mine] / results[mine][k]) / (written[theirs] / results[theirs][k]) for k in (0, 1)]
