@@ -8,7 +8,10 @@ every function, port input and output, bit tests, string tables) and programs of
 hand-written shape (tab-indented, memory named by hexadecimal address, comments after
 instructions, tables of numbers and texts), and times
 their assembly: wall time, processor time, lines per second and peak memory, each the
-median of several rounds in which every case runs once, plus the time of an empty source.
+median of several rounds in which every case runs once, in a shuffled order, plus the
+time of an empty source. Ratios between two cases (-d 1 against none, one shape's lines
+per second against another's, a size against another) are medians of the ratios within
+each round.
 
     python3 bench/bench.py [--zorlan build/release/zorlan] [--lines 6000 60000] [--runs 7]
     python3 bench/bench.py --counts [--zorlan ...] [--lines ...]
@@ -312,15 +315,32 @@ def run_once(measure, zorlan, source, args):
 
 
 def measure_all(zorlan, cases, runs):
-    """Median wall time, processor time (user + system) and peak memory of each case. The
-    cases take turns, one run each per round, so that a change in the machine's load
-    reaches all of them alike."""
+    """Every round's wall time, processor time (user + system) and peak memory of each case.
+    The cases take turns, one run each per round, in an order shuffled afresh each round,
+    so that a change in the machine's load, which on a virtual machine comes and goes
+    within seconds, reaches all of them alike and none of them always in the same place."""
     measure_tool = os.path.join(os.path.dirname(zorlan), "bench", "zorlan_measure")
     samples = {key: [] for key in cases}
+    order = list(cases)
+    shuffle = random.Random(1)
     for _ in range(runs):
-        for key, (source, args) in cases.items():
+        shuffle.shuffle(order)
+        for key in order:
+            source, args = cases[key]
             samples[key].append(run_once(measure_tool, zorlan, source, args))
-    return {key: tuple(statistics.median(column) for column in zip(*rows)) for key, rows in samples.items()}
+    return samples
+
+
+def medians(rows):
+    """The median of each column of one case's rounds."""
+    return tuple(statistics.median(column) for column in zip(*rows))
+
+
+def paired_ratio(mine, theirs, column):
+    """The median over the rounds of one case's figure over another's in the same round: a
+    ratio of two runs taken seconds apart, which a slow minute changes far less than it
+    changes either median."""
+    return statistics.median(a[column] / b[column] for a, b in zip(mine, theirs))
 
 
 def counts(zorlan, source, args):
@@ -469,7 +489,8 @@ def main():
         if options.counts:
             print_counts(options.zorlan, cases)
             return
-        results = measure_all(options.zorlan, cases, options.runs)
+        rounds = measure_all(options.zorlan, cases, options.runs)
+        results = {key: medians(rows) for key, rows in rounds.items()}
 
         wall, cpu, peak = results["empty"]
         print(f"{'empty source':>26}: {wall * 1000:8.2f} ms wall {cpu * 1000:8.2f} ms cpu  peak {peak / 1024:6.1f} MB")
@@ -483,19 +504,19 @@ def main():
         if len(options.lines) >= 2:
             small, large = min(options.lines), max(options.lines)
             for shape, debug in shapes:
-                ratios = [results[(shape, debug, large)][k] / results[(shape, debug, small)][k] for k in (0, 1)]
+                ratios = [paired_ratio(rounds[(shape, debug, large)], rounds[(shape, debug, small)], k) for k in (0, 1)]
                 label = f"{shape} {large}/{small}{' -d 1' if debug else ''}"
                 print(f"{label:>26}: {ratios[0]:.2f} wall {ratios[1]:.2f} cpu (time ratio)")
         for shape in ("program", "compiler"):
             for lines in options.lines:
-                costs = [results[(shape, True, lines)][k] / results[(shape, False, lines)][k] for k in (0, 1)]
+                costs = [paired_ratio(rounds[(shape, True, lines)], rounds[(shape, False, lines)], k) for k in (0, 1)]
                 print(f"{'-d 1 cost, ' + shape + ' ' + str(lines):>26}: {costs[0]:.2f}x wall {costs[1]:.2f}x cpu")
         # Lines per second of the compiler's shape against the other programs: at least 1
         # means a compiler's output runs as fast as they do.
         for other in ("program", "hand-written") + ((PEER_SHAPE[0],) if PEER_SHAPE in shapes else ()):
             for lines in options.lines:
                 mine, theirs = ("compiler", False, lines), (other, False, lines)
-                speeds = [(written[mine] / results[mine][k]) / (written[theirs] / results[theirs][k]) for k in (0, 1)]
+                speeds = [written[mine] / written[theirs] / paired_ratio(rounds[mine], rounds[theirs], k) for k in (0, 1)]
                 label = f"compiler/{other.split()[0]} {lines}"
                 print(f"{label:>26}: {speeds[0]:.2f}x wall {speeds[1]:.2f}x cpu (lines per second)")
 
